@@ -1,0 +1,112 @@
+#pragma once
+
+#include "Field.h"
+#include "Recordset.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <memory>
+
+struct sqlite3;
+
+namespace db {
+
+class Statement;
+
+// A stored query: its name and its SQL text.
+struct QueryDef {
+    QString name;
+    QString sql;
+};
+
+// One open database file. Files are always self-contained (rollback journal, never a WAL
+// sidecar), so that a plain copy of a closed file is complete.
+class Database {
+public:
+    // Opens an existing database file for reading and writing. Fails with a DbError naming the
+    // file when it is missing or not a database.
+    static std::unique_ptr<Database> open(const QString& path);
+    // Creates a new, empty database file (used to build databases and by tests).
+    static std::unique_ptr<Database> create(const QString& path);
+    // Writes a compacted copy of the database at source to destination, which must not exist
+    // yet; the copy is flushed to the disk before this returns.
+    static void CompactDatabase(const QString& source, const QString& destination);
+
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    const QString& path() const { return m_path; }
+    void close();
+    bool isOpen() const { return m_connection != nullptr; }
+
+    // Runs SQL text (one or more statements, in the installation's dialect) with optional
+    // bound parameters for a single statement.
+    void execute(const QString& sql, const QVariantList& params = {});
+
+    // A result set over a table name, a stored query name or an SQL text. Tables and SELECTs
+    // over one table can be edited; joins and stored queries are read-only.
+    Recordset OpenRecordset(const QString& source, const QVariantList& params = {});
+
+    // Table definitions.
+    QStringList tableNames() const;
+    QList<Field> tableFields(const QString& table) const; // name and type, no value
+    void createTable(const QString& name, const QList<FieldDef>& fields);
+    void appendField(const QString& table, const FieldDef& field);
+
+    // Stored queries.
+    QList<QueryDef> queryDefs() const;
+    QString querySql(const QString& name) const; // empty when there is no such query
+    bool queryExists(const QString& name) const;
+    void createQueryDef(const QString& name, const QString& sql);
+    void deleteQueryDef(const QString& name);
+
+    // Relations between tables, by name.
+    QStringList relationNames() const;
+    void deleteRelation(const QString& name);
+
+    // Transactions (see Transaction for the RAII form).
+    void begin();
+    void commit();
+    void rollback();
+    bool inTransaction() const;
+
+    // A prepared statement for this text, prepared once per database and reused; it comes
+    // back reset. Used by the record helpers, whose texts repeat constantly.
+    Statement& cached(const QString& sql);
+
+    // The type of a table's column, from the schema; Other when the table lacks it.
+    FieldType columnType(const QString& table, const QString& column) const;
+
+    sqlite3* connection() const { return m_connection; }
+
+private:
+    Database(sqlite3* connection, const QString& path);
+    void ensureOpen() const;
+
+    sqlite3* m_connection;
+    QString m_path;
+    QHash<QString, std::shared_ptr<Statement>> m_cache;
+};
+
+// Begins a transaction; commit() ends it, and destruction without commit rolls it back. The
+// destructor never throws. Nested scopes on the same database join the outer transaction.
+class Transaction {
+public:
+    explicit Transaction(Database& database);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    void commit();
+
+private:
+    Database& m_database;
+    bool m_owner = false;
+    bool m_done = false;
+};
+
+} // namespace db

@@ -1,0 +1,117 @@
+#include "Field.h"
+
+#include <QDateTime>
+
+namespace db {
+
+namespace {
+const QString kDateFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+}
+
+QString declaredType(FieldType type) {
+    switch (type) {
+    case FieldType::Text:
+        return QStringLiteral("TEXT COLLATE NOCASE");
+    case FieldType::Boolean:
+        return QStringLiteral("BOOLEAN DEFAULT 0");
+    case FieldType::Long:
+        return QStringLiteral("INTEGER");
+    case FieldType::Double:
+        return QStringLiteral("DOUBLE");
+    case FieldType::Date:
+        return QStringLiteral("DATETIME");
+    case FieldType::Counter:
+        return QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT");
+    case FieldType::Other:
+        break;
+    }
+    return QString();
+}
+
+FieldType fieldTypeFromDeclared(const QString& declared) {
+    const QString t = declared.trimmed().toUpper();
+    if (t.isEmpty())
+        return FieldType::Other;
+    if (t.startsWith(u"BOOL") || t.startsWith(u"BIT") || t.startsWith(u"YESNO"))
+        return FieldType::Boolean;
+    if (t.startsWith(u"DATE") || t.startsWith(u"TIME"))
+        return FieldType::Date;
+    if (t.contains(u"INT") || t.startsWith(u"LONG") || t.startsWith(u"COUNTER"))
+        return FieldType::Long;
+    if (t.startsWith(u"DOUBLE") || t.startsWith(u"REAL") || t.startsWith(u"FLOAT") ||
+        t.startsWith(u"SINGLE") || t.startsWith(u"NUMERIC") || t.startsWith(u"DECIMAL") ||
+        t.startsWith(u"CURRENCY"))
+        return FieldType::Double;
+    if (t.contains(u"CHAR") || t.contains(u"TEXT") || t.contains(u"CLOB") || t.startsWith(u"MEMO"))
+        return FieldType::Text;
+    return FieldType::Other;
+}
+
+QVariant toStored(FieldType type, const QVariant& value) {
+    if (!value.isValid() || value.isNull())
+        return QVariant();
+    switch (type) {
+    case FieldType::Text:
+        if (value.typeId() == QMetaType::Bool)
+            return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+        return value.toString();
+    case FieldType::Boolean:
+        if (value.typeId() == QMetaType::QString) {
+            const QString s = value.toString().trimmed();
+            if (s.compare(u"true", Qt::CaseInsensitive) == 0 ||
+                s.compare(u"yes", Qt::CaseInsensitive) == 0)
+                return 1;
+            if (s.compare(u"false", Qt::CaseInsensitive) == 0 ||
+                s.compare(u"no", Qt::CaseInsensitive) == 0)
+                return 0;
+            return s.toDouble() != 0 ? 1 : 0;
+        }
+        return value.toDouble() != 0 ? 1 : 0;
+    case FieldType::Long:
+    case FieldType::Counter:
+        if (value.typeId() == QMetaType::Bool)
+            return value.toBool() ? -1 : 0;
+        return static_cast<qint64>(qRound64(value.toDouble()));
+    case FieldType::Double:
+        if (value.typeId() == QMetaType::Bool)
+            return value.toBool() ? -1.0 : 0.0;
+        return value.toDouble();
+    case FieldType::Date:
+        if (value.typeId() == QMetaType::QDateTime)
+            return value.toDateTime().toString(kDateFormat);
+        if (value.typeId() == QMetaType::QDate)
+            return value.toDate().startOfDay().toString(kDateFormat);
+        return value.toString();
+    case FieldType::Other:
+        break;
+    }
+    return value;
+}
+
+QVariant fromStored(FieldType type, const QVariant& stored) {
+    if (!stored.isValid() || stored.isNull())
+        return QVariant();
+    switch (type) {
+    case FieldType::Boolean:
+        return stored.toDouble() != 0;
+    case FieldType::Date: {
+        QDateTime dt = QDateTime::fromString(stored.toString(), kDateFormat);
+        if (!dt.isValid())
+            dt = QDateTime::fromString(stored.toString(), Qt::ISODate);
+        return dt.isValid() ? QVariant(dt) : stored;
+    }
+    default:
+        return stored;
+    }
+}
+
+QString bracket(const QString& name) {
+    if (name.contains(u']')) {
+        QString quoted = name;
+        quoted.replace(u'"', QStringLiteral("\"\""));
+        return u'"' + quoted + u'"';
+    }
+    return u'[' + name + u']';
+}
+
+} // namespace db

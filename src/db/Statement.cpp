@@ -1,0 +1,137 @@
+#include "Statement.h"
+
+#include "DbError.h"
+
+#include <sqlite3.h>
+
+namespace db {
+
+Statement::Statement(sqlite3* connection, const QString& sql, const QString& fileName)
+    : m_connection(connection), m_sql(sql), m_fileName(fileName) {
+    const QByteArray text = sql.toUtf8();
+    const int rc = sqlite3_prepare_v2(m_connection, text.constData(), int(text.size()),
+                                      &m_statement, nullptr);
+    if (rc != SQLITE_OK)
+        fail(rc);
+    if (!m_statement) // an empty or comment-only text
+        throw DbError(QStringLiteral("Empty SQL statement \"%1\" on %2").arg(sql, fileName));
+}
+
+Statement::~Statement() { sqlite3_finalize(m_statement); }
+
+void Statement::fail(int code) const {
+    QString reason = QString::fromUtf8(sqlite3_errmsg(m_connection));
+    if (reason.isEmpty())
+        reason = QString::fromUtf8(sqlite3_errstr(code));
+    throw DbError(QStringLiteral("%1 (in \"%2\" on %3)").arg(reason, m_sql, m_fileName));
+}
+
+void Statement::bind(int index, const QVariant& value) {
+    int rc = SQLITE_OK;
+    if (!value.isValid() || value.isNull()) {
+        rc = sqlite3_bind_null(m_statement, index);
+    } else {
+        switch (value.typeId()) {
+        case QMetaType::Bool:
+            rc = sqlite3_bind_int(m_statement, index, value.toBool() ? 1 : 0);
+            break;
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+        case QMetaType::Long:
+        case QMetaType::Short:
+            rc = sqlite3_bind_int64(m_statement, index, value.toLongLong());
+            break;
+        case QMetaType::Double:
+        case QMetaType::Float:
+            rc = sqlite3_bind_double(m_statement, index, value.toDouble());
+            break;
+        case QMetaType::QByteArray: {
+            const QByteArray bytes = value.toByteArray();
+            rc = sqlite3_bind_blob(m_statement, index, bytes.constData(), int(bytes.size()),
+                                   SQLITE_TRANSIENT);
+            break;
+        }
+        default: {
+            const QByteArray text = value.toString().toUtf8();
+            rc = sqlite3_bind_text(m_statement, index, text.constData(), int(text.size()),
+                                   SQLITE_TRANSIENT);
+        }
+        }
+    }
+    if (rc != SQLITE_OK)
+        fail(rc);
+}
+
+void Statement::bindAll(const QVariantList& values) {
+    for (int i = 0; i < values.size(); ++i)
+        bind(i + 1, values.at(i));
+}
+
+bool Statement::step() {
+    const int rc = sqlite3_step(m_statement);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    sqlite3_reset(m_statement);
+    fail(rc);
+}
+
+void Statement::reset() {
+    sqlite3_reset(m_statement);
+    sqlite3_clear_bindings(m_statement);
+}
+
+void Statement::run() {
+    while (step()) {
+    }
+    reset();
+}
+
+int Statement::columnCount() const { return sqlite3_column_count(m_statement); }
+
+QString Statement::columnName(int column) const {
+    return QString::fromUtf8(sqlite3_column_name(m_statement, column));
+}
+
+QString Statement::declaredType(int column) const {
+    return QString::fromUtf8(sqlite3_column_decltype(m_statement, column));
+}
+
+QString Statement::originTable(int column) const {
+    return QString::fromUtf8(sqlite3_column_table_name(m_statement, column));
+}
+
+QString Statement::originColumn(int column) const {
+    return QString::fromUtf8(sqlite3_column_origin_name(m_statement, column));
+}
+
+QVariant Statement::value(int column) const {
+    switch (sqlite3_column_type(m_statement, column)) {
+    case SQLITE_INTEGER:
+        return QVariant(qlonglong(sqlite3_column_int64(m_statement, column)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(m_statement, column));
+    case SQLITE_TEXT:
+        return QVariant(QString::fromUtf8(
+            reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column)),
+            sqlite3_column_bytes(m_statement, column)));
+    case SQLITE_BLOB:
+        return QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(m_statement, column)),
+                                   sqlite3_column_bytes(m_statement, column)));
+    default:
+        return QVariant();
+    }
+}
+
+int Statement::columnIndex(const QString& name) const {
+    const int n = columnCount();
+    for (int i = 0; i < n; ++i)
+        if (columnName(i).compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+} // namespace db

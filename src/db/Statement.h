@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace db {
+
+// One prepared SQL statement. It is reset after each use, so a cached statement can be run
+// again at once; errors carry the database file and the statement text.
+class Statement {
+public:
+    Statement(sqlite3* connection, const QString& sql, const QString& fileName);
+    ~Statement();
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    const QString& sql() const { return m_sql; }
+
+    void bind(int index, const QVariant& value); // index counts from 1
+    void bindAll(const QVariantList& values);
+    bool step(); // true while a row is current
+    void reset();
+    void run(); // step to the end, then reset
+
+    int columnCount() const;
+    QString columnName(int column) const;
+    QString declaredType(int column) const;
+    QString originTable(int column) const;  // empty for computed columns
+    QString originColumn(int column) const; // empty for computed columns
+    QVariant value(int column) const;       // raw stored value; null variant for NULL
+    int columnIndex(const QString& name) const; // case-insensitive, -1 when absent
+
+private:
+    [[noreturn]] void fail(int code) const;
+
+    sqlite3* m_connection;
+    sqlite3_stmt* m_statement = nullptr;
+    QString m_sql;
+    QString m_fileName;
+};
+
+} // namespace db

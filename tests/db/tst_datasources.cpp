@@ -1,0 +1,45 @@
+#include <db/Database.h>
+
+#include <QFile>
+#include <QSet>
+#include <QTest>
+
+using namespace db;
+
+// The built template and demo databases hold every table and stored query the data promises.
+class TestDataSources : public QObject {
+    Q_OBJECT
+
+    static QStringList manifest(const QString& name) {
+        QFile file(qEnvironmentVariable("ORBIS_DATA_DIR") + QStringLiteral("/manifest/") + name);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        QStringList names;
+        for (const QByteArray& line : file.readAll().split('\n'))
+            if (!line.trimmed().isEmpty())
+                names.append(QString::fromUtf8(line.trimmed()));
+        return names;
+    }
+
+    static void check(const QString& path, const QString& kind) {
+        auto database = Database::open(path);
+        QSet<QString> tables;
+        for (const QString& name : database->tableNames())
+            tables.insert(name.toLower());
+        const QStringList wantedTables = manifest(kind + QStringLiteral("-tables.txt"));
+        QVERIFY2(!wantedTables.isEmpty(), qPrintable(kind));
+        for (const QString& name : wantedTables)
+            QVERIFY2(tables.contains(name.toLower()), qPrintable(kind + u": table " + name));
+        for (const QString& name : manifest(kind + QStringLiteral("-queries.txt"))) {
+            QVERIFY2(database->queryExists(name), qPrintable(kind + u": query " + name));
+            database->OpenRecordset(name); // every stored query runs
+        }
+    }
+
+private Q_SLOTS:
+    void templateDatabase() { check(qEnvironmentVariable("ORBIS_TEMPLATE_DB"), QStringLiteral("template")); }
+    void demoSystemDatabase() { check(qEnvironmentVariable("ORBIS_DEMO_DB"), QStringLiteral("system")); }
+};
+
+QTEST_GUILESS_MAIN(TestDataSources)
+#include "tst_datasources.moc"

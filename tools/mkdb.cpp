@@ -1,0 +1,43 @@
+// Builds a database file from SQL text files: orbis-mkdb OUTPUT FILE.sql...
+// The files run in the order given, in one transaction; the output appears only when all of
+// them ran, so a failed build never leaves a half-built database behind.
+#include <db/Database.h>
+#include <db/DbError.h>
+
+#include <QFile>
+#include <QTextStream>
+
+int main(int argc, char** argv) {
+    QTextStream err(stderr);
+    if (argc < 3) {
+        err << "usage: orbis-mkdb OUTPUT FILE.sql...\n";
+        return 2;
+    }
+    const QString output = QString::fromLocal8Bit(argv[1]);
+    const QString partial = output + QStringLiteral(".partial");
+    QFile::remove(partial);
+    QString current;
+    try {
+        auto database = db::Database::create(partial);
+        database->begin();
+        for (int i = 2; i < argc; ++i) {
+            current = QString::fromLocal8Bit(argv[i]);
+            QFile file(current);
+            if (!file.open(QIODevice::ReadOnly))
+                throw db::DbError(QStringLiteral("cannot read ") + current);
+            database->execute(QString::fromUtf8(file.readAll()));
+        }
+        database->commit();
+        database->close();
+    } catch (const db::DbError& error) {
+        err << "orbis-mkdb: " << current << ": " << error.message() << "\n";
+        QFile::remove(partial);
+        return 1;
+    }
+    QFile::remove(output);
+    if (!QFile::rename(partial, output)) {
+        err << "orbis-mkdb: cannot write " << output << "\n";
+        return 1;
+    }
+    return 0;
+}
