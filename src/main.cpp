@@ -1,6 +1,177 @@
-#include <QCoreApplication>
+// The ORBIS Configuration Tool: the editor in a window, or headless for automation.
+//
+//   orbis-config [--registry FILE] [--template FILE]
+//   orbis-config --headless [--registry FILE] [--template FILE] [--script FILE]
+//                [--dump-controls FILE|-]
+//
+// The registry file is --registry, else $ORBIS_REGISTRY, else ~/.config/orbis/registry.reg;
+// the template database is --template, else Conf.mdb beside the program.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QTextStream>
+#include <app/History.h>
+#include <app/MainForm.h>
+#include <app/Session.h>
+#include <csignal>
+#include <form/ControlDump.h>
+#include <form/FormSet.h>
+#include <form/ScriptError.h>
+#include <form/ScriptRunner.h>
+#include <memory>
+#include <platform/LinuxPlatform.h>
+#include <platform/Registry.h>
+#include <platform/SingleInstance.h>
+#include <ui/WindowApp.h>
+
+namespace {
+
+struct Options {
+    bool headless = false;
+    QString registry;
+    QString templatePath;
+    QString script;
+    QString dump;
+};
+
+Options parse(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("ORBIS Configuration Tool"));
+    parser.addHelpOption();
+    const QCommandLineOption headless(QStringLiteral("headless"),
+                                      QStringLiteral("Run without a window."));
+    const QCommandLineOption registry(QStringLiteral("registry"),
+                                      QStringLiteral("The registry file."), QStringLiteral("FILE"));
+    const QCommandLineOption templ(QStringLiteral("template"),
+                                   QStringLiteral("The template database."),
+                                   QStringLiteral("FILE"));
+    const QCommandLineOption script(QStringLiteral("script"),
+                                    QStringLiteral("An automation script (headless)."),
+                                    QStringLiteral("FILE"));
+    const QCommandLineOption dump(
+        QStringLiteral("dump-controls"),
+        QStringLiteral("Write every control's state as JSON lines (- = standard output)."),
+        QStringLiteral("FILE"));
+    parser.addOptions({headless, registry, templ, script, dump});
+    parser.process(arguments);
+    Options options;
+    options.headless = parser.isSet(headless);
+    options.registry = platform::Registry::defaultPath(parser.value(registry));
+    options.templatePath =
+        parser.isSet(templ)
+            ? parser.value(templ)
+            : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Conf.mdb"));
+    options.script = parser.value(script);
+    options.dump = parser.value(dump);
+    return options;
+}
+
+// Tests make a step of a store fail, or the process die there, to prove that the system
+// database survives: ORBIS_STORE_FAULT=step or step:kill.
+void installStoreFault() {
+    const QString fault = qEnvironmentVariable("ORBIS_STORE_FAULT");
+    if (fault.isEmpty())
+        return;
+    app::History::faultPoint = [fault](const char* step) {
+        const QStringList parts = fault.split(u':');
+        if (parts.value(0) != QString::fromLatin1(step))
+            return;
+        if (parts.value(1) == QStringLiteral("kill"))
+            std::raise(SIGKILL);
+        throw app::FileError(
+            QStringLiteral("Injected failure at the store step %1").arg(parts.value(0)));
+    };
+}
+
+// Asks once whether another instance works on this registry file; later start-ups (after a
+// store) are this instance's own.
+std::function<bool()> instanceCheck(platform::SingleInstance& guard) {
+    return [&guard, decided = false, other = false]() mutable {
+        if (!decided) {
+            other = !guard.tryBecomePrimary();
+            decided = true;
+        }
+        return other;
+    };
+}
+
+int runHeadless(const Options& options) {
+    QTextStream err(stderr);
+    platform::LinuxPlatform platform(options.registry);
+    form::FormSet forms;
+    app::buildForms(forms);
+    form::ScriptRunner runner(forms);
+    forms.setHost(&runner.host());
+    app::Session session(forms, platform, options.templatePath);
+    platform::SingleInstance guard(options.registry);
+    bool otherInstance = false;
+    session.editor().otherInstanceRunning = [check = instanceCheck(guard),
+                                             &otherInstance]() mutable {
+        return otherInstance = check();
+    };
+    session.editor().quit = [] {};
+    installStoreFault();
+    try {
+        if (!options.script.isEmpty())
+            runner.loadFile(options.script);
+        session.start();
+        if (otherInstance) {
+            err << "orbis-config: another instance works on this installation; it was asked to "
+                   "come to the front\n";
+            return 3;
+        }
+        runner.run();
+    } catch (const form::ScriptError& error) {
+        err << "orbis-config: " << error.message() << "\n";
+        return 1;
+    }
+    if (!options.dump.isEmpty()) {
+        const QByteArray dump = form::controlDump(forms);
+        if (options.dump == QStringLiteral("-")) {
+            QTextStream(stdout) << dump;
+        } else {
+            QFile file(options.dump);
+            if (!file.open(QIODevice::WriteOnly) || file.write(dump) != dump.size()) {
+                err << "orbis-config: cannot write " << options.dump << "\n";
+                return 1;
+            }
+        }
+    }
+    return 0;
+}
+
+int runWindow(QApplication& application, const Options& options) {
+    platform::LinuxPlatform platform(options.registry);
+    form::FormSet forms;
+    app::buildForms(forms);
+    ui::WindowApp window(forms);
+    forms.setHost(&window.host());
+    app::Session session(forms, platform, options.templatePath);
+    platform::SingleInstance guard(options.registry);
+    QObject::connect(&guard, &platform::SingleInstance::raiseRequested,
+                     [&window] { window.host().raiseMainWindow(); });
+    session.editor().otherInstanceRunning = instanceCheck(guard);
+    bool quit = false;
+    session.editor().quit = [&quit] {
+        quit = true;
+        QCoreApplication::quit();
+    };
+    session.start();
+    if (quit)
+        return 0;
+    return application.exec();
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    return 0;
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--headless") == 0) {
+            QCoreApplication application(argc, argv);
+            return runHeadless(parse(application.arguments()));
+        }
+    }
+    QApplication application(argc, argv);
+    return runWindow(application, parse(application.arguments()));
 }

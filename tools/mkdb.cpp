@@ -1,11 +1,10 @@
 // Builds a database file from SQL text files: orbis-mkdb OUTPUT FILE.sql...
 // The files run in the order given, in one transaction; the output appears only when all of
 // them ran, so a failed build never leaves a half-built database behind.
-#include <db/Database.h>
-#include <db/DbError.h>
-
 #include <QFile>
 #include <QTextStream>
+#include <db/Database.h>
+#include <db/DbError.h>
 
 int main(int argc, char** argv) {
     QTextStream err(stderr);

@@ -6,7 +6,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-
 #include <fcntl.h>
 #include <sqlite3.h>
 #include <unistd.h>
@@ -50,7 +49,9 @@ void syncFile(const QString& path) {
 Database::Database(sqlite3* connection, const QString& path)
     : m_connection(connection), m_path(path) {}
 
-Database::~Database() { close(); }
+Database::~Database() {
+    close();
+}
 
 std::unique_ptr<Database> Database::open(const QString& path) {
     if (!QFileInfo(path).isFile())
@@ -91,6 +92,41 @@ void Database::CompactDatabase(const QString& source, const QString& destination
     }
     sqlite3_close_v2(connection);
     syncFile(destination);
+}
+
+void Database::SnapshotDatabase(const QString& source, const QString& destination) {
+    if (!QFileInfo(source).isFile())
+        throw DbError(QStringLiteral("Database file not found: %1").arg(source));
+    const QString partial = destination + QStringLiteral(".partial");
+    QFile::remove(partial);
+    sqlite3* from = openConnection(source, SQLITE_OPEN_READONLY);
+    sqlite3* to = nullptr;
+    try {
+        to = openConnection(partial, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+        sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
+        if (!backup)
+            throw DbError(QStringLiteral("Cannot copy %1 to %2: %3")
+                              .arg(source, destination, QString::fromUtf8(sqlite3_errmsg(to))));
+        const int rc = sqlite3_backup_step(backup, -1);
+        sqlite3_backup_finish(backup);
+        if (rc != SQLITE_DONE)
+            throw DbError(QStringLiteral("Cannot copy %1 to %2: %3")
+                              .arg(source, destination, QString::fromUtf8(sqlite3_errstr(rc))));
+        sqlite3_close_v2(to);
+        to = nullptr;
+        sqlite3_close_v2(from);
+        from = nullptr;
+        syncFile(partial);
+        if (::rename(QFile::encodeName(partial).constData(),
+                     QFile::encodeName(destination).constData()) != 0)
+            throw DbError(QStringLiteral("Cannot write %1").arg(destination));
+        syncFile(QFileInfo(destination).absolutePath());
+    } catch (...) {
+        sqlite3_close_v2(to);
+        sqlite3_close_v2(from);
+        QFile::remove(partial);
+        throw;
+    }
 }
 
 void Database::close() {
@@ -141,9 +177,9 @@ Recordset Database::OpenRecordset(const QString& source, const QVariantList& par
     QString text;
     QString kind;
     {
-        Statement& lookup = cached(QStringLiteral(
-            "SELECT type, name FROM sqlite_master WHERE name = ? COLLATE NOCASE "
-            "AND type IN ('table','view')"));
+        Statement& lookup = cached(
+            QStringLiteral("SELECT type, name FROM sqlite_master WHERE name = ? COLLATE NOCASE "
+                           "AND type IN ('table','view')"));
         lookup.bind(1, source);
         QString name;
         if (lookup.step()) {
@@ -260,8 +296,8 @@ QList<QueryDef> Database::queryDefs() const {
         QStringLiteral("SELECT name, sql FROM sqlite_master WHERE type = 'view' ORDER BY rowid"),
         m_path);
     while (statement.step())
-        queries.append(
-            QueryDef{statement.value(0).toString(), dialect::viewBody(statement.value(1).toString())});
+        queries.append(QueryDef{statement.value(0).toString(),
+                                dialect::viewBody(statement.value(1).toString())});
     return queries;
 }
 
@@ -283,11 +319,12 @@ void Database::createQueryDef(const QString& name, const QString& sql) {
     execute(QStringLiteral("CREATE VIEW %1 AS %2").arg(bracket(name), dialect::toSqlite(sql)));
     // SQLite accepts a view over names that do not resolve; the query must work now.
     try {
-        Statement check(m_connection,
-                        QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(bracket(name)), m_path);
+        Statement check(m_connection, QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(bracket(name)),
+                        m_path);
     } catch (const DbError& error) {
         execute(QStringLiteral("DROP VIEW %1").arg(bracket(name)));
-        throw DbError(QStringLiteral("Stored query %1 is not valid: %2").arg(name, error.message()));
+        throw DbError(
+            QStringLiteral("Stored query %1 is not valid: %2").arg(name, error.message()));
     }
 }
 
@@ -319,9 +356,15 @@ void Database::deleteRelation(const QString& name) {
     execute(QStringLiteral("DELETE FROM %1 WHERE szRelationship = ?").arg(kRelationsTable), {name});
 }
 
-void Database::begin() { execute(QStringLiteral("BEGIN")); }
-void Database::commit() { execute(QStringLiteral("COMMIT")); }
-void Database::rollback() { execute(QStringLiteral("ROLLBACK")); }
+void Database::begin() {
+    execute(QStringLiteral("BEGIN"));
+}
+void Database::commit() {
+    execute(QStringLiteral("COMMIT"));
+}
+void Database::rollback() {
+    execute(QStringLiteral("ROLLBACK"));
+}
 bool Database::inTransaction() const {
     return m_connection && !sqlite3_get_autocommit(m_connection);
 }

@@ -8,7 +8,6 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
-
 #include <memory>
 
 struct sqlite3;
@@ -35,6 +34,10 @@ public:
     // Writes a compacted copy of the database at source to destination, which must not exist
     // yet; the copy is flushed to the disk before this returns.
     static void CompactDatabase(const QString& source, const QString& destination);
+
+    // Copies the database at source to destination as one consistent snapshot (other programs
+    // may hold it open), flushed to the disk; destination is replaced in one step.
+    static void SnapshotDatabase(const QString& source, const QString& destination);
 
     ~Database();
     Database(const Database&) = delete;

@@ -70,8 +70,8 @@ QVariant ReadField(Database& db, const QString& table, const QString& keyField, 
     return firstValue(db, table, selectByKey(table, keyField), key, field);
 }
 
-QVariant ReadFieldByNumber(Database& db, const QString& table, const QString& keyField,
-                           qint32 key, const QString& field) {
+QVariant ReadFieldByNumber(Database& db, const QString& table, const QString& keyField, qint32 key,
+                           const QString& field) {
     return firstValue(db, table, selectByKey(table, keyField), key, field);
 }
 
@@ -90,8 +90,8 @@ void WriteField(Database& db, const QString& table, const QString& keyField, con
     }
     const FieldType type = db.columnType(table, field);
     if (type == FieldType::Other)
-        throw DbError(QStringLiteral("Field %1 is not in the table %2 of %3")
-                          .arg(field, table, db.path()));
+        throw DbError(
+            QStringLiteral("Field %1 is not in the table %2 of %3").arg(field, table, db.path()));
     Query update(db, QStringLiteral("UPDATE %1 SET %2 = ? WHERE _rowid_ = ?")
                          .arg(bracket(table), bracket(field)));
     update.bind(1, toStored(type, value)).bind(2, rowid);
@@ -102,8 +102,8 @@ bool RecordExists(Database& db, const QString& table, const QString& keyField, c
     return anyRow(db, selectByKey(table, keyField), {key});
 }
 
-bool RecordExistsAt(Database& db, const QString& table, const QString& keyField,
-                    const QString& key, const QString& secondField, qint32 number) {
+bool RecordExistsAt(Database& db, const QString& table, const QString& keyField, const QString& key,
+                    const QString& secondField, qint32 number) {
     return anyRow(db,
                   QStringLiteral("SELECT * FROM %1 WHERE ((%2 = ?) AND (%3 = ?))")
                       .arg(bracket(table), bracket(keyField), bracket(secondField)),

@@ -12,18 +12,18 @@ namespace db {
 class Database;
 
 // Value of `field` in the first row whose keyField equals key; Null when no row matches.
-QVariant ReadField(Database& db, const QString& table, const QString& keyField,
-                   const QString& key, const QString& field);
-QVariant ReadFieldByNumber(Database& db, const QString& table, const QString& keyField,
-                           qint32 key, const QString& field);
+QVariant ReadField(Database& db, const QString& table, const QString& keyField, const QString& key,
+                   const QString& field);
+QVariant ReadFieldByNumber(Database& db, const QString& table, const QString& keyField, qint32 key,
+                           const QString& field);
 // Sets `field` of the first row whose keyField equals key (of the first row of the table when
 // key is empty); nothing happens when there is no such row.
 void WriteField(Database& db, const QString& table, const QString& keyField, const QString& key,
                 const QString& field, const QVariant& value);
 
 bool RecordExists(Database& db, const QString& table, const QString& keyField, const QString& key);
-bool RecordExistsAt(Database& db, const QString& table, const QString& keyField,
-                    const QString& key, const QString& secondField, qint32 number);
+bool RecordExistsAt(Database& db, const QString& table, const QString& keyField, const QString& key,
+                    const QString& secondField, qint32 number);
 bool RecordExistsByNumber(Database& db, const QString& table, const QString& keyField,
                           const QVariant& value);
 // True when a table of exactly that name (same case) exists.

@@ -6,8 +6,12 @@
 
 namespace db {
 
-bool Recordset::eof() const { return m_current < 0 || m_current >= m_rows.size(); }
-bool Recordset::bof() const { return m_current < 0; }
+bool Recordset::eof() const {
+    return m_current < 0 || m_current >= m_rows.size();
+}
+bool Recordset::bof() const {
+    return m_current < 0;
+}
 
 void Recordset::skipDeletedForward() {
     while (m_current < m_rows.size() && m_rows[m_current].deleted)
@@ -64,10 +68,10 @@ int Recordset::indexOf(const QString& name) const {
 int Recordset::requireIndex(const QString& name) const {
     const int index = indexOf(name);
     if (index < 0)
-        throw DbError(QStringLiteral("Field %1 is not in the result of \"%2\"%3")
-                          .arg(name, m_source,
-                               m_database ? QStringLiteral(" on ") + m_database->path()
-                                          : QString()));
+        throw DbError(
+            QStringLiteral("Field %1 is not in the result of \"%2\"%3")
+                .arg(name, m_source,
+                     m_database ? QStringLiteral(" on ") + m_database->path() : QString()));
     return index;
 }
 
@@ -93,18 +97,24 @@ FieldType Recordset::fieldType(const QString& name) const {
 
 Field Recordset::field(int position) const {
     if (position < 0 || position >= m_columns.size())
-        throw DbError(QStringLiteral("No field %1 in the result of \"%2\"").arg(position).arg(m_source));
+        throw DbError(
+            QStringLiteral("No field %1 in the result of \"%2\"").arg(position).arg(m_source));
     const Column& column = m_columns[position];
     return Field{column.name, column.type, value(position)};
 }
 
-Field Recordset::field(const QString& name) const { return field(requireIndex(name)); }
+Field Recordset::field(const QString& name) const {
+    return field(requireIndex(name));
+}
 
-QVariant Recordset::value(const QString& name) const { return value(requireIndex(name)); }
+QVariant Recordset::value(const QString& name) const {
+    return value(requireIndex(name));
+}
 
 QVariant Recordset::value(int position) const {
     if (position < 0 || position >= m_columns.size())
-        throw DbError(QStringLiteral("No field %1 in the result of \"%2\"").arg(position).arg(m_source));
+        throw DbError(
+            QStringLiteral("No field %1 in the result of \"%2\"").arg(position).arg(m_source));
     if (m_mode != EditMode::None)
         return fromStored(m_columns[position].type, m_buffer[position]);
     return currentRow().values[position];
@@ -137,8 +147,8 @@ void Recordset::addNew() {
 
 void Recordset::setValue(const QString& name, const QVariant& value) {
     if (m_mode == EditMode::None)
-        throw DbError(QStringLiteral("Field %1 of \"%2\" set without Edit or AddNew")
-                          .arg(name, m_source));
+        throw DbError(
+            QStringLiteral("Field %1 of \"%2\" set without Edit or AddNew").arg(name, m_source));
     const int index = requireIndex(name);
     if (m_columns[index].origin.isEmpty())
         throw DbError(QStringLiteral("Field %1 of \"%2\" cannot be written").arg(name, m_source));
@@ -188,11 +198,12 @@ void Recordset::update() {
         last.reset();
         QStringList columns;
         for (const Column& column : m_columns)
-            columns.append(column.origin.isEmpty() ? QStringLiteral("NULL") : bracket(column.origin));
-        Statement read(m_database->connection(),
-                       QStringLiteral("SELECT %1 FROM %2 WHERE _rowid_ = ?")
-                           .arg(columns.join(u", "), table),
-                       m_database->path());
+            columns.append(column.origin.isEmpty() ? QStringLiteral("NULL")
+                                                   : bracket(column.origin));
+        Statement read(
+            m_database->connection(),
+            QStringLiteral("SELECT %1 FROM %2 WHERE _rowid_ = ?").arg(columns.join(u", "), table),
+            m_database->path());
         read.bind(1, row.rowid);
         read.step();
         for (int i = 0; i < m_columns.size(); ++i)

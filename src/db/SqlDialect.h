@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <optional>
 
 // The query texts of the installation use the dialect of its original file engine: bracketed

@@ -9,15 +9,17 @@ namespace db {
 Statement::Statement(sqlite3* connection, const QString& sql, const QString& fileName)
     : m_connection(connection), m_sql(sql), m_fileName(fileName) {
     const QByteArray text = sql.toUtf8();
-    const int rc = sqlite3_prepare_v2(m_connection, text.constData(), int(text.size()),
-                                      &m_statement, nullptr);
+    const int rc =
+        sqlite3_prepare_v2(m_connection, text.constData(), int(text.size()), &m_statement, nullptr);
     if (rc != SQLITE_OK)
         fail(rc);
     if (!m_statement) // an empty or comment-only text
         throw DbError(QStringLiteral("Empty SQL statement \"%1\" on %2").arg(sql, fileName));
 }
 
-Statement::~Statement() { sqlite3_finalize(m_statement); }
+Statement::~Statement() {
+    sqlite3_finalize(m_statement);
+}
 
 void Statement::fail(int code) const {
     QString reason = QString::fromUtf8(sqlite3_errmsg(m_connection));
@@ -90,7 +92,9 @@ void Statement::run() {
     reset();
 }
 
-int Statement::columnCount() const { return sqlite3_column_count(m_statement); }
+int Statement::columnCount() const {
+    return sqlite3_column_count(m_statement);
+}
 
 QString Statement::columnName(int column) const {
     return QString::fromUtf8(sqlite3_column_name(m_statement, column));
@@ -119,8 +123,9 @@ QVariant Statement::value(int column) const {
             reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column)),
             sqlite3_column_bytes(m_statement, column)));
     case SQLITE_BLOB:
-        return QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(m_statement, column)),
-                                   sqlite3_column_bytes(m_statement, column)));
+        return QVariant(
+            QByteArray(static_cast<const char*>(sqlite3_column_blob(m_statement, column)),
+                       sqlite3_column_bytes(m_statement, column)));
     default:
         return QVariant();
     }

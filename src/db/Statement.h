@@ -28,9 +28,9 @@ public:
     int columnCount() const;
     QString columnName(int column) const;
     QString declaredType(int column) const;
-    QString originTable(int column) const;  // empty for computed columns
-    QString originColumn(int column) const; // empty for computed columns
-    QVariant value(int column) const;       // raw stored value; null variant for NULL
+    QString originTable(int column) const;      // empty for computed columns
+    QString originColumn(int column) const;     // empty for computed columns
+    QVariant value(int column) const;           // raw stored value; null variant for NULL
     int columnIndex(const QString& name) const; // case-insensitive, -1 when absent
 
 private:

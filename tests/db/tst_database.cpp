@@ -1,9 +1,8 @@
-#include <db/Database.h>
-#include <db/DbError.h>
-
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <db/Database.h>
+#include <db/DbError.h>
 
 using namespace db;
 
@@ -101,8 +100,8 @@ private Q_SLOTS:
 
     void editAddDeleteReachTheFile() {
         {
-            Recordset rs = m_db->OpenRecordset(QStringLiteral(
-                "SELECT * FROM [Available Lasers] WHERE [Status] = 'Do not use'"));
+            Recordset rs = m_db->OpenRecordset(
+                QStringLiteral("SELECT * FROM [Available Lasers] WHERE [Status] = 'Do not use'"));
             QVERIFY(rs.isUpdatable());
             rs.edit();
             rs.setValue(QStringLiteral("Status"), QStringLiteral(" "));
@@ -165,10 +164,13 @@ private Q_SLOTS:
 
     void definitions() {
         QVERIFY(m_db->tableNames().contains(QStringLiteral("Available Lasers")));
-        m_db->createTable(QStringLiteral("History"), {{QStringLiteral("Counter"), FieldType::Counter},
-                                                      {QStringLiteral("Date"), FieldType::Date}});
-        m_db->appendField(QStringLiteral("Available Lasers"), {QStringLiteral("Delay ms"), FieldType::Long});
-        m_db->appendField(QStringLiteral("Available Lasers"), {QStringLiteral("Mirror X"), FieldType::Boolean});
+        m_db->createTable(QStringLiteral("History"),
+                          {{QStringLiteral("Counter"), FieldType::Counter},
+                           {QStringLiteral("Date"), FieldType::Date}});
+        m_db->appendField(QStringLiteral("Available Lasers"),
+                          {QStringLiteral("Delay ms"), FieldType::Long});
+        m_db->appendField(QStringLiteral("Available Lasers"),
+                          {QStringLiteral("Mirror X"), FieldType::Boolean});
         const QList<Field> fields = m_db->tableFields(QStringLiteral("Available Lasers"));
         QCOMPARE(fields.size(), 7);
         QCOMPARE(fields[5].type, FieldType::Long);
@@ -192,12 +194,13 @@ private Q_SLOTS:
         QCOMPARE(history.value(QStringLiteral("Counter")), QVariant(qlonglong(2)));
 
         // Stored queries: listed with their text, replaced, deleted; a broken one is refused.
-        m_db->createQueryDef(QStringLiteral("CP Argon"),
-                             QStringLiteral("SELECT * FROM [Available Lasers] WHERE [ID Available] = 'Argon'"));
+        m_db->createQueryDef(
+            QStringLiteral("CP Argon"),
+            QStringLiteral("SELECT * FROM [Available Lasers] WHERE [ID Available] = 'Argon'"));
         QCOMPARE(m_db->querySql(QStringLiteral("CP Argon")),
                  QStringLiteral("SELECT * FROM [Available Lasers] WHERE [ID Available] = 'Argon'"));
-        QVERIFY_THROWS_EXCEPTION(DbError, m_db->createQueryDef(QStringLiteral("CP Argon"),
-                                                               QStringLiteral("SELECT 1")));
+        QVERIFY_THROWS_EXCEPTION(
+            DbError, m_db->createQueryDef(QStringLiteral("CP Argon"), QStringLiteral("SELECT 1")));
         m_db->deleteQueryDef(QStringLiteral("CP Argon"));
         QVERIFY(!m_db->queryExists(QStringLiteral("CP Argon")));
         QVERIFY_THROWS_EXCEPTION(DbError, m_db->deleteQueryDef(QStringLiteral("CP Argon")));
@@ -218,7 +221,8 @@ private Q_SLOTS:
             "'Available Lasers', 'Potential Lasers', 'ID Potential', 'ID Potential');"));
         QCOMPARE(m_db->relationNames().size(), 2);
         m_db->deleteRelation(QStringLiteral("Available InterfacesAvailable Shutters"));
-        QCOMPARE(m_db->relationNames(), QStringList{QStringLiteral("Potential LasersAvailable Lasers")});
+        QCOMPARE(m_db->relationNames(),
+                 QStringList{QStringLiteral("Potential LasersAvailable Lasers")});
         QVERIFY_THROWS_EXCEPTION(DbError, m_db->deleteRelation(QStringLiteral("Nothing")));
     }
 

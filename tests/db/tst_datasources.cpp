@@ -1,8 +1,7 @@
-#include <db/Database.h>
-
 #include <QFile>
 #include <QSet>
 #include <QTest>
+#include <db/Database.h>
 
 using namespace db;
 
@@ -29,16 +28,22 @@ class TestDataSources : public QObject {
         const QStringList wantedTables = manifest(kind + QStringLiteral("-tables.txt"));
         QVERIFY2(!wantedTables.isEmpty(), qPrintable(kind));
         for (const QString& name : wantedTables)
-            QVERIFY2(tables.contains(name.toLower()), qPrintable(kind + u": table " + name));
+            QVERIFY2(tables.contains(name.toLower()),
+                     qPrintable(kind + QStringLiteral(": table ") + name));
         for (const QString& name : manifest(kind + QStringLiteral("-queries.txt"))) {
-            QVERIFY2(database->queryExists(name), qPrintable(kind + u": query " + name));
+            QVERIFY2(database->queryExists(name),
+                     qPrintable(kind + QStringLiteral(": query ") + name));
             database->OpenRecordset(name); // every stored query runs
         }
     }
 
 private Q_SLOTS:
-    void templateDatabase() { check(qEnvironmentVariable("ORBIS_TEMPLATE_DB"), QStringLiteral("template")); }
-    void demoSystemDatabase() { check(qEnvironmentVariable("ORBIS_DEMO_DB"), QStringLiteral("system")); }
+    void templateDatabase() {
+        check(qEnvironmentVariable("ORBIS_TEMPLATE_DB"), QStringLiteral("template"));
+    }
+    void demoSystemDatabase() {
+        check(qEnvironmentVariable("ORBIS_DEMO_DB"), QStringLiteral("system"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDataSources)

@@ -1,9 +1,8 @@
+#include <QTemporaryDir>
+#include <QTest>
 #include <db/Database.h>
 #include <db/DbError.h>
 #include <db/RecordHelpers.h>
-
-#include <QTemporaryDir>
-#include <QTest>
 
 using namespace db;
 
@@ -46,11 +45,12 @@ private Q_SLOTS:
 
     void readAndWriteActOnTheFirstRow() {
         QCOMPARE(status(QStringLiteral("EF1")).toString(), QStringLiteral("first"));
-        QCOMPARE(status(QStringLiteral("ef1")).toString(), QStringLiteral("first")); // text keys ignore case
+        QCOMPARE(status(QStringLiteral("ef1")).toString(),
+                 QStringLiteral("first"));                   // text keys ignore case
         QVERIFY(status(QStringLiteral("EF2")).isNull());     // a Null value
         QVERIFY(status(QStringLiteral("nothing")).isNull()); // no row
-        QCOMPARE(ReadFieldByNumber(*m_db, QStringLiteral("Available Filters"), QStringLiteral("Slot"), 2,
-                                   QStringLiteral("Status"))
+        QCOMPARE(ReadFieldByNumber(*m_db, QStringLiteral("Available Filters"),
+                                   QStringLiteral("Slot"), 2, QStringLiteral("Status"))
                      .toString(),
                  QStringLiteral("second"));
 
@@ -62,15 +62,16 @@ private Q_SLOTS:
         QCOMPARE(rs.value(QStringLiteral("Status")).toString(), QStringLiteral("second"));
 
         // An empty key edits the first row of the whole table; Null may be written.
-        WriteField(*m_db, QStringLiteral("Available Filters"), QStringLiteral("ID Available"), QString(),
-                   QStringLiteral("Slot"), QVariant());
+        WriteField(*m_db, QStringLiteral("Available Filters"), QStringLiteral("ID Available"),
+                   QString(), QStringLiteral("Slot"), QVariant());
         QVERIFY(ReadField(*m_db, QStringLiteral("Available Filters"), QStringLiteral("Status"),
                           QStringLiteral(" "), QStringLiteral("Slot"))
                     .isNull());
         // No row: nothing happens, nothing is reported.
         WriteField(*m_db, QStringLiteral("Available Filters"), QStringLiteral("ID Available"),
                    QStringLiteral("EF9"), QStringLiteral("Status"), QStringLiteral("x"));
-        QCOMPARE(m_db->OpenRecordset(QStringLiteral("SELECT * FROM [Available Filters] WHERE [Status] = 'x'"))
+        QCOMPARE(m_db->OpenRecordset(
+                         QStringLiteral("SELECT * FROM [Available Filters] WHERE [Status] = 'x'"))
                      .recordCount(),
                  0);
     }
@@ -78,34 +79,40 @@ private Q_SLOTS:
     void keysWithQuotesFindTheirRow() {
         const QString key = QStringLiteral("Lab 'LP 560'");
         QCOMPARE(status(key).toString(), QStringLiteral("DO NOT USE"));
-        QVERIFY(RecordExists(*m_db, QStringLiteral("Available Filters"), QStringLiteral("ID Available"), key));
+        QVERIFY(RecordExists(*m_db, QStringLiteral("Available Filters"),
+                             QStringLiteral("ID Available"), key));
         WriteField(*m_db, QStringLiteral("Available Filters"), QStringLiteral("ID Available"), key,
                    QStringLiteral("Status"), kStatusOff);
         QVERIFY(!IsDeviceUsable(*m_db, QStringLiteral("Available Filters"), key));
-        QVERIFY(!RecordExists(*m_db, QStringLiteral("Available Filters"), QStringLiteral("ID Available"),
-                              QStringLiteral("x' OR '1'='1")));
+        QVERIFY(!RecordExists(*m_db, QStringLiteral("Available Filters"),
+                              QStringLiteral("ID Available"), QStringLiteral("x' OR '1'='1")));
     }
 
     void missingTablesAndFieldsAreErrors() {
-        QVERIFY_THROWS_EXCEPTION(DbError, ReadField(*m_db, QStringLiteral("No Table"),
-                                                    QStringLiteral("ID Available"),
-                                                    QStringLiteral("EF1"), QStringLiteral("Status")));
-        QVERIFY_THROWS_EXCEPTION(DbError, ReadField(*m_db, QStringLiteral("Available Filters"),
-                                                    QStringLiteral("ID Available"), QStringLiteral("EF1"),
-                                                    QStringLiteral("Wavelength")));
-        QVERIFY_THROWS_EXCEPTION(DbError, WriteField(*m_db, QStringLiteral("Available Filters"),
-                                                     QStringLiteral("ID Available"), QStringLiteral("EF1"),
-                                                     QStringLiteral("Wavelength"), 1));
+        QVERIFY_THROWS_EXCEPTION(
+            DbError, ReadField(*m_db, QStringLiteral("No Table"), QStringLiteral("ID Available"),
+                               QStringLiteral("EF1"), QStringLiteral("Status")));
+        QVERIFY_THROWS_EXCEPTION(DbError,
+                                 ReadField(*m_db, QStringLiteral("Available Filters"),
+                                           QStringLiteral("ID Available"), QStringLiteral("EF1"),
+                                           QStringLiteral("Wavelength")));
+        QVERIFY_THROWS_EXCEPTION(DbError,
+                                 WriteField(*m_db, QStringLiteral("Available Filters"),
+                                            QStringLiteral("ID Available"), QStringLiteral("EF1"),
+                                            QStringLiteral("Wavelength"), 1));
     }
 
     void existence() {
-        QVERIFY(RecordExistsAt(*m_db, QStringLiteral("Available FilterPlacement"), QStringLiteral("ID Available"),
-                               QStringLiteral("FW1"), QStringLiteral("Position"), 4));
+        QVERIFY(RecordExistsAt(*m_db, QStringLiteral("Available FilterPlacement"),
+                               QStringLiteral("ID Available"), QStringLiteral("FW1"),
+                               QStringLiteral("Position"), 4));
         QVERIFY(!RecordExistsAt(*m_db, QStringLiteral("Available FilterPlacement"),
                                 QStringLiteral("ID Available"), QStringLiteral("FW1"),
                                 QStringLiteral("Position"), 5));
-        QVERIFY(RecordExistsByNumber(*m_db, QStringLiteral("Available Filters"), QStringLiteral("Slot"), 3));
-        QVERIFY(!RecordExistsByNumber(*m_db, QStringLiteral("Available Filters"), QStringLiteral("Slot"), 7));
+        QVERIFY(RecordExistsByNumber(*m_db, QStringLiteral("Available Filters"),
+                                     QStringLiteral("Slot"), 3));
+        QVERIFY(!RecordExistsByNumber(*m_db, QStringLiteral("Available Filters"),
+                                      QStringLiteral("Slot"), 7));
         QVERIFY(TableExists(*m_db, QStringLiteral("Available Filters")));
         QVERIFY(!TableExists(*m_db, QStringLiteral("available filters"))); // exact case
     }
@@ -119,21 +126,26 @@ private Q_SLOTS:
         QVERIFY(!IsUsable(QStringLiteral("Do not use")));
         QVERIFY(!IsUsable(QStringLiteral("do not use")));
         QVERIFY(!IsUsable(QStringLiteral("Do not Use")));
-        QVERIFY(IsDeviceUsable(*m_db, QStringLiteral("Available Filters"), QStringLiteral("EF2"))); // Null
+        QVERIFY(IsDeviceUsable(*m_db, QStringLiteral("Available Filters"),
+                               QStringLiteral("EF2"))); // Null
         QVERIFY(!IsDeviceUsable(*m_db, QStringLiteral("Available Filters"), QStringLiteral("EF3")));
-        QVERIFY(!IsDeviceUsable(*m_db, QStringLiteral("Available Filters"), QStringLiteral("EF9"))); // no row
+        QVERIFY(!IsDeviceUsable(*m_db, QStringLiteral("Available Filters"),
+                                QStringLiteral("EF9"))); // no row
         QCOMPARE(NullToText(QVariant()), QString());
         QCOMPARE(NullToText(QVariant(qlonglong(3))), QStringLiteral("3"));
     }
 
     void filterLookups() {
-        QCOMPARE(FilterCodeNumber(*m_db, QStringLiteral("BP 505-530")).toString(), QStringLiteral("4743"));
-        QCOMPARE(FilterCodeNumber(*m_db, QStringLiteral("Lab 'LP 560'")).toString(), QStringLiteral("0"));
+        QCOMPARE(FilterCodeNumber(*m_db, QStringLiteral("BP 505-530")).toString(),
+                 QStringLiteral("4743"));
+        QCOMPARE(FilterCodeNumber(*m_db, QStringLiteral("Lab 'LP 560'")).toString(),
+                 QStringLiteral("0"));
         QVERIFY(FilterCodeNumber(*m_db, QStringLiteral("LP 999")).isNull());
         QCOMPARE(FilterType(*m_db, QStringLiteral("Lab 'LP 560'")).toString(), QStringLiteral(" "));
         QCOMPARE(FilterType(*m_db, QStringLiteral("BP 505-530")).toString(), QStringLiteral("BP"));
         QVERIFY(FilterType(*m_db, QStringLiteral("LP 999")).isNull());
-        QCOMPARE(FilterAtPosition(*m_db, QStringLiteral("FW1"), 2).toString(), QStringLiteral("Lab 'LP 560'"));
+        QCOMPARE(FilterAtPosition(*m_db, QStringLiteral("FW1"), 2).toString(),
+                 QStringLiteral("Lab 'LP 560'"));
         QVERIFY(FilterAtPosition(*m_db, QStringLiteral("FW1"), 3).isNull());
         QVERIFY(FilterAtPosition(*m_db, QStringLiteral("FW2"), 1).isNull());
         // True and Null are not counted.
@@ -143,11 +155,13 @@ private Q_SLOTS:
 
     void cachedStatementsSurviveSchemaChanges() {
         QVERIFY(status(QStringLiteral("EF1")).isValid());
-        m_db->appendField(QStringLiteral("Available Filters"), {QStringLiteral("Delay ms"), FieldType::Long});
+        m_db->appendField(QStringLiteral("Available Filters"),
+                          {QStringLiteral("Delay ms"), FieldType::Long});
         WriteField(*m_db, QStringLiteral("Available Filters"), QStringLiteral("ID Available"),
                    QStringLiteral("EF2"), QStringLiteral("Delay ms"), 1000);
-        QCOMPARE(ReadField(*m_db, QStringLiteral("Available Filters"), QStringLiteral("ID Available"),
-                           QStringLiteral("EF2"), QStringLiteral("Delay ms")),
+        QCOMPARE(ReadField(*m_db, QStringLiteral("Available Filters"),
+                           QStringLiteral("ID Available"), QStringLiteral("EF2"),
+                           QStringLiteral("Delay ms")),
                  QVariant(qlonglong(1000)));
     }
 };

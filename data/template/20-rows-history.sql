@@ -1,0 +1,1 @@
+-- History of stored system databases. It starts empty; every store adds a row.

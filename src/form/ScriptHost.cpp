@@ -1,0 +1,23 @@
+#include "ScriptHost.h"
+
+#include "ScriptRunner.h"
+
+namespace form {
+
+bool ScriptHost::askYesNo(const QString& text, const QString&) {
+    return m_runner.answerQuestion(text);
+}
+
+void ScriptHost::message(const QString& text, const QString&, MessageIcon) {
+    m_runner.answerMessage(text);
+}
+
+std::optional<QString> ScriptHost::askSaveFileName(const QString&, const QString&, const QString&) {
+    return m_runner.answerSaveFile();
+}
+
+void ScriptHost::runModal(Form& dialog) {
+    m_runner.runWhileOpen(dialog);
+}
+
+} // namespace form

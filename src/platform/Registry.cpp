@@ -1,0 +1,351 @@
+#include "Registry.h"
+
+#include "AtomicFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringConverter>
+#include <QStringDecoder>
+#include <utility>
+
+namespace platform {
+
+namespace {
+
+const QString fileHeader = QStringLiteral("Windows Registry Editor Version 5.00");
+
+// One line below a key: a string value we understand, or any other line kept as written.
+struct Entry {
+    bool isValue = false;
+    QString name;
+    QString data;
+    QString raw;
+};
+
+// Lines before the first key header, under a key, or under a header we cannot use (a deletion
+// entry "[-...]" or an empty path), whose lines must not be taken for values of another key.
+struct Section {
+    enum Kind { Preamble, Key, Unusable };
+    Kind kind = Preamble;
+    QStringList path;
+    QString rawHeader;
+    QList<Entry> entries;
+};
+
+struct Document {
+    QList<Section> sections;
+};
+
+QStringList splitPath(const QString& path) {
+    return path.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+}
+
+QStringList keyPath(const QString& root, const QString& subkey) {
+    QStringList parts = splitPath(root);
+    if (parts.size() != 1)
+        return {};
+    parts += splitPath(subkey);
+    return parts;
+}
+
+bool sameName(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+bool startsWithPath(const QStringList& path, const QStringList& prefix) {
+    if (path.size() < prefix.size())
+        return false;
+    for (qsizetype i = 0; i < prefix.size(); ++i) {
+        if (!sameName(path[i], prefix[i]))
+            return false;
+    }
+    return true;
+}
+
+bool samePath(const QStringList& a, const QStringList& b) {
+    return a.size() == b.size() && startsWithPath(a, b);
+}
+
+bool storable(const QString& text) {
+    for (QChar c : text) {
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar(0))
+            return false;
+    }
+    return true;
+}
+
+// Reads a quoted text starting at s[pos] == '"'; leaves pos after the closing quote.
+bool parseQuoted(const QString& s, qsizetype& pos, QString& out) {
+    if (pos >= s.size() || s[pos] != QLatin1Char('"'))
+        return false;
+    ++pos;
+    while (pos < s.size()) {
+        const QChar c = s[pos];
+        if (c == QLatin1Char('"')) {
+            ++pos;
+            return true;
+        }
+        if (c == QLatin1Char('\\') && pos + 1 < s.size() &&
+            (s[pos + 1] == QLatin1Char('\\') || s[pos + 1] == QLatin1Char('"'))) {
+            out += s[pos + 1];
+            pos += 2;
+            continue;
+        }
+        // A lone backslash (a hand-written Windows path) is taken literally.
+        out += c;
+        ++pos;
+    }
+    return false;
+}
+
+void skipBlanks(const QString& s, qsizetype& pos) {
+    while (pos < s.size() && (s[pos] == QLatin1Char(' ') || s[pos] == QLatin1Char('\t')))
+        ++pos;
+}
+
+bool parseValueLine(const QString& line, Entry& entry) {
+    qsizetype pos = 0;
+    QString name;
+    if (line.startsWith(QLatin1Char('@')))
+        pos = 1;
+    else if (!parseQuoted(line, pos, name))
+        return false;
+    skipBlanks(line, pos);
+    if (pos >= line.size() || line[pos] != QLatin1Char('='))
+        return false;
+    ++pos;
+    skipBlanks(line, pos);
+    QString data;
+    if (!parseQuoted(line, pos, data))
+        return false;
+    skipBlanks(line, pos);
+    if (pos != line.size())
+        return false;
+    entry.isValue = true;
+    entry.name = name;
+    entry.data = data;
+    return true;
+}
+
+QString quoted(const QString& text) {
+    QString escaped = text;
+    escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    escaped.replace(QLatin1Char('"'), QLatin1String("\\\""));
+    return QLatin1Char('"') + escaped + QLatin1Char('"');
+}
+
+QString decode(const QByteArray& bytes) {
+    // Files exported by the registry editor are UTF-16 with a byte order mark.
+    const auto encoding = QStringConverter::encodingForData(bytes);
+    QStringDecoder decoder(encoding.value_or(QStringConverter::Utf8));
+    QString text = decoder.decode(bytes);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    return text;
+}
+
+qsizetype indexOfKey(const Document& doc, const QStringList& path) {
+    for (qsizetype i = 0; i < doc.sections.size(); ++i) {
+        const Section& section = doc.sections[i];
+        if (section.kind == Section::Key && samePath(section.path, path))
+            return i;
+    }
+    return -1;
+}
+
+Entry* findValue(Section& section, const QString& name) {
+    for (Entry& entry : section.entries) {
+        if (entry.isValue && sameName(entry.name, name))
+            return &entry;
+    }
+    return nullptr;
+}
+
+Document parse(const QString& text) {
+    Document doc;
+    doc.sections.append(Section{});
+    qsizetype current = 0;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    bool firstLine = true;
+    for (QString line : lines) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        const QString trimmed = line.trimmed();
+        if (firstLine) {
+            firstLine = false;
+            if (trimmed == fileHeader || trimmed == QLatin1String("REGEDIT4"))
+                continue;
+        }
+        if (trimmed.isEmpty())
+            continue;
+
+        if (trimmed.startsWith(QLatin1Char('[')) && trimmed.endsWith(QLatin1Char(']'))) {
+            const QString inner = trimmed.mid(1, trimmed.size() - 2);
+            const QStringList path = splitPath(inner);
+            // A key listed twice gathers its values in its first section, later values winning,
+            // as an import of such a file would end.
+            current = indexOfKey(doc, path);
+            if (current < 0 || inner.startsWith(QLatin1Char('-'))) {
+                const bool usable = !path.isEmpty() && !inner.startsWith(QLatin1Char('-'));
+                doc.sections.append(usable ? Section{Section::Key, path, {}, {}}
+                                           : Section{Section::Unusable, {}, line, {}});
+                current = doc.sections.size() - 1;
+            }
+            continue;
+        }
+
+        Section& section = doc.sections[current];
+        Entry entry;
+        if (section.kind == Section::Key && parseValueLine(trimmed, entry)) {
+            if (Entry* existing = findValue(section, entry.name))
+                existing->data = entry.data;
+            else
+                section.entries.append(entry);
+        } else {
+            entry.raw = line;
+            section.entries.append(entry);
+        }
+    }
+    return doc;
+}
+
+QByteArray serialize(const Document& doc) {
+    QString out = fileHeader + QLatin1String("\n\n");
+    for (const Section& section : doc.sections) {
+        if (section.kind == Section::Preamble && section.entries.isEmpty())
+            continue;
+        if (section.kind == Section::Key)
+            out += QLatin1Char('[') + section.path.join(QLatin1Char('\\')) + QLatin1String("]\n");
+        else if (section.kind == Section::Unusable)
+            out += section.rawHeader + QLatin1Char('\n');
+        for (const Entry& entry : section.entries) {
+            if (!entry.isValue)
+                out += entry.raw;
+            else if (entry.name.isEmpty())
+                out += QLatin1String("@=") + quoted(entry.data);
+            else
+                out += quoted(entry.name) + QLatin1Char('=') + quoted(entry.data);
+            out += QLatin1Char('\n');
+        }
+        out += QLatin1Char('\n');
+    }
+    return out.toUtf8();
+}
+
+// The path of a new key spelled like the keys that already hold its leading parts, so that
+// "Software\..." written below an existing "SOFTWARE" does not show two spellings in the file.
+QStringList spelledLikeExisting(const Document& doc, const QStringList& path) {
+    QStringList result = path;
+    for (qsizetype depth = 1; depth <= path.size(); ++depth) {
+        const QStringList prefix = path.first(depth);
+        for (const Section& section : doc.sections) {
+            if (section.kind == Section::Key && startsWithPath(section.path, prefix)) {
+                result[depth - 1] = section.path[depth - 1];
+                break;
+            }
+        }
+    }
+    return result;
+}
+
+bool keyExistsIn(const Document& doc, const QStringList& path) {
+    if (path.size() == 1)
+        return true;
+    for (const Section& section : doc.sections) {
+        if (section.kind == Section::Key && startsWithPath(section.path, path))
+            return true;
+    }
+    return false;
+}
+
+// Replaces the file atomically; returns why it failed, or an empty text.
+QString save(const QString& filePath, const Document& doc) {
+    if (!QDir().mkpath(QFileInfo(filePath).absolutePath()))
+        return QStringLiteral("Cannot create the folder of %1").arg(filePath);
+    return writeFileAtomically(filePath, serialize(doc));
+}
+
+Document load(const QString& filePath) {
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return parse(QString());
+    return parse(decode(file.readAll()));
+}
+
+} // namespace
+
+Registry::Registry(QString filePath) : m_filePath(std::move(filePath)) {}
+
+QString Registry::defaultPath(const QString& fromCommandLine) {
+    if (!fromCommandLine.isEmpty())
+        return fromCommandLine;
+    const QString fromEnvironment = qEnvironmentVariable("ORBIS_REGISTRY");
+    if (!fromEnvironment.isEmpty())
+        return fromEnvironment;
+    QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (configHome.isEmpty() || QDir::isRelativePath(configHome))
+        configHome = QDir::homePath() + QLatin1String("/.config");
+    return configHome + QLatin1String("/orbis/registry.reg");
+}
+
+std::optional<QString> Registry::value(const QString& root, const QString& subkey,
+                                       const QString& name) const {
+    const QStringList path = keyPath(root, subkey);
+    if (path.isEmpty())
+        return std::nullopt;
+    Document doc = load(m_filePath);
+    const qsizetype index = indexOfKey(doc, path);
+    if (index < 0)
+        return std::nullopt;
+    if (const Entry* entry = findValue(doc.sections[index], name))
+        return entry->data;
+    return std::nullopt;
+}
+
+bool Registry::keyExists(const QString& root, const QString& subkey) const {
+    const QStringList path = keyPath(root, subkey);
+    return !path.isEmpty() && keyExistsIn(load(m_filePath), path);
+}
+
+bool Registry::createKey(const QString& root, const QString& subkey) {
+    const QStringList path = keyPath(root, subkey);
+    if (path.isEmpty() || !storable(root) || !storable(subkey))
+        return report(QStringLiteral("Invalid registry key \"%1\\%2\"").arg(root, subkey));
+    Document doc = load(m_filePath);
+    if (keyExistsIn(doc, path))
+        return report({});
+    doc.sections.append(Section{Section::Key, spelledLikeExisting(doc, path), {}, {}});
+    return report(save(m_filePath, doc));
+}
+
+bool Registry::setValue(const QString& root, const QString& subkey, const QString& name,
+                        const QString& data) {
+    const QStringList path = keyPath(root, subkey);
+    if (path.isEmpty() || !storable(root) || !storable(subkey))
+        return report(QStringLiteral("Invalid registry key \"%1\\%2\"").arg(root, subkey));
+    if (!storable(name) || !storable(data))
+        return report(QStringLiteral("Registry value \"%1\" holds a line break").arg(name));
+    Document doc = load(m_filePath);
+    qsizetype index = indexOfKey(doc, path);
+    if (index < 0) {
+        doc.sections.append(Section{Section::Key, spelledLikeExisting(doc, path), {}, {}});
+        index = doc.sections.size() - 1;
+    }
+    Section& section = doc.sections[index];
+    if (Entry* entry = findValue(section, name)) {
+        if (entry->data == data)
+            return report({});
+        entry->data = data;
+    } else {
+        section.entries.append(Entry{true, name, data, {}});
+    }
+    return report(save(m_filePath, doc));
+}
+
+bool Registry::report(const QString& error) {
+    m_errorString = error;
+    return error.isEmpty();
+}
+
+} // namespace platform

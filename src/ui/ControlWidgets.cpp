@@ -1,0 +1,238 @@
+#include "ControlWidgets.h"
+
+#include "TreeViewWidget.h"
+#include "UserInput.h"
+
+#include <form/Form.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTabBar>
+
+namespace ui {
+
+namespace {
+
+void showCommon(const form::Control& control, QWidget* widget) {
+    widget->setEnabled(control.isEnabled());
+    widget->setHidden(!control.isVisible());
+}
+
+// Binds the model-to-widget direction and shows the current state once.
+template <class W> void bind(form::Control& control, W* widget, std::function<void()> show) {
+    widget->setObjectName(control.name());
+    QObject::connect(&control, &form::Control::changed, widget, show);
+    show();
+}
+
+QWidget* checkBox(form::CheckBox& c, QWidget* parent) {
+    auto* w = new QCheckBox(parent);
+    auto show = [&c, w] {
+        const QSignalBlocker blocker(w);
+        w->setText(c.caption());
+        w->setChecked(c.isChecked());
+        showCommon(c, w);
+    };
+    bind(c, w, show);
+    QObject::connect(w, &QCheckBox::clicked, w, [&c, show](bool checked) {
+        forwardUserInput([&c, checked] { c.userSetChecked(checked); }, show);
+    });
+    return w;
+}
+
+QWidget* optionButton(form::OptionButton& c, QWidget* parent) {
+    auto* w = new QRadioButton(parent);
+    // The model clears the other buttons of the group itself, across frames; Qt's own exclusivity
+    // would clear buttons of other groups that happen to share a parent.
+    w->setAutoExclusive(false);
+    auto show = [&c, w] {
+        const QSignalBlocker blocker(w);
+        w->setText(c.caption());
+        w->setChecked(c.isSelected());
+        showCommon(c, w);
+    };
+    bind(c, w, show);
+    // A click on the selected button unchecks a non-exclusive radio button; showing the model's
+    // state afterwards checks it again.
+    QObject::connect(w, &QRadioButton::clicked, w,
+                     [&c, show] { forwardUserInput([&c] { c.userChoose(); }, show); });
+    return w;
+}
+
+bool sameEntries(const form::ListBox& c, const QComboBox* w) {
+    if (c.count() != w->count())
+        return false;
+    for (int i = 0; i < c.count(); ++i) {
+        if (c.itemText(i) != w->itemText(i))
+            return false;
+    }
+    return true;
+}
+
+QWidget* listBox(form::ListBox& c, QWidget* parent) {
+    auto* w = new QComboBox(parent);
+    w->setEditable(false);
+    w->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    w->setMinimumContentsLength(12);
+    w->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    auto show = [&c, w] {
+        const QSignalBlocker blocker(w);
+        if (!sameEntries(c, w)) {
+            w->clear();
+            for (const auto& entry : c.entries())
+                w->addItem(entry.text);
+        }
+        w->setCurrentIndex(c.currentIndex());
+        w->setToolTip(c.text());
+        showCommon(c, w);
+    };
+    bind(c, w, show);
+    QObject::connect(w, &QComboBox::activated, w, [&c, show](int index) {
+        forwardUserInput([&c, index] { c.userSelect(index); }, show);
+    });
+    return w;
+}
+
+QWidget* textBox(form::TextBox& c, QWidget* parent) {
+    auto* w = new QLineEdit(parent);
+    if (c.name().contains(QLatin1String("Password"), Qt::CaseInsensitive))
+        w->setEchoMode(QLineEdit::Password);
+    auto show = [&c, w] {
+        const QSignalBlocker blocker(w);
+        // Setting the same text would move the cursor of a person typing.
+        if (w->text() != c.text())
+            w->setText(c.text());
+        showCommon(c, w);
+    };
+    bind(c, w, show);
+    // textEdited, not textChanged: only typing goes to the model, never the view's own setText.
+    QObject::connect(w, &QLineEdit::textEdited, w, [&c, show](const QString& text) {
+        forwardUserInput([&c, text] { c.userSetText(text); }, show);
+    });
+    return w;
+}
+
+QWidget* label(form::Label& c, QWidget* parent) {
+    auto* w = new QLabel(parent);
+    w->setTextFormat(Qt::PlainText);
+    auto show = [&c, w] {
+        w->setText(labelText(c.caption()));
+        showCommon(c, w);
+    };
+    bind(c, w, show);
+    return w;
+}
+
+QWidget* button(form::Button& c, QWidget* parent) {
+    auto* w = new QPushButton(parent);
+    auto show = [&c, w] {
+        w->setText(c.caption());
+        showCommon(c, w);
+    };
+    bind(c, w, show);
+    QObject::connect(w, &QPushButton::clicked, w,
+                     [&c, show] { forwardUserInput([&c] { c.userPress(); }, show); });
+    return w;
+}
+
+// A tab control other than the form's main one: only its tabs, the controls of its pages are
+// placed by their frames.
+QWidget* tabBar(form::TabControl& c, QWidget* parent) {
+    auto* w = new QTabBar(parent);
+    w->setExpanding(false);
+    auto show = [&c, w] {
+        const QSignalBlocker blocker(w);
+        while (w->count() > c.count())
+            w->removeTab(w->count() - 1);
+        while (w->count() < c.count())
+            w->addTab(QString());
+        for (int i = 0; i < c.count(); ++i) {
+            w->setTabText(i, c.pages().at(i).caption);
+            w->setTabEnabled(i, c.pages().at(i).enabled);
+        }
+        w->setCurrentIndex(c.currentIndex());
+        showCommon(c, w);
+    };
+    bind(c, w, show);
+    QObject::connect(w, &QTabBar::currentChanged, w, [&c, show](int index) {
+        if (index >= 0)
+            forwardUserInput([&c, index] { c.userSelect(index); }, show);
+    });
+    return w;
+}
+
+} // namespace
+
+QString labelText(const QString& caption) {
+    QString text;
+    text.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == u'&' && i + 1 < caption.size())
+            ++i;
+        text.append(caption.at(i));
+    }
+    return text;
+}
+
+QWidget* createControlWidget(form::Control& control, QWidget* parent) {
+    switch (control.kind()) {
+    case form::Kind::CheckBox:
+        return checkBox(static_cast<form::CheckBox&>(control), parent);
+    case form::Kind::OptionButton:
+        return optionButton(static_cast<form::OptionButton&>(control), parent);
+    case form::Kind::ListBox:
+        return listBox(static_cast<form::ListBox&>(control), parent);
+    case form::Kind::TextBox:
+        return textBox(static_cast<form::TextBox&>(control), parent);
+    case form::Kind::Label:
+        return label(static_cast<form::Label&>(control), parent);
+    case form::Kind::Button:
+        return button(static_cast<form::Button&>(control), parent);
+    case form::Kind::TabControl:
+        return tabBar(static_cast<form::TabControl&>(control), parent);
+    case form::Kind::TreeView:
+        return new TreeViewWidget(static_cast<form::TreeView&>(control), parent);
+    case form::Kind::MenuItem:
+        break;
+    }
+    return nullptr;
+}
+
+QLabel* createCaptionLabel(form::Control& control, QWidget* parent) {
+    if (control.kind() != form::Kind::ListBox && control.kind() != form::Kind::TextBox)
+        return nullptr;
+    auto* w = new QLabel(parent);
+    w->setTextFormat(Qt::PlainText);
+    auto show = [&control, w] {
+        w->setText(labelText(control.caption()));
+        w->setEnabled(control.isEnabled());
+        w->setHidden(!control.isVisible() || control.caption().isEmpty());
+    };
+    QObject::connect(&control, &form::Control::changed, w, show);
+    show();
+    w->setObjectName(control.name() + QStringLiteral("#caption"));
+    return w;
+}
+
+QAction* createMenuAction(form::MenuItem& item, QObject* parent) {
+    auto* action = new QAction(parent);
+    action->setObjectName(item.name());
+    auto show = [&item, action] {
+        action->setText(item.caption());
+        action->setEnabled(item.isEnabled());
+        action->setVisible(item.isVisible());
+    };
+    QObject::connect(&item, &form::Control::changed, action, show);
+    show();
+    QObject::connect(action, &QAction::triggered, action,
+                     [&item, show] { forwardUserInput([&item] { item.userPress(); }, show); });
+    return action;
+}
+
+} // namespace ui
