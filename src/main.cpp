@@ -23,6 +23,7 @@
 #include <platform/LinuxPlatform.h>
 #include <platform/Registry.h>
 #include <platform/SingleInstance.h>
+#include <ui/QtHost.h>
 #include <ui/WindowApp.h>
 
 namespace {

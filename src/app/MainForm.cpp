@@ -19,7 +19,8 @@ void buildMainWindow(form::Form& f) {
     f.addLabel(QStringLiteral("LIDMicroscope"));
     f.addLabel(QStringLiteral("LIDLasermodul"));
     f.addLabel(QStringLiteral("LIDFCS"));
-    f.setPlacement(PageConfiguration, QStringLiteral("Frame2"), QStringLiteral("VTX Head"));
+    f.setPlacement(PageConfiguration, QStringLiteral("Frame2"), texts::kVtxHead);
+    f.addLabel(QStringLiteral("Frame2"), texts::kVtxHead); // the frame's caption
     f.addOptionButton(QStringLiteral("OptionButtonHeadUpright"), QStringLiteral("Upright"),
                       QStringLiteral("Head"));
     f.addOptionButton(QStringLiteral("OptionButtonHeadSideport"), QStringLiteral("Sideport"),

@@ -188,7 +188,7 @@ void Readout::ReadConfiguration() {
         range.setCurrentIndex(0);
 
     // 9.
-    readStandList(standId, filterWheel);
+    readStandList(standId, filterWheel, configuration);
 
     // 10. SCSI adapter: the character third from the end of the address.
     const QString address =
@@ -283,7 +283,8 @@ void Readout::ReadConfiguration() {
                QStringLiteral("Parfocal Enable Flag"), QStringLiteral("Digits"), 3);
 }
 
-void Readout::readStandList(const QString& standId, const QString& filterWheel) {
+void Readout::readStandList(const QString& standId, const QString& filterWheel,
+                            const QString& configuration) {
     Editor& e = m_editor;
     form::Form& f = e.main();
     form::ListBox& stands = f.listBox(QStringLiteral("ComboMicroscops"));
@@ -303,9 +304,7 @@ void Readout::readStandList(const QString& standId, const QString& filterWheel) 
     }
     if (stands.count() > 0)
         stands.setCurrentIndex(selected < 0 ? 0 : selected);
-    ShowConfigurationName(
-        NullToText(ReadField(e.work(), texts::kAvailableSystems, texts::kIdAvailable, QString(),
-                             QStringLiteral("ID Configuration"))));
+    ShowConfigurationName(configuration);
     f.label(QStringLiteral("LIDMicroscope")).setCaption(stands.text());
     runHook(e.hooks.InterfaceReadout);
 }
@@ -321,13 +320,9 @@ void Readout::readHeads(const QString& versionText, const QString& scanUnit) {
     form::CheckBox& spekro = f.checkBox(QStringLiteral("CheckSpekro"));
 
     // Head frame.
-    f.label(QStringLiteral("LIDMicroscope")); // the frame caption names the head line
+    f.label(QStringLiteral("Frame2"))
+        .setCaption(flags.entryLevelHead ? QStringLiteral("KESTRO Head") : texts::kVtxHead);
     spekro.setEnabled(!flags.entryLevelHead);
-    e.main()
-        .control(QStringLiteral("CheckSpekro"))
-        ->setPlacement(
-            {PageConfiguration, QStringLiteral("Frame2"),
-             flags.entryLevelHead ? QStringLiteral("KESTRO Head") : QStringLiteral("VTX Head")});
     spekro.setChecked(flags.spectralHead);
 
     if (!flags.invertedStand) {

@@ -36,7 +36,8 @@ public:
 private:
     void markReleaseRow();
     void readHeads(const QString& versionText, const QString& scanUnit);
-    void readStandList(const QString& standId, const QString& filterWheel);
+    void readStandList(const QString& standId, const QString& filterWheel,
+                       const QString& configuration);
     void tableUpkeep();
     void cameraUpkeep();
     void fieldUpkeep();

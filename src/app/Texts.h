@@ -24,5 +24,6 @@ inline const QString kIdAvailable = QStringLiteral("ID Available");
 inline const QString kIdPotential = QStringLiteral("ID Potential");
 inline const QString kStatus = QStringLiteral("Status");
 inline const QString kHistory = QStringLiteral("History");
+inline const QString kVtxHead = QStringLiteral("VTX Head");
 
 } // namespace app::texts

@@ -97,36 +97,28 @@ void Database::CompactDatabase(const QString& source, const QString& destination
 void Database::SnapshotDatabase(const QString& source, const QString& destination) {
     if (!QFileInfo(source).isFile())
         throw DbError(QStringLiteral("Database file not found: %1").arg(source));
+    // A read transaction keeps writers of other programs from committing while the file is
+    // copied, and rolls back a journal that a crashed writer left, so the copy is a complete
+    // database exactly as the last commit left it.
+    sqlite3* connection = openConnection(source, SQLITE_OPEN_READONLY);
     const QString partial = destination + QStringLiteral(".partial");
-    QFile::remove(partial);
-    sqlite3* from = openConnection(source, SQLITE_OPEN_READONLY);
-    sqlite3* to = nullptr;
     try {
-        to = openConnection(partial, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-        sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
-        if (!backup)
-            throw DbError(QStringLiteral("Cannot copy %1 to %2: %3")
-                              .arg(source, destination, QString::fromUtf8(sqlite3_errmsg(to))));
-        const int rc = sqlite3_backup_step(backup, -1);
-        sqlite3_backup_finish(backup);
-        if (rc != SQLITE_DONE)
-            throw DbError(QStringLiteral("Cannot copy %1 to %2: %3")
-                              .arg(source, destination, QString::fromUtf8(sqlite3_errstr(rc))));
-        sqlite3_close_v2(to);
-        to = nullptr;
-        sqlite3_close_v2(from);
-        from = nullptr;
+        Statement(connection, QStringLiteral("BEGIN"), source).run();
+        Statement(connection, QStringLiteral("SELECT count(*) FROM sqlite_master"), source).run();
+        QFile::remove(partial);
+        if (!QFile::copy(source, partial))
+            throw DbError(QStringLiteral("Cannot copy %1 to %2").arg(source, partial));
         syncFile(partial);
         if (::rename(QFile::encodeName(partial).constData(),
                      QFile::encodeName(destination).constData()) != 0)
             throw DbError(QStringLiteral("Cannot write %1").arg(destination));
         syncFile(QFileInfo(destination).absolutePath());
     } catch (...) {
-        sqlite3_close_v2(to);
-        sqlite3_close_v2(from);
+        sqlite3_close_v2(connection);
         QFile::remove(partial);
         throw;
     }
+    sqlite3_close_v2(connection);
 }
 
 void Database::close() {

@@ -3,8 +3,6 @@
 #include "TreeViewWidget.h"
 #include "UserInput.h"
 
-#include <form/Form.h>
-
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,6 +12,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTabBar>
+#include <form/Form.h>
 
 namespace ui {
 

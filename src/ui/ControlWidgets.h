@@ -22,7 +22,8 @@ namespace ui {
 QWidget* createControlWidget(form::Control& control, QWidget* parent = nullptr);
 
 // The label shown before a list or text box with a caption; it follows the control's caption,
-// visibility and enabled state. nullptr for other kinds.
+// visibility and enabled state; its object name is the address followed by "#caption". nullptr
+// for other kinds.
 QLabel* createCaptionLabel(form::Control& control, QWidget* parent = nullptr);
 
 QAction* createMenuAction(form::MenuItem& item, QObject* parent);

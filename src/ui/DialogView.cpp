@@ -6,13 +6,12 @@
 #include "TabPages.h"
 #include "UserInput.h"
 
-#include <form/FormSet.h>
-
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <form/FormSet.h>
 
 namespace ui {
 

@@ -2,14 +2,13 @@
 
 #include "ControlWidgets.h"
 
-#include <form/Control.h>
-
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <form/Control.h>
 
 namespace ui {
 
@@ -47,9 +46,19 @@ QList<Frame> collectFrames(const QList<form::Control*>& controls) {
 }
 
 QWidget* buildFrame(const Frame& frame, QWidget* parent) {
-    QWidget* box = frame.caption.isEmpty() ? new QWidget(parent)
-                                           : new QGroupBox(frame.caption, parent);
+    QWidget* box =
+        frame.caption.isEmpty() ? new QWidget(parent) : new QGroupBox(frame.caption, parent);
     box->setObjectName(frame.name);
+    // A label named like its frame is the frame's caption, which the behaviour may change.
+    const form::Control* title = nullptr;
+    for (const form::Control* c : frame.controls)
+        if (c->kind() == form::Kind::Label && c->name() == frame.name)
+            title = c;
+    if (auto* group = qobject_cast<QGroupBox*>(box); group && title) {
+        group->setTitle(title->caption());
+        QObject::connect(title, &form::Control::changed, group,
+                         [group, title] { group->setTitle(title->caption()); });
+    }
     auto* grid = new QGridLayout(box);
     if (frame.caption.isEmpty())
         grid->setContentsMargins(0, 0, 0, 0);
@@ -59,6 +68,8 @@ QWidget* buildFrame(const Frame& frame, QWidget* parent) {
     const auto& controls = frame.controls;
     for (qsizetype i = 0; i < controls.size(); ++i) {
         form::Control& c = *controls.at(i);
+        if (&c == title)
+            continue;
         const QString key = rowKey(c);
         if (!key.isEmpty()) {
             if (key != sharedKey) {

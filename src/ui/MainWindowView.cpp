@@ -6,15 +6,33 @@
 #include "TabPages.h"
 #include "UserInput.h"
 
-#include <form/Form.h>
-
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <form/Form.h>
 
 namespace ui {
+
+namespace {
+
+// The frames below the tabs side by side; a frame without caption (the program's actions) sits at
+// the bottom of the row, where a person looks for them.
+QHBoxLayout* buildBottomRow(const QList<Frame>& frames, QWidget* parent) {
+    auto* row = new QHBoxLayout;
+    for (const Frame& frame : frames) {
+        if (frame.controls.isEmpty())
+            continue;
+        const bool titled = !frame.caption.isEmpty();
+        row->addWidget(buildFrame(frame, parent), titled ? 1 : 0,
+                       titled ? Qt::AlignTop : Qt::AlignBottom);
+    }
+    return row;
+}
+
+} // namespace
 
 MainWindowView::MainWindowView(form::Form& form, const QString& statusLine, QWidget* parent)
     : QMainWindow(parent), m_form(form) {
@@ -43,17 +61,17 @@ MainWindowView::MainWindowView(form::Form& form, const QString& statusLine, QWid
     auto* column = new QVBoxLayout(central);
     if (tabs)
         column->addWidget(buildTabPages(*tabs, pages, central), 1);
-    const QList<Frame> frames = collectFrames(below);
-    const auto filled = std::count_if(frames.begin(), frames.end(),
-                                      [](const Frame& f) { return !f.controls.isEmpty(); });
-    if (filled > 0)
-        column->addWidget(buildFrameColumns(frames, int(filled), central), tabs ? 0 : 1);
+    if (!below.isEmpty())
+        column->addLayout(buildBottomRow(collectFrames(below), central));
     setCentralWidget(central);
 
     if (status) {
         QWidget* line = createControlWidget(*status, statusBar());
-        if (auto* label = qobject_cast<QLabel*>(line))
+        if (auto* label = qobject_cast<QLabel*>(line)) {
+            label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            label->setMinimumHeight(label->fontMetrics().height() + 8);
+        }
         statusBar()->addWidget(line, 1);
     }
 

@@ -2,11 +2,10 @@
 
 #include "ControlWidgets.h"
 
-#include <form/Form.h>
-
 #include <QHash>
 #include <QMenu>
 #include <QMenuBar>
+#include <form/Form.h>
 
 namespace ui {
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <form/Host.h>
-
 #include <memory>
 
 class QWidget;

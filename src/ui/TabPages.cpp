@@ -3,11 +3,11 @@
 #include "Frames.h"
 #include "UserInput.h"
 
-#include <form/TabControl.h>
-
+#include <QLayout>
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <form/TabControl.h>
 
 namespace ui {
 

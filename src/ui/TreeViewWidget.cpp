@@ -2,11 +2,10 @@
 
 #include "UserInput.h"
 
-#include <form/TreeView.h>
-
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <form/TreeView.h>
 
 namespace ui {
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "QtHost.h"
+
 #include <QHash>
 #include <memory>
 
@@ -14,7 +16,6 @@ namespace ui {
 
 class DialogView;
 class MainWindowView;
-class QtHost;
 
 // The program in windows: a window for every form of the set and the Qt host.
 //

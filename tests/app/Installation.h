@@ -1,0 +1,113 @@
+#pragma once
+
+// A system database installation in a temporary folder, with the editor on top of it, driven
+// through the automation script runner as a person would drive the window.
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <app/MainForm.h>
+#include <app/Session.h>
+#include <db/Database.h>
+#include <form/FormSet.h>
+#include <form/ScriptRunner.h>
+#include <memory>
+#include <platform/LinuxPlatform.h>
+
+// The real platform services on a registry file of the test, with an administrator switch and
+// sleeping that does not sleep.
+class TestPlatform : public platform::LinuxPlatform {
+public:
+    using platform::LinuxPlatform::LinuxPlatform;
+    bool administrator = true;
+    int sleptMs = 0;
+    bool isAdministrator() const override { return administrator; }
+    void sleepMs(int ms) override { sleptMs += ms; }
+};
+
+class Installation {
+public:
+    // Copies the demo system database into a new folder and registers it.
+    Installation() {
+        systemPath = dir.filePath(QStringLiteral("System.mdb"));
+        QFile::copy(qEnvironmentVariable("ORBIS_DEMO_DB"), systemPath);
+        QFile(systemPath).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        templatePath = dir.filePath(QStringLiteral("program/Conf.mdb"));
+        QDir().mkpath(dir.filePath(QStringLiteral("program")));
+        QFile::copy(qEnvironmentVariable("ORBIS_TEMPLATE_DB"), templatePath);
+        QFile(templatePath).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        registryPath = dir.filePath(QStringLiteral("registry.reg"));
+        setRegistryPath(systemPath);
+    }
+
+    void setRegistryPath(const QString& path) {
+        writeRegistry(QStringLiteral("\"Path\"=\"%1\"\n").arg(path));
+    }
+    void writeRegistry(const QString& databaseValues, const QString& stepDacValues = {}) {
+        QFile file(registryPath);
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        QTextStream out(&file);
+        out << "Windows Registry Editor Version 5.00\n\n"
+            << "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quentara\\CP\\Database]\n"
+            << databaseValues << "\n";
+        if (!stepDacValues.isEmpty())
+            out << "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quentara\\CP\\StepDAC]\n"
+                << stepDacValues << "\n";
+    }
+
+    // Runs SQL on the system database before the editor starts.
+    void onSystem(const QString& sql) { db::Database::open(systemPath)->execute(sql); }
+
+    // Builds the editor and runs start-up; script lines answer what start-up asks.
+    void start(const QString& script = {}) {
+        platform = std::make_unique<TestPlatform>(registryPath);
+        platform->administrator = administrator;
+        forms = std::make_unique<form::FormSet>();
+        app::buildForms(*forms);
+        runner = std::make_unique<form::ScriptRunner>(*forms);
+        forms->setHost(&runner->host());
+        session = std::make_unique<app::Session>(*forms, *platform, templatePath);
+        session->editor().quit = [this] { quit = true; };
+        runner->load(script);
+        session->start();
+        runner->run();
+    }
+    // What a person does next.
+    void act(const QString& script) {
+        runner->load(script);
+        runner->run();
+    }
+    void stop() {
+        if (session)
+            session->editor().closeDatabases();
+        session.reset();
+        runner.reset();
+        forms.reset();
+    }
+    ~Installation() { stop(); }
+
+    form::Form& main() const { return forms->main(); }
+    app::Editor& editor() const { return session->editor(); }
+    QString message() const { return main().label(QStringLiteral("LMsg")).caption(); }
+    QString backupFolder() const { return dir.filePath(QStringLiteral("BackupDB")); }
+    QString workCopy() const { return dir.filePath(QStringLiteral("BackupDB/Temp.mdb")); }
+
+    static QByteArray hashOf(const QString& path) {
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+    }
+
+    bool administrator = true;
+    bool quit = false;
+    QTemporaryDir dir;
+    QString systemPath;
+    QString templatePath;
+    QString registryPath;
+    std::unique_ptr<TestPlatform> platform;
+    std::unique_ptr<form::FormSet> forms;
+    std::unique_ptr<form::ScriptRunner> runner;
+    std::unique_ptr<app::Session> session;
+};

@@ -1,0 +1,92 @@
+#include "Installation.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTest>
+
+// The program run headless, as automation and CI run it.
+class TestHeadless : public QObject {
+    Q_OBJECT
+
+    struct Run {
+        int exitCode;
+        QString out;
+        QString err;
+    };
+
+    static Run run(const Installation& in, const QString& script) {
+        QStringList arguments{QStringLiteral("--headless"),
+                              QStringLiteral("--registry"),
+                              in.registryPath,
+                              QStringLiteral("--template"),
+                              in.templatePath,
+                              QStringLiteral("--dump-controls"),
+                              QStringLiteral("-")};
+        if (!script.isNull()) {
+            QFile file(in.dir.filePath(QStringLiteral("script.txt")));
+            file.open(QIODevice::WriteOnly);
+            file.write(script.toUtf8());
+            arguments << QStringLiteral("--script") << file.fileName();
+        }
+        QProcess process;
+        process.start(qEnvironmentVariable("ORBIS_CONFIG"), arguments);
+        process.waitForFinished(30000);
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    static QJsonObject control(const QString& dump, const QString& name) {
+        for (const QString& line : dump.split(u'\n', Qt::SkipEmptyParts)) {
+            const QJsonObject object = QJsonDocument::fromJson(line.toUtf8()).object();
+            if (object.value(QStringLiteral("form")) == QStringLiteral("main") &&
+                object.value(QStringLiteral("name")) == name)
+                return object;
+        }
+        return {};
+    }
+
+private Q_SLOTS:
+    void dumpOfAReadyEditor() {
+        Installation in;
+        const Run result = run(in, QString());
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(
+            control(result.out, QStringLiteral("LMsg")).value(QStringLiteral("caption")).toString(),
+            QString());
+        QVERIFY(control(result.out, QStringLiteral("SSTab1"))
+                    .value(QStringLiteral("enabled"))
+                    .toBool());
+        QCOMPARE(control(result.out, QStringLiteral("LDatabasePath"))
+                     .value(QStringLiteral("text"))
+                     .toString(),
+                 in.systemPath);
+    }
+
+    void failuresExitWithAReason() {
+        Installation in;
+        Run result = run(
+            in,
+            QStringLiteral("# the stand shown\nexpect LIDMicroscope caption \"No Such Stand\"\n"));
+        QVERIFY(result.exitCode != 0);
+        QVERIFY(result.err.contains(QStringLiteral("line 2")));
+        QCOMPARE(result.err.trimmed().count(u'\n'), 0); // one line
+
+        // A question nobody answers fails the run with its text.
+        result = run(in, QStringLiteral("click CmdStore\n"));
+        QVERIFY(result.exitCode != 0);
+        QVERIFY(result.err.contains(
+            QStringLiteral("Are you sure, you want to store the new system database ?")));
+
+        // A refused installation still dumps; the refusal is in the status line.
+        in.setRegistryPath(in.dir.filePath(QStringLiteral("missing.mdb")));
+        result = run(in, QStringLiteral("expect SSTab1 enabled false\n"));
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(
+            control(result.out, QStringLiteral("LMsg")).value(QStringLiteral("caption")).toString(),
+            QStringLiteral("No system database found ! Exit configuration tool !"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHeadless)
+#include "tst_headless.moc"

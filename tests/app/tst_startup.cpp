@@ -1,0 +1,237 @@
+#include "Installation.h"
+
+#include <QFileInfo>
+#include <QTest>
+#include <app/Startup.h>
+#include <app/Texts.h>
+#include <db/RecordHelpers.h>
+#include <form/RecordingHost.h>
+
+class TestStartup : public QObject {
+    Q_OBJECT
+
+    static void verifyLocked(const Installation& in) {
+        QVERIFY(!in.main().tabControl(QStringLiteral("SSTab1")).isEnabled());
+        for (const char* name : {"CmdStore", "CmdRestore", "CmdClearHistory"})
+            QVERIFY(!in.main().button(QString::fromLatin1(name)).isEnabled());
+        QVERIFY(!in.main().listBox(QStringLiteral("ComboHistory")).isEnabled());
+        QVERIFY(!in.main().menuItem(QStringLiteral("mnuSaveas")).isEnabled());
+        QVERIFY(in.main().button(QStringLiteral("CmdCancel")).isEnabled());
+        QVERIFY(!in.editor().live);
+    }
+
+private Q_SLOTS:
+    void readyOnTheDemoInstallation() {
+        Installation in;
+        in.start();
+        QCOMPARE(in.message(), QString());
+        QVERIFY(in.editor().live);
+        QVERIFY(in.main().tabControl(QStringLiteral("SSTab1")).isEnabled());
+        QCOMPARE(in.main().textBox(QStringLiteral("LDatabasePath")).text(), in.systemPath);
+        QVERIFY(QFileInfo(in.workCopy()).isFile());
+        QCOMPARE(in.main().listBox(QStringLiteral("ComboNDDTransm")).text(),
+                 QStringLiteral("NDD1"));
+        QCOMPARE(in.main().listBox(QStringLiteral("ComboNDDRefl")).entries().size(), 2);
+        QVERIFY(!in.main().button(QStringLiteral("CmdSetSCSI")).isEnabled());
+        QVERIFY(!in.main().button(QStringLiteral("CmdFocusStep")).isEnabled());
+        QCOMPARE(in.platform->sleptMs, 200);
+        // Start-up itself never writes the system database.
+        const QByteArray before = Installation::hashOf(in.systemPath);
+        in.stop();
+        QCOMPARE(Installation::hashOf(in.systemPath), before);
+    }
+
+    void refusals_data() {
+        QTest::addColumn<QString>("registry");
+        QTest::addColumn<bool>("administrator");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("no administrator") << QString() << false << app::texts::kNoAdministrator;
+        QTest::newRow("empty path")
+            << QStringLiteral("\"Path\"=\"\"\n") << true << app::texts::kNoSystemDatabase;
+        QTest::newRow("no path value")
+            << QStringLiteral("\"Other\"=\"x\"\n") << true << app::texts::kNoSystemDatabase;
+        QTest::newRow("missing file") << QStringLiteral("\"Path\"=\"/nonexistent/System.mdb\"\n")
+                                      << true << app::texts::kNoSystemDatabase;
+    }
+    void refusals() {
+        QFETCH(QString, registry);
+        QFETCH(bool, administrator);
+        QFETCH(QString, expected);
+        Installation in;
+        if (!registry.isEmpty())
+            in.writeRegistry(registry);
+        in.administrator = administrator;
+        in.start();
+        QCOMPARE(in.message(), expected);
+        verifyLocked(in);
+        QCOMPARE(in.runner->host().beeps(), 1);
+        QVERIFY(!QFileInfo::exists(in.workCopy()));
+        QVERIFY(!QFileInfo::exists(in.dir.filePath(QStringLiteral("System.hid"))));
+    }
+
+    void releaseTest_data() {
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<bool>("allowed");
+        QTest::newRow("2.8") << QStringLiteral("2.8") << false;
+        QTest::newRow("3 without point") << QStringLiteral("3") << false;
+        QTest::newRow("3.0") << QStringLiteral("3.0") << true;
+        QTest::newRow("3.2") << QStringLiteral("3.2") << true;
+        QTest::newRow("10.0") << QStringLiteral("10.0") << true;
+        QTest::newRow("not a number") << QStringLiteral("x.5") << false;
+    }
+    void releaseTest() {
+        QFETCH(QString, version);
+        QFETCH(bool, allowed);
+        Installation in;
+        in.onSystem(
+            QStringLiteral("UPDATE [System Versions] SET [Version Name] = '%1'").arg(version));
+        in.start();
+        QCOMPARE(in.main().label(QStringLiteral("LVersion")).caption(), version);
+        if (allowed) {
+            QCOMPARE(in.message(), QString());
+            QVERIFY(in.editor().live);
+        } else {
+            QCOMPARE(in.message(), app::texts::kOldRelease);
+            verifyLocked(in);
+            QVERIFY(!QFileInfo::exists(in.workCopy()));
+        }
+    }
+
+    void missingVersionOrTemplateLocksWithAReason() {
+        {
+            Installation in;
+            in.onSystem(QStringLiteral("DELETE FROM [System Versions]"));
+            in.start();
+            QVERIFY(in.message().contains(QStringLiteral("System Versions")));
+            verifyLocked(in);
+        }
+        {
+            Installation in;
+            QFile::remove(in.templatePath);
+            in.start();
+            QVERIFY(in.message().contains(QStringLiteral("Conf.mdb")));
+            verifyLocked(in);
+            QVERIFY(!QFileInfo::exists(in.workCopy()));
+        }
+        {
+            // A file that is not a database: the reason is shown, nothing crashes.
+            Installation in;
+            QFile file(in.systemPath);
+            file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+            file.write(QByteArray(2048, 'z'));
+            file.close();
+            in.start(QStringLiteral("ok"));
+            QVERIFY(in.message().contains(QStringLiteral("System.mdb")));
+            verifyLocked(in);
+        }
+    }
+
+    void pathWithoutFolderIsRelativeToTheCurrentFolder() {
+        Installation in;
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(in.dir.path());
+        in.setRegistryPath(QStringLiteral("System.mdb"));
+        in.start();
+        QDir::setCurrent(previous);
+        QCOMPARE(in.editor().DatabaseFolder, QString());
+        QCOMPARE(in.editor().WorkCopyPath, QStringLiteral("BackupDB/Temp.mdb"));
+        QVERIFY(QFileInfo(in.workCopy()).isFile());
+    }
+
+    void hiddenCopyIsMadeOnceAndAgainAfterDeletion() {
+        Installation in;
+        const QString hidden = in.dir.filePath(QStringLiteral("System.hid"));
+        in.start();
+        QVERIFY(QFileInfo(hidden).isFile());
+        QVERIFY(in.platform->isHidden(hidden));
+        QVERIFY(in.platform->isReadOnly(hidden));
+        const QByteArray first = Installation::hashOf(hidden);
+        in.stop();
+
+        in.onSystem(
+            QStringLiteral("UPDATE [Available Systems] SET [ID Configuration] = 'changed'"));
+        in.start();
+        QCOMPARE(Installation::hashOf(hidden), first); // keeps the state of the first start
+        in.stop();
+
+        QFile(hidden).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        QFile::remove(hidden);
+        in.start();
+        QCOMPARE(Installation::hashOf(hidden), Installation::hashOf(in.systemPath));
+    }
+
+    void readOnlyFilesFromEarlierRunsAreMadeWritable() {
+        Installation in;
+        in.start();
+        in.stop();
+        QFile::setPermissions(in.workCopy(), QFile::ReadOwner);
+        QFile::setPermissions(in.systemPath, QFile::ReadOwner);
+        in.start();
+        QCOMPARE(in.message(), QString());
+        QVERIFY(!in.platform->isReadOnly(in.workCopy()));
+        QVERIFY(!in.platform->isReadOnly(in.systemPath));
+        // The copy is fresh and the editor can write into it.
+        db::WriteField(in.editor().work(), app::texts::kAvailableSystems, app::texts::kIdAvailable,
+                       QString(), QStringLiteral("ID Configuration"), QStringLiteral("written"));
+    }
+
+    void relationIsDroppedFromTheWorkingCopyOnly() {
+        Installation in;
+        const QString relation = QStringLiteral("Available InterfacesAvailable Shutters");
+        QVERIFY(db::Database::open(in.systemPath)->relationNames().contains(relation));
+        in.start();
+        QVERIFY(!in.editor().work().relationNames().contains(relation));
+        QVERIFY(!in.editor().work().relationNames().isEmpty()); // the others stay
+        in.stop();
+        QVERIFY(db::Database::open(in.systemPath)->relationNames().contains(relation));
+    }
+
+    void waitSlices_data() {
+        QTest::addColumn<int>("ms");
+        QTest::addColumn<int>("slices");
+        QTest::newRow("0") << 0 << 1;
+        QTest::newRow("25 rounds to 0") << 25 << 1;
+        QTest::newRow("75 rounds to 2") << 75 << 3;
+        QTest::newRow("100") << 100 << 3;
+        QTest::newRow("1000") << 1000 << 21;
+        QTest::newRow("negative") << -100 << 0;
+    }
+    void waitSlices() {
+        QFETCH(int, ms);
+        QFETCH(int, slices);
+        form::FormSet forms;
+        app::buildForms(forms);
+        form::RecordingHost host;
+        forms.setHost(&host);
+        TestPlatform platform(QStringLiteral("/nonexistent/registry.reg"));
+        app::Editor editor(forms, platform, QString());
+        editor.WaitMs(ms);
+        QCOMPARE(host.eventPumps, slices);
+        QCOMPARE(host.sleptMs, slices * 50);
+    }
+
+    void failingActionRollsBackAndIsReported() {
+        Installation in;
+        in.start();
+        app::Editor& e = in.editor();
+        in.main().checkBox(QStringLiteral("CheckSpekro")).setHandler([&e] {
+            db::WriteField(e.work(), app::texts::kAvailableSystems, app::texts::kIdAvailable,
+                           QString(), QStringLiteral("ID Configuration"),
+                           QStringLiteral("half written"));
+            db::ReadField(e.work(), QStringLiteral("No Such Table"), app::texts::kIdAvailable,
+                          QStringLiteral("x"), app::texts::kStatus);
+        });
+        const bool before = in.main().checkBox(QStringLiteral("CheckSpekro")).isChecked();
+        in.act(before ? QStringLiteral("untick CheckSpekro\nok")
+                      : QStringLiteral("tick CheckSpekro\nok"));
+        QVERIFY(in.message().contains(QStringLiteral("No Such Table")));
+        QVERIFY(db::NullToText(db::ReadField(
+                    e.work(), app::texts::kAvailableSystems, app::texts::kIdAvailable, QString(),
+                    QStringLiteral("ID Configuration"))) != QStringLiteral("half written"));
+        QCOMPARE(in.session->boundary().caughtErrors(), 1);
+        QVERIFY(!e.work().inTransaction());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStartup)
+#include "tst_startup.moc"
