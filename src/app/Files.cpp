@@ -36,7 +36,7 @@ void sync(const QString& path) {
         fail(QStringLiteral("Cannot flush"), path);
 }
 
-void copyOver(const QString& source, const QString& target) {
+void copyOver(const QString& source, const QString& target, Flush flush) {
     if (!QFileInfo(source).isFile()) {
         errno = ENOENT;
         fail(QStringLiteral("Cannot copy"), source);
@@ -63,13 +63,18 @@ void copyOver(const QString& source, const QString& target) {
             fail(QStringLiteral("Cannot write"), partial);
         }
     }
-    if (::fsync(out.handle()) != 0) {
+    if (flush == Flush::ToDisk && ::fsync(out.handle()) != 0) {
         out.remove();
         fail(QStringLiteral("Cannot flush"), partial);
     }
     out.close();
     try {
-        replace(partial, target);
+        if (flush == Flush::ToDisk) {
+            replace(partial, target);
+        } else if (::rename(QFile::encodeName(partial).constData(),
+                            QFile::encodeName(target).constData()) != 0) {
+            fail(QStringLiteral("Cannot replace"), target);
+        }
     } catch (...) {
         QFile::remove(partial);
         throw;

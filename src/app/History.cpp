@@ -121,13 +121,13 @@ void History::Store() {
 void History::storeFiles() {
     Editor& e = m_editor;
     const QDateTime now = QDateTime::currentDateTime();
+    // The number after the last row's; 1 for an empty history.
     int no = 1;
     {
-        db::Recordset rows = e.templ().OpenRecordset(texts::kHistory);
-        if (!rows.eof()) {
-            rows.moveLast();
-            no = rows.value(kNo).toInt() + 1;
-        }
+        db::Recordset last = e.templ().OpenRecordset(
+            QStringLiteral("SELECT [No] FROM [History] ORDER BY _rowid_ DESC LIMIT 1"));
+        if (!last.eof())
+            no = last.value(kNo).toInt() + 1;
     }
     const QString backup = e.DatabaseFolder + QStringLiteral("BackupDB/Temp%1.mdb").arg(no);
     const QString compacted = e.SystemDatabasePath + QStringLiteral(".compact");
@@ -135,14 +135,9 @@ void History::storeFiles() {
         fault("backup");
         db::Database::SnapshotDatabase(e.SystemDatabasePath, backup);
         fault("history");
-        {
-            db::Recordset rows = e.templ().OpenRecordset(texts::kHistory);
-            rows.addNew();
-            rows.setValue(kDate, now);
-            rows.setValue(kNo, no);
-            rows.setValue(kPath, backup);
-            rows.update();
-        }
+        e.templ().execute(
+            QStringLiteral("INSERT INTO [History] ([Date], [No], [Path]) VALUES (?, ?, ?)"),
+            {db::toStored(db::FieldType::Date, now), no, backup});
         fault("close");
         e.closeDatabases();
         fault("compact");
@@ -184,7 +179,7 @@ void History::Restore() {
     e.host().setBusy(true);
     e.closeWork();
     try {
-        files::copyOver(path, e.WorkCopyPath);
+        files::copyOver(path, e.WorkCopyPath, files::Flush::No);
     } catch (...) {
         e.openWork();
         e.host().setBusy(false);

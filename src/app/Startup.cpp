@@ -139,7 +139,7 @@ void Startup::steps() {
     if (QFileInfo::exists(e.WorkCopyPath) && p.isReadOnly(e.WorkCopyPath))
         p.setReadOnly(e.WorkCopyPath, false);
     e.closeWork();
-    files::copyOver(e.SystemDatabasePath, e.WorkCopyPath);
+    files::copyOver(e.SystemDatabasePath, e.WorkCopyPath, files::Flush::No);
     const QString hidden = e.HiddenCopyPath();
     if (!QFileInfo::exists(hidden)) {
         files::copyOver(e.SystemDatabasePath, hidden);

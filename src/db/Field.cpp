@@ -95,9 +95,21 @@ QVariant fromStored(FieldType type, const QVariant& stored) {
     case FieldType::Boolean:
         return stored.toDouble() != 0;
     case FieldType::Date: {
-        QDateTime dt = QDateTime::fromString(stored.toString(), kDateFormat);
+        // The stored form "yyyy-MM-dd HH:mm:ss" read by hand: a history of hundreds of rows is
+        // read on every start, and the general parser is slow.
+        const QString text = stored.toString();
+        if (text.size() == 19 && text.at(4) == u'-' && text.at(7) == u'-' && text.at(10) == u' ') {
+            auto number = [&text](int from, int length) {
+                return QStringView(text).mid(from, length).toInt();
+            };
+            const QDate date(number(0, 4), number(5, 2), number(8, 2));
+            const QTime time(number(11, 2), number(14, 2), number(17, 2));
+            if (date.isValid() && time.isValid())
+                return QDateTime(date, time);
+        }
+        QDateTime dt = QDateTime::fromString(text, kDateFormat);
         if (!dt.isValid())
-            dt = QDateTime::fromString(stored.toString(), Qt::ISODate);
+            dt = QDateTime::fromString(text, Qt::ISODate);
         return dt.isValid() ? QVariant(dt) : stored;
     }
     default:
