@@ -6,9 +6,10 @@ INSERT INTO [System Versions] ([Version Name], [Release Date], [Summary])
     VALUES ('3.2.01', '2006-03-14 09:30:00', 'Demo installation, base port scan head');
 
 -- The system row: an inverted stand with a VTX scan head on the base port, a visible/UV laser
--- module and no FCS head. The configuration name carries an ampersand on purpose.
+-- module and an FCS head on the side port (its page holds the fading voltages). The
+-- configuration name carries an ampersand on purpose.
 INSERT INTO [Available Systems] ([ID Available], [ID Configuration], [ID Stand], [ID Scan Unit], [ID Laser Module], [ID FCS Unit], [NDD], [Summary])
-    VALUES ('VANTIX', 'Demo Lab & Imaging', 'InvertaM2', 'VTX 5 Head', 'LM Vis/UV 5 Lines', 'None', 0, 'Confocal system on Inverta M2');
+    VALUES ('VANTIX', 'Demo Lab & Imaging', 'InvertaM2', 'VTX 5 Head', 'LM Vis/UV 5 Lines', 'FCS Head', 0, 'Confocal system on Inverta M2');
 
 -- Relations between installation tables. The editor drops the shutter relation from the working
 -- copy at start-up so that shutters can be moved between interfaces.

@@ -70,6 +70,8 @@ public:
         forms->setHost(&runner->host());
         session = std::make_unique<app::Session>(*forms, *platform, templatePath);
         session->editor().quit = [this] { quit = true; };
+        if (beforeStart)
+            beforeStart(session->editor());
         runner->load(script);
         session->start();
         runner->run();
@@ -102,6 +104,7 @@ public:
 
     bool administrator = true;
     bool quit = false;
+    std::function<void(app::Editor&)> beforeStart;
     QTemporaryDir dir;
     QString systemPath;
     QString templatePath;

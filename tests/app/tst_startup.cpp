@@ -126,6 +126,20 @@ private Q_SLOTS:
         }
     }
 
+    void secondInstanceHandsOverAndEnds() {
+        Installation in;
+        in.start();
+        const QByteArray workCopy = Installation::hashOf(in.workCopy());
+        Installation second;
+        second.registryPath = in.registryPath;
+        second.beforeStart = [](app::Editor& e) { e.otherInstanceRunning = [] { return true; }; };
+        second.start();
+        QVERIFY(second.quit);
+        QCOMPARE(second.runner->host().beeps(), 1);
+        QVERIFY(!second.editor().isWorkOpen());
+        QCOMPARE(Installation::hashOf(in.workCopy()), workCopy);
+    }
+
     void pathWithoutFolderIsRelativeToTheCurrentFolder() {
         Installation in;
         const QString previous = QDir::currentPath();
