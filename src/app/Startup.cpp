@@ -11,6 +11,7 @@
 #include <db/RecordHelpers.h>
 #include <form/FormSet.h>
 #include <form/QuietScope.h>
+#include <form/ScriptError.h>
 #include <platform/Platform.h>
 
 namespace app {
@@ -52,14 +53,19 @@ void Startup::refuse(const QString& message, bool closeSplash) {
 void Startup::run() {
     try {
         steps();
-    } catch (const db::DbError& error) {
+    } catch (const form::ScriptError&) {
+        throw;
+    } catch (const std::exception& error) {
         // A database or file that cannot be used: the editor stays locked and says why.
+        const QString reason = dynamic_cast<const db::DbError*>(&error)
+                                   ? static_cast<const db::DbError&>(error).message()
+                                   : QString::fromLocal8Bit(error.what());
         m_editor.closeDatabases();
         m_editor.host().showSplash(false);
         m_editor.host().beep();
-        m_editor.setMessage(error.message());
+        m_editor.setMessage(reason);
         LockEditor();
-        m_editor.host().message(error.message(), texts::kCaption, form::MessageIcon::Critical);
+        m_editor.host().message(reason, texts::kCaption, form::MessageIcon::Critical);
     }
 }
 

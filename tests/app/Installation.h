@@ -38,6 +38,7 @@ public:
         QDir().mkpath(dir.filePath(QStringLiteral("program")));
         QFile::copy(qEnvironmentVariable("ORBIS_TEMPLATE_DB"), templatePath);
         QFile(templatePath).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        db::Database::open(templatePath)->execute(QStringLiteral("DELETE FROM [History]"));
         registryPath = dir.filePath(QStringLiteral("registry.reg"));
         setRegistryPath(systemPath);
     }

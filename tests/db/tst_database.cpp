@@ -4,6 +4,8 @@
 #include <db/Database.h>
 #include <db/DbError.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace db;
 
 class TestDatabase : public QObject {
@@ -13,87 +15,77 @@ class TestDatabase : public QObject {
     std::unique_ptr<Database> m_db;
 
     QString file(const QString& name) const { return m_dir.filePath(name); }
+    // The message of the database error the call raises, empty when it raises none.
+    template <class F> static QString failure(F call) {
+        try {
+            call();
+        } catch (const DbError& e) {
+            return e.message();
+        }
+        return {};
+    }
 
 private Q_SLOTS:
     void init() {
-        QFile::remove(file(QStringLiteral("t.mdb")));
-        m_db = Database::create(file(QStringLiteral("t.mdb")));
-        m_db->createTable(QStringLiteral("Available Lasers"),
-                          {{QStringLiteral("ID Available"), FieldType::Text},
-                           {QStringLiteral("Status"), FieldType::Text},
-                           {QStringLiteral("Power"), FieldType::Double},
-                           {QStringLiteral("Lines"), FieldType::Long},
-                           {QStringLiteral("Tunable"), FieldType::Boolean}});
-        m_db->createTable(QStringLiteral("Potential Lasers"),
-                          {{QStringLiteral("ID Potential"), FieldType::Text},
-                           {QStringLiteral("Maker"), FieldType::Text}});
-        m_db->execute(QStringLiteral(
-            "INSERT INTO [Available Lasers] VALUES ('Argon', ' ', 25, 3, False);"
-            "INSERT INTO [Available Lasers] VALUES ('HeNe543', 'Do not use', 1.5, 1, 0);"
-            "INSERT INTO [Available Lasers] VALUES ('Chameleon', ' ', NULL, NULL, True);"
-            "INSERT INTO [Potential Lasers] VALUES ('Argon', 'Lasos');"));
+        QFile::remove(file(u"t.mdb"_s));
+        m_db = Database::create(file(u"t.mdb"_s));
+        m_db->createTable(u"Available Lasers"_s, {{u"ID Available"_s, FieldType::Text},
+                                                  {u"Status"_s, FieldType::Text},
+                                                  {u"Power"_s, FieldType::Double},
+                                                  {u"Lines"_s, FieldType::Long},
+                                                  {u"Tunable"_s, FieldType::Boolean}});
+        m_db->createTable(u"Potential Lasers"_s,
+                          {{u"ID Potential"_s, FieldType::Text}, {u"Maker"_s, FieldType::Text}});
+        m_db->execute(u"INSERT INTO [Available Lasers] VALUES ('Argon', ' ', 25, 3, False), "
+                      "('HeNe543', 'Do not use', 1.5, 1, 0), ('Chameleon', ' ', NULL, NULL, True);"
+                      "INSERT INTO [Potential Lasers] VALUES ('Argon', 'Lasos');"_s);
     }
     void cleanup() { m_db.reset(); }
 
-    void openRejectsMissingAndForeignFiles() {
-        try {
-            Database::open(file(QStringLiteral("missing.mdb")));
-            QFAIL("opened a missing file");
-        } catch (const DbError& e) {
-            QVERIFY(e.message().contains(QStringLiteral("missing.mdb")));
-        }
-        QFile text(file(QStringLiteral("notes.mdb")));
+    void errorsNameTheFileTableAndField() {
+        QVERIFY(
+            failure([&] { Database::open(file(u"missing.mdb"_s)); }).contains(u"missing.mdb"_s));
+        QFile text(file(u"notes.mdb"_s));
         QVERIFY(text.open(QIODevice::WriteOnly));
         text.write(QByteArray(4096, 'x'));
         text.close();
-        try {
-            Database::open(text.fileName());
-            QFAIL("opened a file that is not a database");
-        } catch (const DbError& e) {
-            QVERIFY(e.message().contains(QStringLiteral("notes.mdb")));
-            QVERIFY(e.message().contains(QStringLiteral("not a database")));
-        }
+        const QString foreign = failure([&] { Database::open(text.fileName()); });
+        QVERIFY(foreign.contains(u"notes.mdb"_s) && foreign.contains(u"not a database"_s));
         QCOMPARE(text.size(), 4096); // nothing written into it
-    }
 
-    void errorsNameTableFieldAndFile() {
-        try {
-            m_db->OpenRecordset(QStringLiteral("SELECT * FROM [Available Nothing]"));
-            QFAIL("no error");
-        } catch (const DbError& e) {
-            QVERIFY(e.message().contains(QStringLiteral("Available Nothing")));
-            QVERIFY(e.message().contains(QStringLiteral("t.mdb")));
-        }
-        Recordset rs = m_db->OpenRecordset(QStringLiteral("Available Lasers"));
-        QVERIFY_THROWS_EXCEPTION(DbError, rs.value(QStringLiteral("Wavelength")));
-        QVERIFY_THROWS_EXCEPTION(DbError, m_db->execute(QStringLiteral("SELEC oops")));
+        const QString missing =
+            failure([&] { m_db->OpenRecordset(u"SELECT * FROM [Available Nothing]"_s); });
+        QVERIFY(missing.contains(u"Available Nothing"_s) && missing.contains(u"t.mdb"_s));
+        Recordset rs = m_db->OpenRecordset(u"Available Lasers"_s);
+        QVERIFY_THROWS_EXCEPTION(DbError, rs.value(u"Wavelength"_s));
+        QVERIFY_THROWS_EXCEPTION(DbError, m_db->execute(u"SELEC oops"_s));
     }
 
     void navigationAndTypedValues() {
-        Recordset rs = m_db->OpenRecordset(QStringLiteral("Available Lasers"));
+        Recordset rs = m_db->OpenRecordset(u"Available Lasers"_s);
         QVERIFY(!rs.eof());
         QCOMPARE(rs.recordCount(), 3);
         QCOMPARE(rs.fieldCount(), 5);
-        QCOMPARE(rs.field(0).name, QStringLiteral("ID Available"));
-        QCOMPARE(rs.field(QStringLiteral("Tunable")).type, FieldType::Boolean);
-        QCOMPARE(rs.value(QStringLiteral("Tunable")), QVariant(false));
-        QCOMPARE(rs.value(QStringLiteral("power")).toDouble(), 25.0); // names without case
+        QCOMPARE(rs.field(0).name, u"ID Available"_s);
+        QCOMPARE(rs.field(u"Tunable"_s).type, FieldType::Boolean);
+        QCOMPARE(rs.value(u"Tunable"_s), QVariant(false));
+        QCOMPARE(rs.value(u"power"_s).toDouble(), 25.0); // names without case
         rs.moveLast();
-        QCOMPARE(rs.value(0).toString(), QStringLiteral("Chameleon"));
-        QVERIFY(rs.value(QStringLiteral("Power")).isNull());
-        QCOMPARE(rs.value(QStringLiteral("Tunable")), QVariant(true));
+        QCOMPARE(rs.value(0).toString(), u"Chameleon"_s);
+        QVERIFY(rs.value(u"Power"_s).isNull());
+        QCOMPARE(rs.value(u"Tunable"_s), QVariant(true));
         rs.movePrevious();
-        QCOMPARE(rs.value(0).toString(), QStringLiteral("HeNe543"));
+        QCOMPARE(rs.value(0).toString(), u"HeNe543"_s);
         rs.moveNext();
         rs.moveNext();
         QVERIFY(rs.eof());
         rs.moveFirst();
-        QCOMPARE(rs.value(0).toString(), QStringLiteral("Argon"));
+        QCOMPARE(rs.value(0).toString(), u"Argon"_s);
         rs.movePrevious();
         QVERIFY(rs.eof() && rs.bof());
 
         Recordset none = m_db->OpenRecordset(
-            QStringLiteral("SELECT * FROM [Available Lasers] WHERE [ID Available] = 'Krypton'"));
+            u"SELECT * FROM [Available Lasers] WHERE [ID Available] = 'Krypton'"_s);
         QVERIFY(none.eof());
         QCOMPARE(none.recordCount(), 0);
     }
@@ -101,167 +93,159 @@ private Q_SLOTS:
     void editAddDeleteReachTheFile() {
         {
             Recordset rs = m_db->OpenRecordset(
-                QStringLiteral("SELECT * FROM [Available Lasers] WHERE [Status] = 'Do not use'"));
+                u"SELECT * FROM [Available Lasers] WHERE [Status] = 'Do not use'"_s);
             QVERIFY(rs.isUpdatable());
             rs.edit();
-            rs.setValue(QStringLiteral("Status"), QStringLiteral(" "));
-            rs.setValue(QStringLiteral("Tunable"), true);
+            rs.setValue(u"Status"_s, u" "_s);
+            rs.setValue(u"Tunable"_s, true);
             rs.update();
-            QCOMPARE(rs.value(QStringLiteral("Status")).toString(), QStringLiteral(" "));
+            QCOMPARE(rs.value(u"Status"_s).toString(), u" "_s);
             rs.addNew();
-            rs.setValue(QStringLiteral("ID Available"), QStringLiteral("Krypton"));
-            rs.setValue(QStringLiteral("Lines"), QStringLiteral("2")); // converted to a number
+            rs.setValue(u"ID Available"_s, u"Krypton"_s);
+            rs.setValue(u"Lines"_s, u"2"_s); // converted to a number
             rs.update();
             rs.moveFirst();
-            QCOMPARE(rs.value(0).toString(), QStringLiteral("HeNe543")); // stays where it was
+            QCOMPARE(rs.value(0).toString(), u"HeNe543"_s); // stays where it was
         }
-        Recordset check = m_db->OpenRecordset(QStringLiteral("Available Lasers"));
+        Recordset check = m_db->OpenRecordset(u"Available Lasers"_s);
         QCOMPARE(check.recordCount(), 4);
         check.moveNext();
-        QCOMPARE(check.value(QStringLiteral("Status")).toString(), QStringLiteral(" "));
-        QCOMPARE(check.value(QStringLiteral("Tunable")), QVariant(true));
+        QCOMPARE(check.value(u"Status"_s).toString(), u" "_s);
+        QCOMPARE(check.value(u"Tunable"_s), QVariant(true));
         check.moveLast();
-        QCOMPARE(check.value(QStringLiteral("ID Available")).toString(), QStringLiteral("Krypton"));
-        QCOMPARE(check.value(QStringLiteral("Lines")), QVariant(qlonglong(2)));
-        QCOMPARE(check.value(QStringLiteral("Tunable")), QVariant(false)); // the column default
+        QCOMPARE(check.value(u"ID Available"_s).toString(), u"Krypton"_s);
+        QCOMPARE(check.value(u"Lines"_s), QVariant(qlonglong(2)));
+        QCOMPARE(check.value(u"Tunable"_s), QVariant(false)); // the column default
 
         // Deleting while walking: the walk goes on with the next row.
         int seen = 0;
         for (check.moveFirst(); !check.eof(); check.moveNext()) {
             ++seen;
-            if (check.value(0).toString() != QStringLiteral("Argon"))
+            if (check.value(0).toString() != u"Argon"_s)
                 check.deleteRow();
         }
         QCOMPARE(seen, 4);
-        QCOMPARE(m_db->OpenRecordset(QStringLiteral("Available Lasers")).recordCount(), 1);
+        QCOMPARE(m_db->OpenRecordset(u"Available Lasers"_s).recordCount(), 1);
     }
 
     void joinsAndStoredQueriesAreReadOnly() {
-        m_db->createQueryDef(
-            QStringLiteral("CP Lasers"),
-            QStringLiteral("SELECT DISTINCTROW [Available Lasers].[ID Available], "
-                           "[Potential Lasers].Maker FROM [Available Lasers] INNER JOIN "
-                           "[Potential Lasers] ON [Available Lasers].[ID Available] = "
-                           "[Potential Lasers].[ID Potential] WHERE [Tunable] = False;"));
-        Recordset view = m_db->OpenRecordset(QStringLiteral("CP Lasers"));
+        m_db->createQueryDef(u"CP Lasers"_s,
+                             u"SELECT DISTINCTROW [Available Lasers].[ID Available], "
+                             "[Potential Lasers].Maker FROM [Available Lasers] INNER JOIN "
+                             "[Potential Lasers] ON [Available Lasers].[ID Available] = "
+                             "[Potential Lasers].[ID Potential] WHERE [Tunable] = False;"_s);
+        Recordset view = m_db->OpenRecordset(u"CP Lasers"_s);
         QVERIFY(!view.isUpdatable());
         QCOMPARE(view.recordCount(), 1);
-        QCOMPARE(view.value(QStringLiteral("Maker")).toString(), QStringLiteral("Lasos"));
+        QCOMPARE(view.value(u"Maker"_s).toString(), u"Lasos"_s);
         QVERIFY_THROWS_EXCEPTION(DbError, view.edit());
 
-        Recordset join = m_db->OpenRecordset(QStringLiteral(
-            "SELECT * FROM [Available Lasers] INNER JOIN [Potential Lasers] ON "
-            "[Available Lasers].[ID Available] = [Potential Lasers].[ID Potential]"));
+        Recordset join = m_db->OpenRecordset(
+            u"SELECT * FROM [Available Lasers] INNER JOIN [Potential Lasers] ON "
+            "[Available Lasers].[ID Available] = [Potential Lasers].[ID Potential]"_s);
         QVERIFY(!join.isUpdatable());
         QVERIFY_THROWS_EXCEPTION(DbError, join.addNew());
 
         // A literal that looks like a keyword does not confuse the editable-query test.
-        Recordset literal = m_db->OpenRecordset(QStringLiteral(
-            "SELECT * FROM [Available Lasers] WHERE [ID Available] <> 'x INNER JOIN y'"));
+        Recordset literal = m_db->OpenRecordset(
+            u"SELECT * FROM [Available Lasers] WHERE [ID Available] <> 'x INNER JOIN y'"_s);
         QVERIFY(literal.isUpdatable());
         QCOMPARE(literal.recordCount(), 3);
     }
 
     void definitions() {
-        QVERIFY(m_db->tableNames().contains(QStringLiteral("Available Lasers")));
-        m_db->createTable(QStringLiteral("History"),
-                          {{QStringLiteral("Counter"), FieldType::Counter},
-                           {QStringLiteral("Date"), FieldType::Date}});
-        m_db->appendField(QStringLiteral("Available Lasers"),
-                          {QStringLiteral("Delay ms"), FieldType::Long});
-        m_db->appendField(QStringLiteral("Available Lasers"),
-                          {QStringLiteral("Mirror X"), FieldType::Boolean});
-        const QList<Field> fields = m_db->tableFields(QStringLiteral("Available Lasers"));
+        QVERIFY(m_db->tableNames().contains(u"Available Lasers"_s));
+        m_db->createTable(u"History"_s,
+                          {{u"Counter"_s, FieldType::Counter}, {u"Date"_s, FieldType::Date}});
+        m_db->appendField(u"Available Lasers"_s, {u"Delay ms"_s, FieldType::Long});
+        m_db->appendField(u"Available Lasers"_s, {u"Mirror X"_s, FieldType::Boolean});
+        const QList<Field> fields = m_db->tableFields(u"Available Lasers"_s);
         QCOMPARE(fields.size(), 7);
         QCOMPARE(fields[5].type, FieldType::Long);
         QCOMPARE(fields[6].type, FieldType::Boolean);
-        QCOMPARE(m_db->tableFields(QStringLiteral("History"))[0].type, FieldType::Counter);
-        Recordset rs = m_db->OpenRecordset(QStringLiteral("Available Lasers"));
-        QVERIFY(rs.value(QStringLiteral("Delay ms")).isNull());
-        QCOMPARE(rs.value(QStringLiteral("Mirror X")), QVariant(false)); // appended Yes/No reads No
+        QCOMPARE(m_db->tableFields(u"History"_s)[0].type, FieldType::Counter);
+        Recordset rs = m_db->OpenRecordset(u"Available Lasers"_s);
+        QVERIFY(rs.value(u"Delay ms"_s).isNull());
+        QCOMPARE(rs.value(u"Mirror X"_s), QVariant(false)); // appended Yes/No reads No
 
-        Recordset history = m_db->OpenRecordset(QStringLiteral("History"));
+        Recordset history = m_db->OpenRecordset(u"History"_s);
         const QDateTime when(QDate(2026, 12, 6), QTime(14, 5, 9));
         history.addNew();
-        history.setValue(QStringLiteral("Date"), when);
+        history.setValue(u"Date"_s, when);
         history.update();
         history.addNew();
         history.update();
         history.moveFirst();
-        QCOMPARE(history.value(QStringLiteral("Counter")), QVariant(qlonglong(1)));
-        QCOMPARE(history.value(QStringLiteral("Date")).toDateTime(), when);
+        QCOMPARE(history.value(u"Counter"_s), QVariant(qlonglong(1)));
+        QCOMPARE(history.value(u"Date"_s).toDateTime(), when);
         history.moveNext();
-        QCOMPARE(history.value(QStringLiteral("Counter")), QVariant(qlonglong(2)));
+        QCOMPARE(history.value(u"Counter"_s), QVariant(qlonglong(2)));
 
         // Stored queries: listed with their text, replaced, deleted; a broken one is refused.
-        m_db->createQueryDef(
-            QStringLiteral("CP Argon"),
-            QStringLiteral("SELECT * FROM [Available Lasers] WHERE [ID Available] = 'Argon'"));
-        QCOMPARE(m_db->querySql(QStringLiteral("CP Argon")),
-                 QStringLiteral("SELECT * FROM [Available Lasers] WHERE [ID Available] = 'Argon'"));
+        m_db->createQueryDef(u"CP Argon"_s,
+                             u"SELECT * FROM [Available Lasers] WHERE [ID Available] = 'Argon'"_s);
+        QCOMPARE(m_db->querySql(u"CP Argon"_s),
+                 u"SELECT * FROM [Available Lasers] WHERE [ID Available] = 'Argon'"_s);
+        QVERIFY_THROWS_EXCEPTION(DbError, m_db->createQueryDef(u"CP Argon"_s, u"SELECT 1"_s));
+        m_db->deleteQueryDef(u"CP Argon"_s);
+        QVERIFY(!m_db->queryExists(u"CP Argon"_s));
+        QVERIFY_THROWS_EXCEPTION(DbError, m_db->deleteQueryDef(u"CP Argon"_s));
         QVERIFY_THROWS_EXCEPTION(
-            DbError, m_db->createQueryDef(QStringLiteral("CP Argon"), QStringLiteral("SELECT 1")));
-        m_db->deleteQueryDef(QStringLiteral("CP Argon"));
-        QVERIFY(!m_db->queryExists(QStringLiteral("CP Argon")));
-        QVERIFY_THROWS_EXCEPTION(DbError, m_db->deleteQueryDef(QStringLiteral("CP Argon")));
-        QVERIFY_THROWS_EXCEPTION(
-            DbError, m_db->createQueryDef(QStringLiteral("CP Broken"),
-                                          QStringLiteral("SELECT * FROM [No Such Table]")));
-        QVERIFY(!m_db->queryExists(QStringLiteral("CP Broken")));
+            DbError, m_db->createQueryDef(u"CP Broken"_s, u"SELECT * FROM [No Such Table]"_s));
+        QVERIFY(!m_db->queryExists(u"CP Broken"_s));
     }
 
     void relationsByName() {
         QVERIFY(m_db->relationNames().isEmpty());
-        m_db->execute(QStringLiteral(
-            "CREATE TABLE MSysRelationships (szRelationship TEXT COLLATE NOCASE, szObject TEXT, "
+        m_db->execute(
+            u"CREATE TABLE MSysRelationships (szRelationship TEXT COLLATE NOCASE, szObject TEXT, "
             "szReferencedObject TEXT, szColumn TEXT, szReferencedColumn TEXT);"
             "INSERT INTO MSysRelationships VALUES ('Available InterfacesAvailable Shutters', "
             "'Available Shutters', 'Available Interfaces', 'Control', 'ID Available');"
             "INSERT INTO MSysRelationships VALUES ('Potential LasersAvailable Lasers', "
-            "'Available Lasers', 'Potential Lasers', 'ID Potential', 'ID Potential');"));
+            "'Available Lasers', 'Potential Lasers', 'ID Potential', 'ID Potential');"_s);
         QCOMPARE(m_db->relationNames().size(), 2);
-        m_db->deleteRelation(QStringLiteral("Available InterfacesAvailable Shutters"));
-        QCOMPARE(m_db->relationNames(),
-                 QStringList{QStringLiteral("Potential LasersAvailable Lasers")});
-        QVERIFY_THROWS_EXCEPTION(DbError, m_db->deleteRelation(QStringLiteral("Nothing")));
+        m_db->deleteRelation(u"Available InterfacesAvailable Shutters"_s);
+        QCOMPARE(m_db->relationNames(), QStringList{u"Potential LasersAvailable Lasers"_s});
+        QVERIFY_THROWS_EXCEPTION(DbError, m_db->deleteRelation(u"Nothing"_s));
     }
 
     void transactionsRollBackUnlessCommitted() {
         {
             Transaction t(*m_db);
-            m_db->execute(QStringLiteral("DELETE FROM [Available Lasers]"));
+            m_db->execute(u"DELETE FROM [Available Lasers]"_s);
             {
                 Transaction inner(*m_db); // joins the outer one
                 inner.commit();
             }
             QVERIFY(m_db->inTransaction());
         }
-        QCOMPARE(m_db->OpenRecordset(QStringLiteral("Available Lasers")).recordCount(), 3);
+        QCOMPARE(m_db->OpenRecordset(u"Available Lasers"_s).recordCount(), 3);
         {
             Transaction t(*m_db);
-            m_db->execute(QStringLiteral("DELETE FROM [Available Lasers] WHERE [Lines] = 1"));
+            m_db->execute(u"DELETE FROM [Available Lasers] WHERE [Lines] = 1"_s);
             t.commit();
         }
-        QCOMPARE(m_db->OpenRecordset(QStringLiteral("Available Lasers")).recordCount(), 2);
+        QCOMPARE(m_db->OpenRecordset(u"Available Lasers"_s).recordCount(), 2);
     }
 
     void compactGivesAnEqualSmallerFile() {
-        m_db->execute(QStringLiteral(
-            "CREATE TABLE Filler (x TEXT);"
+        m_db->execute(
+            u"CREATE TABLE Filler (x TEXT);"
             "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000) "
             "INSERT INTO Filler SELECT printf('%0500d', i) FROM n;"
-            "DELETE FROM Filler WHERE rowid > 10;"));
+            "DELETE FROM Filler WHERE rowid > 10;"_s);
         m_db->close();
-        const QString source = file(QStringLiteral("t.mdb"));
-        const QString target = file(QStringLiteral("compact.mdb"));
+        const QString source = file(u"t.mdb"_s);
+        const QString target = file(u"compact.mdb"_s);
         QFile::remove(target);
         Database::CompactDatabase(source, target);
         QVERIFY(QFileInfo(target).size() <= QFileInfo(source).size());
         QVERIFY(QFileInfo(target).size() < 200 * 1024);
-        QVERIFY(!QFileInfo::exists(target + QStringLiteral("-wal")));
+        QVERIFY(!QFileInfo::exists(target + u"-wal"_s));
         auto compacted = Database::open(target);
-        QCOMPARE(compacted->OpenRecordset(QStringLiteral("Available Lasers")).recordCount(), 3);
-        QCOMPARE(compacted->OpenRecordset(QStringLiteral("Filler")).recordCount(), 10);
+        QCOMPARE(compacted->OpenRecordset(u"Available Lasers"_s).recordCount(), 3);
+        QCOMPARE(compacted->OpenRecordset(u"Filler"_s).recordCount(), 10);
         // An existing destination is never overwritten.
         QVERIFY_THROWS_EXCEPTION(DbError, Database::CompactDatabase(source, target));
         m_db = Database::open(source);

@@ -2,6 +2,8 @@
 #include <form/FormSet.h>
 #include <form/ScriptRunner.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace form;
 
 namespace {
@@ -16,8 +18,7 @@ public:
         } catch (const ScriptError&) {
             throw;
         } catch (const std::exception& e) {
-            m_forms.host().message(QString::fromUtf8(e.what()), QStringLiteral("Error"),
-                                   MessageIcon::Critical);
+            m_forms.host().message(QString::fromUtf8(e.what()), u"Error"_s, MessageIcon::Critical);
         }
     }
 
@@ -30,68 +31,61 @@ struct Editor {
     FormSet forms;
     ScriptRunner runner{forms};
     ReportingBoundary boundary{forms};
-    Form& main = forms.addForm(QStringLiteral("main"));
-    Form& login = forms.addForm(QStringLiteral("frmLogin"), QStringLiteral("Login"));
+    Form& main = forms.addForm(u"main"_s);
+    Form& login = forms.addForm(u"frmLogin"_s, u"Login"_s);
     QStringList trace;
     std::optional<QString> savedAs;
 
     Editor() {
         forms.setHost(&runner.host());
         forms.setBoundary(&boundary);
-        auto& tabs = main.addTabControl(QStringLiteral("SSTab1"));
-        tabs.addPage(QStringLiteral("Configuration"));
-        tabs.addPage(QStringLiteral("Microscope"));
-        tabs.addPage(QStringLiteral("Laser Modul"));
+        auto& tabs = main.addTabControl(u"SSTab1"_s);
+        tabs.addPage(u"Configuration"_s);
+        tabs.addPage(u"Microscope"_s);
+        tabs.addPage(u"Laser Modul"_s);
         tabs.setPageEnabled(2, false);
-        tabs.setHandler(
-            [this, &tabs] { trace << QStringLiteral("tab %1").arg(tabs.currentIndex()); });
+        tabs.setHandler([this, &tabs] { trace << u"tab %1"_s.arg(tabs.currentIndex()); });
 
-        auto& msg = main.addLabel(QStringLiteral("LMsg"));
-        main.addButton(QStringLiteral("CmdStore"), QStringLiteral("Store All Changes"))
-            .setHandler([this, &msg] {
-                const bool yes = forms.host().askYesNo(
-                    QStringLiteral("Are you sure, you want to store the new system database ?"),
-                    QStringLiteral("Store"));
-                msg.setCaption(yes ? QStringLiteral("stored") : QStringLiteral("kept"));
-            });
-        main.addButton(QStringLiteral("CmdHidden")).setHandler([this] {
+        auto& msg = main.addLabel(u"LMsg"_s);
+        main.addButton(u"CmdStore"_s, u"Store All Changes"_s).setHandler([this, &msg] {
+            const bool yes = forms.host().askYesNo(
+                u"Are you sure, you want to store the new system database ?"_s, u"Store"_s);
+            msg.setCaption(yes ? u"stored"_s : u"kept"_s);
+        });
+        main.addButton(u"CmdHidden"_s).setHandler([this] {
             forms.showModal(login);
-            trace << QStringLiteral("after login %1").arg(login.textBox("txtPassword").text());
+            trace << u"after login %1"_s.arg(login.textBox("txtPassword").text());
         });
-        main.addMenuItem(QStringLiteral("mnuSaveas")).setHandler([this] {
-            savedAs =
-                forms.host().askSaveFileName(QStringLiteral("/db/System.mdb"),
-                                             QStringLiteral("mdb files"), QStringLiteral("*.mdb"));
+        main.addMenuItem(u"mnuSaveas"_s).setHandler([this] {
+            savedAs = forms.host().askSaveFileName(u"/db/System.mdb"_s, u"mdb files"_s, u"*.mdb"_s);
         });
-        main.addButton(QStringLiteral("CmdBroken")).setHandler([] {
+        main.addButton(u"CmdBroken"_s).setHandler([] {
             throw std::runtime_error("disk I/O error");
         });
-        main.addButton(QStringLiteral("CmdRestore")).setEnabled(false);
-        main.addMenuItem(QStringLiteral("mnuLock")).setHandler([&tabs] { tabs.setEnabled(false); });
+        main.addButton(u"CmdRestore"_s).setEnabled(false);
+        main.addMenuItem(u"mnuLock"_s).setHandler([&tabs] { tabs.setEnabled(false); });
 
         main.setPlacement(0);
-        main.addCheckBox(QStringLiteral("CheckArgon")).setHandler([this] {
-            trace << QStringLiteral("argon");
-        });
-        auto& history = main.addListBox(QStringLiteral("ComboHistory"));
-        history.addItem(QStringLiteral("Backup 1"));
-        history.addItem(QStringLiteral("Backup 2"));
-        main.addOptionButton(QStringLiteral("OptionObjname"));
-        main.addTreeView(QStringLiteral("TreeView1"));
-        auto& tree = main.treeView(QStringLiteral("TreeView1"));
-        auto& group = tree.addNode(nullptr, QStringLiteral("Favourite Objectives"));
-        tree.addNode(&group, QStringLiteral("Plan 10x"), QStringLiteral("P10"));
+        main.addCheckBox(u"CheckArgon"_s).setHandler([this] { trace << u"argon"_s; });
+        auto& history = main.addListBox(u"ComboHistory"_s);
+        history.addItem(u"Backup 1"_s);
+        history.addItem(u"Backup 2"_s);
+        main.addOptionButton(u"OptionObjname"_s);
+        main.addTreeView(u"TreeView1"_s);
+        auto& tree = main.treeView(u"TreeView1"_s);
+        auto& group = tree.addNode(nullptr, u"Favourite Objectives"_s);
+        tree.addNode(&group, u"Plan 10x"_s, u"P10"_s);
         tree.setNodeClickHandler([this](TreeNode& node) { trace << node.tag(); });
         main.setPlacement(1);
-        main.addTextBox(QStringLiteral("EFocusStep"), QStringLiteral("0.1"));
+        main.addTextBox(u"EFocusStep"_s, u"0.1"_s);
 
-        login.addTextBox(QStringLiteral("txtPassword"));
-        login.addButton(QStringLiteral("cmdOK")).setHandler([this] {
+        login.addTextBox(u"txtPassword"_s);
+        login.addButton(u"cmdOK"_s).setHandler([this] {
             if (login.textBox("txtPassword").text() == u"Harvest")
                 login.hide();
             else
-                forms.host().message(QStringLiteral("Invalid Password, try again!"),
-                                     QStringLiteral("Login"), MessageIcon::Information);
+                forms.host().message(u"Invalid Password, try again!"_s, u"Login"_s,
+                                     MessageIcon::Information);
         });
         main.show();
     }
@@ -113,21 +107,15 @@ struct Editor {
 class TestScriptRunner : public QObject {
     Q_OBJECT
 
-private slots:
-    void actsLikeAPerson();
-    void modalDialogTakesFollowingLines();
-    void questionsAndBoxes_data();
-    void questionsAndBoxes();
-    void unreachableControlsFail_data();
-    void unreachableControlsFail();
-    void badLinesFail_data();
-    void badLinesFail();
-    void errorInActionIsReportedAndScriptGoesOn();
-};
+    static void row(const char* name, const QString& script, const QString& failure,
+                    const QString& status = {}) {
+        QTest::newRow(name) << script << failure << status;
+    }
 
-void TestScriptRunner::actsLikeAPerson() {
-    Editor e;
-    const QString failure = e.run(QStringLiteral(R"(
+private slots:
+    void actsLikeAPerson() {
+        Editor e;
+        QCOMPARE(e.run(uR"(
 # a comment, then a blank line
 
 tick CheckArgon
@@ -144,14 +132,14 @@ expect OptionObjname selected True
 expect EFocusStep text "0.2 ""um"""
 expect SSTab1 index 1
 expect CmdRestore enabled false
-)"));
-    QCOMPARE(failure, QString());
-    QCOMPARE(e.trace, (QStringList{"argon", "P10", "tab 1"}));
-}
+)"_s),
+                 QString());
+        QCOMPARE(e.trace, (QStringList{"argon", "P10", "tab 1"}));
+    }
 
-void TestScriptRunner::modalDialogTakesFollowingLines() {
-    Editor e;
-    const QString failure = e.run(QStringLiteral(R"(
+    void modalDialogTakesFollowingLines() {
+        Editor e;
+        QCOMPARE(e.run(uR"(
 click CmdHidden
 type txtPassword wrong
 click cmdOK
@@ -159,146 +147,89 @@ ok "Invalid Password, try again!"
 type txtPassword Harvest
 click cmdOK
 tick CheckArgon
-)"));
-    QCOMPARE(failure, QString());
-    QCOMPARE(e.trace, (QStringList{"after login Harvest", "argon"}));
-    QVERIFY(!e.login.isVisible());
+)"_s),
+                 QString());
+        QCOMPARE(e.trace, (QStringList{"after login Harvest", "argon"}));
+        QVERIFY(!e.login.isVisible());
 
-    Editor closing;
-    QCOMPARE(closing.run(QStringLiteral("click CmdHidden\nclose\nexpect txtPassword text \"\"")),
-             QStringLiteral("line 3: main has no control named txtPassword"));
-    QCOMPARE(closing.trace, QStringList{"after login "});
+        Editor closing;
+        QCOMPARE(closing.run(u"click CmdHidden\nclose\nexpect txtPassword text \"\""_s),
+                 u"line 3: main has no control named txtPassword"_s);
+        QCOMPARE(closing.trace, QStringList{"after login "});
 
-    Editor open;
-    QCOMPARE(open.run(QStringLiteral("click CmdHidden\ntype txtPassword x")),
-             QStringLiteral("line 1: the script ended while the dialog frmLogin is open"));
-}
+        Editor open;
+        QCOMPARE(open.run(u"click CmdHidden\ntype txtPassword x"_s),
+                 u"line 1: the script ended while the dialog frmLogin is open"_s);
+    }
 
-void TestScriptRunner::questionsAndBoxes_data() {
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("failure");
-    QTest::addColumn<QString>("status");
+    // Each script runs on a fresh editor; the failure names the line, the status the outcome.
+    void scriptsFailAtTheLineThatCannotBeDone_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<QString>("status");
+        const QString question = u"Are you sure, you want to store the new system database ?"_s;
 
-    const QString question =
-        QStringLiteral("Are you sure, you want to store the new system database ?");
-    QTest::newRow("yes") << "click CmdStore\nanswer yes"
-                         << ""
-                         << "stored";
-    QTest::newRow("no with its text")
-        << QStringLiteral("click CmdStore\nanswer no \"%1\"").arg(question) << ""
-        << "kept";
-    QTest::newRow("wrong text")
-        << "click CmdStore\nanswer yes \"Are You sure ?\""
-        << QStringLiteral("line 2: the question says \"%1\", not \"Are You sure ?\"").arg(question)
-        << "";
-    QTest::newRow("answered by another line")
-        << "click CmdStore\ntick CheckArgon"
-        << QStringLiteral("line 2: the question \"%1\" is open and must be answered first with "
-                          "answer")
-               .arg(question)
-        << "";
-    QTest::newRow("script ends")
-        << "click CmdStore"
-        << QStringLiteral("line 1: the script ended with the question \"%1\" unanswered")
-               .arg(question)
-        << "";
-    QTest::newRow("ok for a question")
-        << "click CmdStore\nok"
-        << QStringLiteral("line 2: the question \"%1\" is open and must be "
-                          "answered first with answer")
-               .arg(question)
-        << "";
-    QTest::newRow("answer without a box") << "answer yes"
-                                          << "line 1: no question is open"
-                                          << "";
-    QTest::newRow("maybe") << "click CmdStore\nanswer maybe"
-                           << "line 2: answer yes or no, not \"maybe\""
-                           << "";
-}
+        row("yes", "click CmdStore\nanswer yes", {}, "stored");
+        row("no with its text", u"click CmdStore\nanswer no \"%1\""_s.arg(question), {}, "kept");
+        row("wrong text", "click CmdStore\nanswer yes \"Are You sure ?\"",
+            u"line 2: the question says \"%1\", not \"Are You sure ?\""_s.arg(question));
+        row("answered by another line", "click CmdStore\ntick CheckArgon",
+            u"line 2: the question \"%1\" is open and must be answered first with answer"_s.arg(
+                question));
+        row("script ends", "click CmdStore",
+            u"line 1: the script ended with the question \"%1\" unanswered"_s.arg(question));
+        row("answer without a box", "answer yes", "line 1: no question is open");
+        row("maybe", "click CmdStore\nanswer maybe", "line 2: answer yes or no, not \"maybe\"");
 
-void TestScriptRunner::questionsAndBoxes() {
-    QFETCH(QString, script);
-    QFETCH(QString, failure);
-    QFETCH(QString, status);
-    Editor e;
-    QCOMPARE(e.run(script), failure);
-    QCOMPARE(e.main.label("LMsg").caption(), status);
-}
+        row("disabled button", "click CmdRestore", "line 1: CmdRestore is disabled");
+        row("page not in front", "tick CheckArgon\ntype EFocusStep 1",
+            "line 2: EFocusStep is on page 1 of SSTab1, but page 0 is in front");
+        row("disabled page", "tab 2", "line 1: page 2 of SSTab1 is disabled");
+        row("no such page", "tab 7", "line 1: SSTab1 has no page 7");
+        row("tab control disabled", "click mnuLock\n# locked now\ntick CheckArgon",
+            "line 3: CheckArgon sits on SSTab1, which is disabled");
+        row("main window under a modal dialog", "click CmdHidden\ntick CheckArgon",
+            "line 2: CheckArgon cannot be reached while the dialog frmLogin is open");
+        row("wrong kind", "tick CmdStore", "line 1: CmdStore is a button, not a check box");
+        row("unknown entry", "select ComboHistory \"Backup 3\"",
+            "line 1: ComboHistory has no entry \"Backup 3\"");
+        row("unknown node", "node TreeView1 \"Favourite Objectives > Plan 20x\"",
+            "line 1: TreeView1 has no node \"Favourite Objectives > Plan 20x\"");
 
-void TestScriptRunner::unreachableControlsFail_data() {
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("failure");
+        row("failed expect", "tick CheckArgon\n\nexpect CheckArgon checked false",
+            "line 3: expected CheckArgon checked to be \"false\", but it is \"true\"");
+        row("unknown property", "expect CheckArgon text x",
+            "line 1: CheckArgon has no property \"text\"");
+        row("unknown command", "press CmdStore", "line 1: unknown command \"press\"");
+        row("unquoted blanks", "select ComboHistory Backup 2",
+            "line 1: select has too many arguments; put texts with blanks in double quotes");
+        row("open quote", "tick CheckArgon\ntype EFocusStep \"0.2",
+            "line 2: a double quote is not closed");
+        row("close without dialog", "close", "line 1: no dialog is open");
+    }
+    void scriptsFailAtTheLineThatCannotBeDone() {
+        QFETCH(QString, script);
+        QFETCH(QString, failure);
+        QFETCH(QString, status);
+        Editor e;
+        QCOMPARE(e.run(script), failure);
+        QCOMPARE(e.main.label("LMsg").caption(), status);
+    }
 
-    QTest::newRow("disabled button") << "click CmdRestore"
-                                     << "line 1: CmdRestore is disabled";
-    QTest::newRow("page not in front")
-        << "tick CheckArgon\ntype EFocusStep 1"
-        << "line 2: EFocusStep is on page 1 of SSTab1, but page 0 is in front";
-    QTest::newRow("disabled page") << "tab 2"
-                                   << "line 1: page 2 of SSTab1 is disabled";
-    QTest::newRow("no such page") << "tab 7"
-                                  << "line 1: SSTab1 has no page 7";
-    QTest::newRow("tab control disabled") << "click mnuLock\n# locked now\ntick CheckArgon"
-                                          << "line 3: CheckArgon sits on SSTab1, which is disabled";
-    QTest::newRow("main window under a modal dialog")
-        << "click CmdHidden\ntick CheckArgon"
-        << "line 2: CheckArgon cannot be reached while the dialog frmLogin is open";
-    QTest::newRow("wrong kind") << "tick CmdStore"
-                                << "line 1: CmdStore is a button, not a check box";
-    QTest::newRow("unknown entry") << "select ComboHistory \"Backup 3\""
-                                   << "line 1: ComboHistory has no entry \"Backup 3\"";
-    QTest::newRow("unknown node") << "node TreeView1 \"Favourite Objectives > Plan 20x\""
-                                  << "line 1: TreeView1 has no node \"Favourite Objectives > "
-                                     "Plan 20x\"";
-}
-
-void TestScriptRunner::unreachableControlsFail() {
-    QFETCH(QString, script);
-    QFETCH(QString, failure);
-    Editor e;
-    QCOMPARE(e.run(script), failure);
-}
-
-void TestScriptRunner::badLinesFail_data() {
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("failure");
-
-    QTest::newRow("failed expect")
-        << "tick CheckArgon\n\nexpect CheckArgon checked false"
-        << "line 3: expected CheckArgon checked to be \"false\", but it is \"true\"";
-    QTest::newRow("unknown property") << "expect CheckArgon text x"
-                                      << "line 1: CheckArgon has no property \"text\"";
-    QTest::newRow("unknown command") << "press CmdStore"
-                                     << "line 1: unknown command \"press\"";
-    QTest::newRow("unquoted blanks")
-        << "select ComboHistory Backup 2"
-        << "line 1: select has too many arguments; put texts with blanks in double quotes";
-    QTest::newRow("open quote") << "tick CheckArgon\ntype EFocusStep \"0.2"
-                                << "line 2: a double quote is not closed";
-    QTest::newRow("close without dialog") << "close"
-                                          << "line 1: no dialog is open";
-}
-
-void TestScriptRunner::badLinesFail() {
-    QFETCH(QString, script);
-    QFETCH(QString, failure);
-    Editor e;
-    QCOMPARE(e.run(script), failure);
-}
-
-void TestScriptRunner::errorInActionIsReportedAndScriptGoesOn() {
-    Editor e;
-    QCOMPARE(e.run(QStringLiteral("click CmdBroken\nok \"disk I/O error\"\nclick mnuSaveas\n"
-                                  "save \"/tmp/copy of db.mdb\"")),
-             QString());
-    QCOMPARE(e.savedAs, std::optional<QString>(QStringLiteral("/tmp/copy of db.mdb")));
-    QCOMPARE(e.run(QStringLiteral("click mnuSaveas\ncancel")), QString());
-    QCOMPARE(e.savedAs, std::nullopt);
-    // A boundary that reports errors must still let a failed script end the run.
-    QCOMPARE(e.run(QStringLiteral("click CmdBroken\nclick CmdStore")),
-             QStringLiteral("line 2: the message box \"disk I/O error\" is open and must be "
-                            "answered first with ok"));
-}
+    void errorInActionIsReportedAndScriptGoesOn() {
+        Editor e;
+        QCOMPARE(e.run(u"click CmdBroken\nok \"disk I/O error\"\nclick mnuSaveas\n"
+                       "save \"/tmp/copy of db.mdb\""_s),
+                 QString());
+        QCOMPARE(e.savedAs, std::optional<QString>(u"/tmp/copy of db.mdb"_s));
+        QCOMPARE(e.run(u"click mnuSaveas\ncancel"_s), QString());
+        QCOMPARE(e.savedAs, std::nullopt);
+        // A boundary that reports errors must still let a failed script end the run.
+        QCOMPARE(e.run(u"click CmdBroken\nclick CmdStore"_s),
+                 u"line 2: the message box \"disk I/O error\" is open and must be answered first "
+                 "with ok"_s);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestScriptRunner)
 #include "tst_scriptrunner.moc"

@@ -13,12 +13,14 @@
 #include <ui/ControlWidgets.h>
 #include <ui/TreeViewWidget.h>
 
+using namespace Qt::StringLiterals;
+
 class TestControlBinding : public QObject {
     Q_OBJECT
 
 private slots:
     void init() {
-        m_form = std::make_unique<form::Form>(QStringLiteral("main"));
+        m_form = std::make_unique<form::Form>(u"main"_s);
         m_window = std::make_unique<QWidget>();
         new QVBoxLayout(m_window.get());
     }
@@ -28,12 +30,12 @@ private slots:
     }
 
     void checkBoxRunsItsHandlerOncePerChange() {
-        auto& c = m_form->addCheckBox(QStringLiteral("CheckArgon"), QStringLiteral("Argon 25mW"));
+        auto& c = m_form->addCheckBox(u"CheckArgon"_s, u"Argon 25mW"_s);
         int runs = 0;
         c.setHandler([&runs] { ++runs; });
         auto* w = place<QCheckBox>(c);
-        QCOMPARE(w->objectName(), QStringLiteral("CheckArgon"));
-        QCOMPARE(w->text(), QStringLiteral("Argon 25mW"));
+        QCOMPARE(w->objectName(), u"CheckArgon"_s);
+        QCOMPARE(w->text(), u"Argon 25mW"_s);
 
         QTest::mouseClick(w, Qt::LeftButton);
         QVERIFY(c.isChecked());
@@ -51,12 +53,9 @@ private slots:
     }
 
     void optionButtonsExcludeOnlyTheirOwnGroup() {
-        auto& a1 = m_form->addOptionButton(QStringLiteral("OptionA1"), QStringLiteral("A1"),
-                                           QStringLiteral("A"));
-        auto& a2 = m_form->addOptionButton(QStringLiteral("OptionA2"), QStringLiteral("A2"),
-                                           QStringLiteral("A"));
-        auto& b1 = m_form->addOptionButton(QStringLiteral("OptionB1"), QStringLiteral("B1"),
-                                           QStringLiteral("B"));
+        auto& a1 = m_form->addOptionButton(u"OptionA1"_s, u"A1"_s, u"A"_s);
+        auto& a2 = m_form->addOptionButton(u"OptionA2"_s, u"A2"_s, u"A"_s);
+        auto& b1 = m_form->addOptionButton(u"OptionB1"_s, u"B1"_s, u"B"_s);
         int a2Runs = 0;
         a2.setHandler([&a2Runs] { ++a2Runs; });
         // Siblings in one parent, where Qt's own exclusivity would clear across groups.
@@ -84,15 +83,15 @@ private slots:
     }
 
     void listFollowsEntriesAndSelection() {
-        auto& c = m_form->addListBox(QStringLiteral("ComboZoomex"));
-        c.setCaption(QStringLiteral("Zoom"));
-        c.addItem(QStringLiteral("1x"));
-        c.addItem(QStringLiteral("2x"));
+        auto& c = m_form->addListBox(u"ComboZoomex"_s);
+        c.setCaption(u"Zoom"_s);
+        c.addItem(u"1x"_s);
+        c.addItem(u"2x"_s);
         int runs = 0;
         c.setHandler([&runs] { ++runs; });
         auto* w = place<QComboBox>(c);
         auto* caption = ui::createCaptionLabel(c, m_window.get());
-        QCOMPARE(caption->text(), QStringLiteral("Zoom"));
+        QCOMPARE(caption->text(), u"Zoom"_s);
         QCOMPARE(w->count(), 2);
         QCOMPARE(w->currentIndex(), -1);
 
@@ -104,9 +103,9 @@ private slots:
         // Filling runs nothing; the widget shows the new entries and the model's selection.
         c.clear();
         QCOMPARE(w->count(), 0);
-        c.addItem(QStringLiteral("4x"));
+        c.addItem(u"4x"_s);
         QCOMPARE(w->count(), 1);
-        QCOMPARE(w->itemText(0), QStringLiteral("4x"));
+        QCOMPARE(w->itemText(0), u"4x"_s);
         QCOMPARE(w->currentIndex(), -1);
         c.setCurrentIndex(0);
         QCOMPARE(w->currentIndex(), 0);
@@ -120,45 +119,43 @@ private slots:
     }
 
     void typingReachesTheModelAndCodeDoesNotLoop() {
-        auto& c = m_form->addTextBox(QStringLiteral("EFocusStep"));
+        auto& c = m_form->addTextBox(u"EFocusStep"_s);
         QStringList seen;
         c.setHandler([&c, &seen] { seen.append(c.text()); });
         auto* w = place<QLineEdit>(c);
         QCOMPARE(w->echoMode(), QLineEdit::Normal);
 
-        QTest::keyClicks(w, QStringLiteral("12"));
-        QCOMPARE(c.text(), QStringLiteral("12"));
-        QCOMPARE(seen, (QStringList{QStringLiteral("1"), QStringLiteral("12")}));
+        QTest::keyClicks(w, u"12"_s);
+        QCOMPARE(c.text(), u"12"_s);
+        QCOMPARE(seen, (QStringList{u"1"_s, u"12"_s}));
 
-        c.setText(QStringLiteral("0.5"));
-        QCOMPARE(w->text(), QStringLiteral("0.5"));
+        c.setText(u"0.5"_s);
+        QCOMPARE(w->text(), u"0.5"_s);
         QCOMPARE(seen.size(), 3);
 
-        auto& password = m_form->addTextBox(QStringLiteral("txtPassword"));
+        auto& password = m_form->addTextBox(u"txtPassword"_s);
         QCOMPARE(place<QLineEdit>(password)->echoMode(), QLineEdit::Password);
     }
 
     void labelsShowDoubledAmpersandsOnce() {
-        QCOMPARE(ui::labelText(QStringLiteral("Demo Lab && Imaging")),
-                 QStringLiteral("Demo Lab & Imaging"));
-        QCOMPARE(ui::labelText(QStringLiteral("&Save")), QStringLiteral("Save"));
-        QCOMPARE(ui::labelText(QStringLiteral("A &&& B")), QStringLiteral("A & B"));
-        QCOMPARE(ui::labelText(QStringLiteral("Trailing &")), QStringLiteral("Trailing &"));
+        QCOMPARE(ui::labelText(u"Demo Lab && Imaging"_s), u"Demo Lab & Imaging"_s);
+        QCOMPARE(ui::labelText(u"&Save"_s), u"Save"_s);
+        QCOMPARE(ui::labelText(u"A &&& B"_s), u"A & B"_s);
+        QCOMPARE(ui::labelText(u"Trailing &"_s), u"Trailing &"_s);
 
-        auto& c = m_form->addLabel(QStringLiteral("LConfiguration"),
-                                   QStringLiteral("Demo Lab && Imaging"));
+        auto& c = m_form->addLabel(u"LConfiguration"_s, u"Demo Lab && Imaging"_s);
         auto* w = place<QLabel>(c);
-        QCOMPARE(w->text(), QStringLiteral("Demo Lab & Imaging"));
+        QCOMPARE(w->text(), u"Demo Lab & Imaging"_s);
         // A caption that looks like markup is shown as typed.
-        c.setCaption(QStringLiteral("<b>x</b>"));
+        c.setCaption(u"<b>x</b>"_s);
         QCOMPARE(w->textFormat(), Qt::PlainText);
-        QCOMPARE(w->text(), QStringLiteral("<b>x</b>"));
+        QCOMPARE(w->text(), u"<b>x</b>"_s);
     }
 
     void treeClicksSurviveARebuildOfTheTree() {
-        auto& tree = m_form->addTreeView(QStringLiteral("TreeView1"));
-        auto& objectives = tree.addNode(nullptr, QStringLiteral("Objectives"));
-        tree.addNode(&objectives, QStringLiteral("Plan 10x"), QStringLiteral("P10"));
+        auto& tree = m_form->addTreeView(u"TreeView1"_s);
+        auto& objectives = tree.addNode(nullptr, u"Objectives"_s);
+        tree.addNode(&objectives, u"Plan 10x"_s, u"P10"_s);
         tree.setExpanded(objectives, true);
         QStringList clicked;
         int rebuilds = 0;
@@ -166,8 +163,8 @@ private slots:
         tree.setNodeClickHandler([&](form::TreeNode& node) {
             clicked.append(node.tag());
             tree.clear();
-            auto& top = tree.addNode(nullptr, QStringLiteral("Objectives"));
-            auto& leaf = tree.addNode(&top, QStringLiteral("Plan 10x"), QStringLiteral("P10"));
+            auto& top = tree.addNode(nullptr, u"Objectives"_s);
+            auto& leaf = tree.addNode(&top, u"Plan 10x"_s, u"P10"_s);
             tree.setExpanded(top, true);
             tree.setSelectedNode(&leaf);
             ++rebuilds;
@@ -180,12 +177,12 @@ private slots:
         QVERIFY(w->topLevelItem(0)->isExpanded());
 
         emit w->itemClicked(leaf, 0);
-        QCOMPARE(clicked, QStringList{QStringLiteral("P10")});
+        QCOMPARE(clicked, QStringList{u"P10"_s});
         // Until the items are rebuilt they stand for destroyed nodes: a click on one does nothing.
         emit w->itemClicked(leaf, 0);
         QCOMPARE(rebuilds, 1);
 
-        QTRY_VERIFY(w->currentItem() && w->currentItem()->text(0) == QStringLiteral("Plan 10x"));
+        QTRY_VERIFY(w->currentItem() && w->currentItem()->text(0) == u"Plan 10x"_s);
         emit w->itemDoubleClicked(w->currentItem(), 0);
         QCOMPARE(doubleClicks, 1);
 
@@ -196,10 +193,10 @@ private slots:
     }
 
     void anEscapingErrorLeavesTheWidgetShowingTheModel() {
-        auto& c = m_form->addCheckBox(QStringLiteral("CheckNDD"));
+        auto& c = m_form->addCheckBox(u"CheckNDD"_s);
         c.setHandler([] { throw std::runtime_error("disk full"); });
         auto* w = place<QCheckBox>(c);
-        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("disk full")));
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(u"disk full"_s));
         QTest::mouseClick(w, Qt::LeftButton);
         QCOMPARE(w->isChecked(), c.isChecked());
     }
