@@ -139,7 +139,8 @@ void History::storeFiles() {
             QStringLiteral("INSERT INTO [History] ([Date], [No], [Path]) VALUES (?, ?, ?)"),
             {db::toStored(db::FieldType::Date, now), no, backup});
         fault("close");
-        e.closeDatabases();
+        e.closeWork(); // commits this action's writes, or fails before anything is replaced
+        e.closeTemplate();
         fault("compact");
         QFile::remove(compacted);
         db::Database::CompactDatabase(e.WorkCopyPath, compacted);
