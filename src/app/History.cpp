@@ -187,6 +187,7 @@ void History::Restore() {
         throw;
     }
     e.openWork();
+    e.work().begin(); // the rest of the action's writes land with it, in one commit
     Readout(e).Refresh();
     e.setMessage(QStringLiteral("You must store this restored configuraton to make it active !"));
     e.host().setBusy(false);
