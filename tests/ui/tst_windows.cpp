@@ -37,6 +37,7 @@ struct SmallForms {
         tabs.addPage(u"Configuration"_s);
         tabs.addPage(u"Microscope"_s);
         main.setPlacement(0, u"FrameOptions"_s, u"Options"_s);
+        main.addLabel(u"FrameOptions"_s, u"Options"_s); // the frame's caption
         main.addCheckBox(u"CheckNDD"_s, u"Non-descanned Detectors"_s);
         main.setPlacement(1, u"FrameStand"_s, u"Stand"_s);
         main.addListBox(u"ComboMicroscops"_s);
@@ -79,6 +80,9 @@ private slots:
         QCOMPARE(options->title(), u"Options"_s);
         QVERIFY(tabs->widget(0)->isAncestorOf(options));
         QVERIFY(options->isAncestorOf(find<QWidget>(w, u"CheckNDD"_s)));
+        s.forms.main().label(u"FrameOptions"_s).setCaption(u"KESTRO Head"_s);
+        QCOMPARE(options->title(), u"KESTRO Head"_s);
+        QVERIFY(!find<QLabel>(w, u"FrameOptions"_s)); // shown as the title, not as a label
         QVERIFY(tabs->widget(1)->isAncestorOf(find<QWidget>(w, u"ComboMicroscops"_s)));
         auto* edit = find<QPushButton>(w, u"CmdEditConf"_s);
         QVERIFY(edit && !tabs->isAncestorOf(edit));
