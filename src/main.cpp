@@ -97,20 +97,35 @@ std::function<bool()> instanceCheck(platform::SingleInstance& guard) {
     };
 }
 
+// What both modes share: the platform services, the forms and the second-instance guard; the
+// editor comes once the mode's host is there.
+struct Program {
+    explicit Program(const Options& given)
+        : options(given), platform(given.registry), guard(given.registry) {
+        app::buildForms(forms);
+    }
+    app::Session& startSession(form::Host& host) {
+        forms.setHost(&host);
+        session = std::make_unique<app::Session>(forms, platform, options.templatePath);
+        session->editor().otherInstanceRunning = instanceCheck(guard);
+        return *session;
+    }
+
+    const Options& options;
+    platform::LinuxPlatform platform;
+    form::FormSet forms;
+    platform::SingleInstance guard;
+    std::unique_ptr<app::Session> session;
+};
+
 int runHeadless(const Options& options) {
     QTextStream err(stderr);
-    platform::LinuxPlatform platform(options.registry);
-    form::FormSet forms;
-    app::buildForms(forms);
-    form::ScriptRunner runner(forms);
-    forms.setHost(&runner.host());
-    app::Session session(forms, platform, options.templatePath);
-    platform::SingleInstance guard(options.registry);
+    Program program(options);
+    form::ScriptRunner runner(program.forms);
+    app::Session& session = program.startSession(runner.host());
     bool otherInstance = false;
-    session.editor().otherInstanceRunning = [check = instanceCheck(guard),
-                                             &otherInstance]() mutable {
-        return otherInstance = check();
-    };
+    session.editor().otherInstanceRunning = [check = session.editor().otherInstanceRunning,
+                                             &otherInstance] { return otherInstance = check(); };
     session.editor().quit = [] {};
     installStoreFault();
     try {
@@ -128,7 +143,7 @@ int runHeadless(const Options& options) {
         return 1;
     }
     if (!options.dump.isEmpty()) {
-        const QByteArray dump = form::controlDump(forms);
+        const QByteArray dump = form::controlDump(program.forms);
         if (options.dump == QStringLiteral("-")) {
             QTextStream(stdout) << dump;
         } else {
@@ -143,16 +158,11 @@ int runHeadless(const Options& options) {
 }
 
 int runWindow(QApplication& application, const Options& options) {
-    platform::LinuxPlatform platform(options.registry);
-    form::FormSet forms;
-    app::buildForms(forms);
-    ui::WindowApp window(forms);
-    forms.setHost(&window.host());
-    app::Session session(forms, platform, options.templatePath);
-    platform::SingleInstance guard(options.registry);
-    QObject::connect(&guard, &platform::SingleInstance::raiseRequested,
+    Program program(options);
+    ui::WindowApp window(program.forms);
+    app::Session& session = program.startSession(window.host());
+    QObject::connect(&program.guard, &platform::SingleInstance::raiseRequested,
                      [&window] { window.host().raiseMainWindow(); });
-    session.editor().otherInstanceRunning = instanceCheck(guard);
     bool quit = false;
     session.editor().quit = [&quit] {
         quit = true;

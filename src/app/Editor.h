@@ -55,7 +55,6 @@ struct PageHooks {
     std::function<void()> FirmwareReadout;
     std::function<void()> CheckLineIR; // the handler of the infrared-line box
     std::function<void()> LoadStartupChannels;
-    std::function<void()> CheckNDD; // the handler of the NDD master switch
 };
 
 // The state the whole editor shares: the two open databases, the paths of the installation,

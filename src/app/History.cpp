@@ -1,5 +1,6 @@
 #include "History.h"
 
+#include "BusyScope.h"
 #include "Editor.h"
 #include "Files.h"
 #include "Readout.h"
@@ -38,6 +39,25 @@ public:
 
 private:
     bool& m_flag;
+};
+
+// Disables buttons for the length of a scope, then enables them again.
+class ButtonsDisabled {
+public:
+    ButtonsDisabled(form::Form& form, const QStringList& names) : m_form(form), m_names(names) {
+        for (const QString& name : m_names)
+            m_form.button(name).setEnabled(false);
+    }
+    ~ButtonsDisabled() {
+        for (const QString& name : m_names)
+            m_form.button(name).setEnabled(true);
+    }
+    ButtonsDisabled(const ButtonsDisabled&) = delete;
+    ButtonsDisabled& operator=(const ButtonsDisabled&) = delete;
+
+private:
+    form::Form& m_form;
+    QStringList m_names;
 };
 
 } // namespace
@@ -90,24 +110,14 @@ void History::Store() {
             texts::kCaption))
         return;
     form::Form& f = e.main();
-    e.host().setBusy(true);
-    const char* const buttons[] = {"CmdCancel", "CmdClearHistory", "CmdRestore"};
-    for (const char* name : buttons)
-        f.button(QString::fromLatin1(name)).setEnabled(false);
-    struct Restore {
-        Editor& e;
-        const char* const* names;
-        ~Restore() {
-            e.host().setBusy(false);
-            for (int i = 0; i < 3; ++i)
-                e.main().button(QString::fromLatin1(names[i])).setEnabled(true);
-        }
-    } restore{e, buttons};
+    const BusyScope busy(e.host());
+    const ButtonsDisabled disabled(f,
+                                   {QStringLiteral("CmdCancel"), QStringLiteral("CmdClearHistory"),
+                                    QStringLiteral("CmdRestore")});
 
     writeNddField();
-    static const char* const boxes[] = {"EU100", "EU10", "EU1", "EU01"};
     for (int i = 0; i < 4; ++i) {
-        const QString text = f.textBox(QString::fromLatin1(boxes[i])).text();
+        const QString text = f.textBox(texts::kVoltageBoxes[i]).text();
         if (text != e.lastVoltages[i] && !text.isEmpty())
             e.RegistryWrite(texts::kStepDacSuffix, QStringLiteral("Voltage %1").arg(i), text);
     }
@@ -177,20 +187,18 @@ void History::Restore() {
         e.host().beep();
         return;
     }
-    e.host().setBusy(true);
+    const BusyScope busy(e.host());
     e.closeWork();
     try {
         files::copyOver(path, e.WorkCopyPath, files::Flush::No);
     } catch (...) {
         e.openWork();
-        e.host().setBusy(false);
         throw;
     }
     e.openWork();
     e.work().begin(); // the rest of the action's writes land with it, in one commit
     Readout(e).Refresh();
     e.setMessage(QStringLiteral("You must store this restored configuraton to make it active !"));
-    e.host().setBusy(false);
 }
 
 void History::ClearHistory() {
@@ -216,21 +224,15 @@ void History::SaveAs() {
     QString fileName = e.SystemDatabasePath;
     if (!e.AskSaveFileName(fileName, QStringLiteral("mdb files"), QStringLiteral("*.mdb")))
         return;
-    e.host().setBusy(true);
-    try {
-        writeNddField();
-        // The copy must hold what this action wrote so far.
-        db::Database& work = e.work();
-        if (work.inTransaction()) {
-            work.commit();
-            work.begin();
-        }
-        files::copyOver(e.WorkCopyPath, fileName);
-    } catch (...) {
-        e.host().setBusy(false);
-        throw;
+    const BusyScope busy(e.host());
+    writeNddField();
+    // The copy must hold what this action wrote so far.
+    db::Database& work = e.work();
+    if (work.inTransaction()) {
+        work.commit();
+        work.begin();
     }
-    e.host().setBusy(false);
+    files::copyOver(e.WorkCopyPath, fileName);
 }
 
 void History::RefreshHiddenCopy() {

@@ -1,5 +1,6 @@
 #include "Readout.h"
 
+#include "BusyScope.h"
 #include "Editor.h"
 #include "MainForm.h"
 #include "Texts.h"
@@ -34,18 +35,6 @@ const QString kCpCamerasSql = QStringLiteral(
     "ON [Available Cameras].[ID Potential] = [Potential Cameras].[ID Potential];");
 const QString kInvertaM2 = QStringLiteral("Inverta M2");
 const QString kDoNotUse = db::kStatusOff;
-
-// Busy pointer for the length of a scope.
-class BusyScope {
-public:
-    explicit BusyScope(form::Host& host) : m_host(host) { m_host.setBusy(true); }
-    ~BusyScope() { m_host.setBusy(false); }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    form::Host& m_host;
-};
 
 QString upper(const QString& s) {
     return s.toUpper();
@@ -510,12 +499,11 @@ void Readout::ReadFcsPage() {
     Editor& e = m_editor;
     runHook(e.hooks.ReadFcsPage);
     form::Form& f = e.main();
-    static const char* const boxes[] = {"EU100", "EU10", "EU1", "EU01"};
     for (int i = 0; i < 4; ++i)
         e.lastVoltages[i] = e.RegistryRead(texts::kStepDacKey, QStringLiteral("Voltage %1").arg(i));
     if (!e.lastVoltages[0].isEmpty()) {
         for (int i = 0; i < 4; ++i)
-            f.textBox(QString::fromLatin1(boxes[i]))
+            f.textBox(texts::kVoltageBoxes[i])
                 .setText(QString::number(QLocale::c().toDouble(e.lastVoltages[i]), 'f', 2));
     } else if (!e.RegistryEnsureKey(texts::kStepDacSuffix)) {
         e.setMessage(QStringLiteral("Can't create registry key for fading voltage"));

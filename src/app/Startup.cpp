@@ -39,7 +39,6 @@ void Startup::LockEditor() {
         f.button(QString::fromLatin1(name)).setEnabled(false);
     f.listBox(QStringLiteral("ComboHistory")).setEnabled(false);
     f.menuItem(QStringLiteral("mnuSaveas")).setEnabled(false);
-    m_editor.locked = true;
 }
 
 void Startup::refuse(const QString& message, bool closeSplash) {
@@ -178,7 +177,6 @@ void Startup::steps() {
     }
 
     // 19.-23. The readout's upkeep writes land in one commit.
-    e.locked = false;
     db::Transaction transaction(e.work());
     Readout(e).Refresh();
     f.button(QStringLiteral("CmdSetSCSI")).setEnabled(false);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Texts of the system that more than one place shows or stores.
 namespace app::texts {
@@ -10,6 +11,9 @@ inline const QString kCaption =
 inline const QString kHklm = QStringLiteral("HKEY_LOCAL_MACHINE");
 inline const QString kDatabaseKey = QStringLiteral("SOFTWARE\\Quentara\\CP\\Database");
 inline const QString kStepDacSuffix = QStringLiteral("\\CP\\StepDAC");
+// The step-voltage boxes, in the order of the registry values "Voltage 0" to "Voltage 3".
+inline const QStringList kVoltageBoxes = {QStringLiteral("EU100"), QStringLiteral("EU10"),
+                                          QStringLiteral("EU1"), QStringLiteral("EU01")};
 inline const QString kStepDacKey = QStringLiteral("SOFTWARE\\Quentara\\CP\\StepDAC");
 
 inline const QString kNoAdministrator = QStringLiteral("You have no administrator rights ! Exit!");
