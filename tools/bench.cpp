@@ -1,24 +1,354 @@
-// Times start-up, refresh and store on the demo installation and on a large generated one, each
-// beside an in-process baseline measured in the same run: orbis-bench [runs]
+// Times start-up, one refresh and a store of the editor on installations of growing size, each
+// beside a baseline of plain SQLite C code measured in the same run, with the peak memory of each
+// size and a tour of user actions on the demo installation. Run with --help for the options.
+//
+// Each size runs in a child process of its own, so that its peak memory is its own; the parent
+// builds the installations, collects the children's figures and prints the table and verdicts.
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMap>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <algorithm>
-#include <app/History.h>
 #include <app/MainForm.h>
 #include <app/Readout.h>
 #include <app/Session.h>
+#include <cerrno>
+#include <cstring>
 #include <db/Database.h>
-#include <db/Recordset.h>
+#include <db/DbError.h>
+#include <fcntl.h>
+#include <form/ActionBoundary.h>
 #include <form/FormSet.h>
 #include <form/RecordingHost.h>
+#include <form/ScriptError.h>
+#include <form/ScriptRunner.h>
 #include <functional>
+#include <optional>
 #include <platform/LinuxPlatform.h>
+#include <sqlite3.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
+
+const char* const kUsage =
+    "usage: orbis-bench [--runs N] [--1m] [--sizes LIST] [--tour SCRIPT]\n"
+    "\n"
+    "Times the editor's start-up, one refresh and a store on the demo installation and on\n"
+    "generated larger ones, each beside a baseline of plain SQLite C code measured in the same\n"
+    "run; the peak memory of each size (each runs in a process of its own); and every action of\n"
+    "a tour script on the demo installation. Prints min / median / max of each figure and ends\n"
+    "with one verdict line per goal.\n"
+    "\n"
+    "  --runs N       runs of start-up and store per size (default 5); refresh runs 3N times\n"
+    "  --1m           add the 1M installation (1,000,000 filters, 200,000 objectives,\n"
+    "                 30,000 history rows); it takes minutes\n"
+    "  --sizes LIST   the sizes to run, comma-separated from demo,10x,100x,1m\n"
+    "                 (default demo,10x,100x, and 1m with --1m)\n"
+    "  --tour SCRIPT  the tour to time (default: the project's tools/bench-tour.txt); its\n"
+    "                 action lines are timed one by one, each without the actions a person\n"
+    "                 takes in a dialog it opens; answers and expectations take no time of\n"
+    "                 their own. An empty SCRIPT skips the tour\n"
+    "  --help         print this text\n"
+    "\n"
+    "Sizes: demo = the demo installation; 10x = 10,000 filters, 2,000 objectives, 300 history\n"
+    "rows; 100x = 100,000 / 20,000 / 3,000. Start-up and store are timed without the 200 ms\n"
+    "pause of the splash window. Baselines: start-up = file copy + reading every row of every\n"
+    "table; refresh = the read-only statements one refresh runs, replayed (prepared beforehand)\n"
+    "reading every row and column they return; store = file copy + VACUUM INTO + fsync.\n"
+    "Memory is the peak resident set size of the size's process; 1 MB = 1,000,000 bytes.\n";
+
+struct Size {
+    QString name;
+    int filters;
+    int objectives;
+    int history;
+};
+
+const QList<Size> kSizes = {{QStringLiteral("demo"), 0, 0, 0},
+                            {QStringLiteral("10x"), 10000, 2000, 300},
+                            {QStringLiteral("100x"), 100000, 20000, 3000},
+                            {QStringLiteral("1m"), 1000000, 200000, 30000}};
+
+// Goals, checked against the figures of one run.
+constexpr double kRefreshGoalMs = 20;
+constexpr double kStartupGoalRatio = 3;
+constexpr double kStoreGoalRatio = 2;
+constexpr double kMemoryGoalMB = 40;
+constexpr double kTourActionGoalMs = 16;
+constexpr double kTourMedianGoalMs = 2;
+constexpr double kLargeGoalMs = 1000;
+
+[[noreturn]] void die(const QString& message) {
+    QTextStream(stderr) << "orbis-bench: " << message << "\n";
+    std::exit(1);
+}
+
+double elapsedMs(const QElapsedTimer& timer) {
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+double timeMs(const std::function<void()>& work) {
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return elapsedMs(timer);
+}
+
+struct Stats {
+    double min = 0;
+    double median = 0;
+    double max = 0;
+    bool valid = false;
+};
+
+Stats statsOf(QList<double> values) {
+    Stats s;
+    if (values.isEmpty())
+        return s;
+    std::sort(values.begin(), values.end());
+    s.min = values.first();
+    s.max = values.last();
+    const qsizetype n = values.size();
+    s.median = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+    s.valid = true;
+    return s;
+}
+
+// The baselines: what the engine itself needs for the same work, through its C interface.
+namespace plain {
+
+void check(int rc, sqlite3* connection, const char* what) {
+    if (rc != SQLITE_OK && rc != SQLITE_ROW && rc != SQLITE_DONE)
+        die(QStringLiteral("%1: %2").arg(QString::fromLatin1(what),
+                                         QString::fromUtf8(sqlite3_errmsg(connection))));
+}
+
+sqlite3* open(const QString& path) {
+    sqlite3* connection = nullptr;
+    check(sqlite3_open_v2(QFile::encodeName(path).constData(), &connection, SQLITE_OPEN_READONLY,
+                          nullptr),
+          connection, "open");
+    return connection;
+}
+
+void copyFile(const QString& source, const QString& target, bool flush) {
+    const int in = ::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC);
+    const int out = ::open(QFile::encodeName(target).constData(),
+                           O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (in < 0 || out < 0)
+        die(QStringLiteral("cannot copy %1 to %2").arg(source, target));
+    static char buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(in, buffer, sizeof buffer);
+        if (n < 0)
+            die(QStringLiteral("cannot read %1").arg(source));
+        if (n == 0)
+            break;
+        if (::write(out, buffer, size_t(n)) != n)
+            die(QStringLiteral("cannot write %1").arg(target));
+    }
+    if (flush && ::fsync(out) != 0)
+        die(QStringLiteral("cannot flush %1").arg(target));
+    ::close(in);
+    ::close(out);
+}
+
+void syncFile(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0 || ::fsync(fd) != 0)
+        die(QStringLiteral("cannot flush %1").arg(path));
+    ::close(fd);
+}
+
+// Reads every column of every row a statement returns, so that nothing is left unread.
+quint64 readRows(sqlite3_stmt* statement, sqlite3* connection) {
+    quint64 sum = 0;
+    int rc;
+    while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+        const int columns = sqlite3_column_count(statement);
+        for (int i = 0; i < columns; ++i) {
+            switch (sqlite3_column_type(statement, i)) {
+            case SQLITE_INTEGER:
+                sum += quint64(sqlite3_column_int64(statement, i));
+                break;
+            case SQLITE_FLOAT:
+                sum += quint64(sqlite3_column_double(statement, i));
+                break;
+            case SQLITE_TEXT:
+                sum += quint64(sqlite3_column_bytes(statement, i)) +
+                       (*sqlite3_column_text(statement, i));
+                break;
+            case SQLITE_BLOB:
+                sum += quint64(sqlite3_column_bytes(statement, i));
+                sqlite3_column_blob(statement, i);
+                break;
+            default:
+                break;
+            }
+        }
+    }
+    check(rc, connection, "step");
+    return sum;
+}
+
+quint64 readEveryRow(const QString& path) {
+    sqlite3* connection = open(path);
+    sqlite3_stmt* tables = nullptr;
+    check(sqlite3_prepare_v2(connection, "SELECT name FROM sqlite_master WHERE type = 'table'", -1,
+                             &tables, nullptr),
+          connection, "prepare");
+    std::vector<std::string> names;
+    while (sqlite3_step(tables) == SQLITE_ROW)
+        names.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(tables, 0)));
+    sqlite3_finalize(tables);
+    quint64 sum = 0;
+    for (const std::string& name : names) {
+        std::string quoted;
+        for (char c : name)
+            quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+        const std::string sql = "SELECT * FROM \"" + quoted + "\"";
+        sqlite3_stmt* rows = nullptr;
+        check(sqlite3_prepare_v2(connection, sql.c_str(), -1, &rows, nullptr), connection,
+              "prepare");
+        sum += readRows(rows, connection);
+        sqlite3_finalize(rows);
+    }
+    sqlite3_close_v2(connection);
+    return sum;
+}
+
+void vacuumInto(const QString& source, const QString& target) {
+    sqlite3* connection = open(source);
+    sqlite3_stmt* vacuum = nullptr;
+    check(sqlite3_prepare_v2(connection, "VACUUM INTO ?", -1, &vacuum, nullptr), connection,
+          "prepare");
+    const QByteArray name = QFile::encodeName(target);
+    sqlite3_bind_text(vacuum, 1, name.constData(), int(name.size()), SQLITE_TRANSIENT);
+    check(sqlite3_step(vacuum), connection, "VACUUM INTO");
+    sqlite3_finalize(vacuum);
+    sqlite3_close_v2(connection);
+    syncFile(target);
+}
+
+// The read-only statements of one database, prepared once; each replay reads all their rows in
+// one read transaction, as the editor's refresh runs in one transaction.
+class Replay {
+public:
+    Replay(const QString& path, const QStringList& statements) {
+        m_connection = open(path);
+        for (const QString& sql : statements) {
+            sqlite3_stmt* statement = nullptr;
+            const QByteArray text = sql.toUtf8();
+            check(sqlite3_prepare_v2(m_connection, text.constData(), int(text.size()), &statement,
+                                     nullptr),
+                  m_connection, "prepare");
+            if (statement)
+                m_statements.push_back(statement);
+        }
+    }
+    ~Replay() {
+        for (sqlite3_stmt* statement : m_statements)
+            sqlite3_finalize(statement);
+        sqlite3_close_v2(m_connection);
+    }
+    Replay(const Replay&) = delete;
+    Replay& operator=(const Replay&) = delete;
+
+    quint64 run() {
+        quint64 sum = 0;
+        check(sqlite3_exec(m_connection, "BEGIN", nullptr, nullptr, nullptr), m_connection,
+              "BEGIN");
+        for (sqlite3_stmt* statement : m_statements) {
+            sum += readRows(statement, m_connection);
+            sqlite3_reset(statement);
+        }
+        check(sqlite3_exec(m_connection, "COMMIT", nullptr, nullptr, nullptr), m_connection,
+              "COMMIT");
+        return sum;
+    }
+
+private:
+    sqlite3* m_connection = nullptr;
+    std::vector<sqlite3_stmt*> m_statements;
+};
+
+} // namespace plain
+
+// The files of an installation in a folder: system database, template database, registry.
+struct Paths {
+    explicit Paths(const QString& folder)
+        : dir(folder), system(dir.filePath(QStringLiteral("System.mdb"))),
+          templ(dir.filePath(QStringLiteral("Conf.mdb"))),
+          registry(dir.filePath(QStringLiteral("registry.reg"))) {}
+    QDir dir;
+    QString system;
+    QString templ;
+    QString registry;
+};
+
+// Builds an installation of the given size in the folder: the demo databases, then generated
+// catalogue rows, and history rows whose backups are names of one small file.
+void prepareInstallation(const QString& folder, const Size& size) {
+    const Paths paths(folder);
+    if (!QFile::copy(QStringLiteral(ORBIS_DEMO_DB), paths.system) ||
+        !QFile::copy(QStringLiteral(ORBIS_TEMPLATE_DB), paths.templ))
+        die(QStringLiteral("cannot copy the demo databases into %1").arg(folder));
+    QFile::setPermissions(paths.system, QFile::ReadOwner | QFile::WriteOwner);
+    QFile::setPermissions(paths.templ, QFile::ReadOwner | QFile::WriteOwner);
+    QFile registry(paths.registry);
+    if (!registry.open(QIODevice::WriteOnly))
+        die(QStringLiteral("cannot write %1").arg(paths.registry));
+    registry.write(
+        QStringLiteral("Windows Registry Editor Version 5.00\n\n"
+                       "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quentara\\CP\\Database]\n\"Path\"=\"%1\"\n")
+            .arg(paths.system)
+            .toUtf8());
+    registry.close();
+    if (size.filters == 0 && size.objectives == 0 && size.history == 0)
+        return;
+    const QString backups = paths.dir.filePath(QStringLiteral("BackupDB"));
+    QDir().mkpath(backups);
+    const QString seed = paths.dir.filePath(QStringLiteral("BackupDB/Seed.mdb"));
+    QFile::copy(QStringLiteral(ORBIS_DEMO_DB), seed);
+    {
+        auto system = db::Database::open(paths.system);
+        system->begin();
+        system->execute(
+            QStringLiteral(
+                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                "INSERT INTO [Potential Filters] ([ID Potential], [Quentara Code No], [Type], "
+                "[Center Wavelength], [Summary]) SELECT 'Generated filter ' || i, 400000 + i, "
+                "'BP', 400 + i % 300, 'Band pass filter of the generated catalogue' FROM n")
+                .arg(size.filters));
+        system->execute(
+            QStringLiteral(
+                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                "INSERT INTO [Potential Objective Lenses] ([ID Potential]) "
+                "SELECT 'Generated objective ' || i FROM n")
+                .arg(size.objectives));
+        system->commit();
+    }
+    auto history = db::Database::open(paths.templ);
+    history->begin();
+    for (int no = 1; no <= size.history; ++no) {
+        const QString path = QStringLiteral("%1/Temp%2.mdb").arg(backups).arg(no);
+        if (::link(QFile::encodeName(seed).constData(), QFile::encodeName(path).constData()) != 0)
+            die(QStringLiteral("cannot link %1: %2")
+                    .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+        history->execute(
+            QStringLiteral("INSERT INTO [History] ([No], [Date], [Path]) VALUES (?, ?, ?)"),
+            {no, QStringLiteral("2026-01-01 12:00:00"), path});
+    }
+    history->commit();
+}
 
 // The real platform without the deliberate pause of the splash window.
 class BenchPlatform : public platform::LinuxPlatform {
@@ -28,158 +358,545 @@ public:
     void sleepMs(int) override {}
 };
 
-double median(QList<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double timeMs(const std::function<void()>& work) {
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
-class Installation {
-public:
-    explicit Installation(bool large) {
-        system = dir.filePath(QStringLiteral("System.mdb"));
-        templ = dir.filePath(QStringLiteral("Conf.mdb"));
-        QFile::copy(QStringLiteral(ORBIS_DEMO_DB), system);
-        QFile::copy(QStringLiteral(ORBIS_TEMPLATE_DB), templ);
-        QFile::setPermissions(system, QFile::ReadOwner | QFile::WriteOwner);
-        QFile::setPermissions(templ, QFile::ReadOwner | QFile::WriteOwner);
-        registry = dir.filePath(QStringLiteral("registry.reg"));
-        QFile file(registry);
-        file.open(QIODevice::WriteOnly);
-        file.write(QStringLiteral(
-                       "Windows Registry Editor Version 5.00\n\n"
-                       "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quentara\\CP\\Database]\n\"Path\"=\"%1\"\n")
-                       .arg(system)
-                       .toUtf8());
-        file.close();
-        if (large)
-            enlarge();
-    }
-
-    void enlarge() {
-        db::Database::open(system)->execute(QStringLiteral(
-            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 10000) "
-            "INSERT INTO [Potential Filters] ([ID Potential], [Quentara Code No], [Type]) "
-            "SELECT 'Generated filter ' || i, 400000 + i, 'BP' FROM n;"
-            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000) "
-            "INSERT INTO [Potential Objective Lenses] ([ID Potential]) "
-            "SELECT 'Generated objective ' || i FROM n;"));
-        QDir().mkpath(dir.filePath(QStringLiteral("BackupDB")));
-        auto history = db::Database::open(templ);
-        history->begin();
-        for (int no = 1; no <= 300; ++no) {
-            const QString path = dir.filePath(QStringLiteral("BackupDB/Temp%1.mdb").arg(no));
-            QFile::copy(system, path);
-            history->execute(
-                QStringLiteral("INSERT INTO [History] ([No], [Date], [Path]) VALUES (?, ?, ?)"),
-                {no, QStringLiteral("2026-01-01 12:00:00"), path});
-        }
-        history->commit();
-    }
-
-    QTemporaryDir dir;
-    QString system;
-    QString templ;
-    QString registry;
-};
-
-// The editor on an installation, as the window runs it.
+// The editor on an installation, as the window runs it, with a host that answers questions.
 struct Editor {
-    explicit Editor(const Installation& in) : platform(in.registry) {
+    Editor(const Paths& paths, form::Host* scriptHost = nullptr) : platform(paths.registry) {
         app::buildForms(forms);
-        forms.setHost(&host);
-        session = std::make_unique<app::Session>(forms, platform, in.templ);
+        forms.setHost(scriptHost ? scriptHost : &host);
+        session = std::make_unique<app::Session>(forms, platform, paths.templ);
     }
     ~Editor() { session->editor().closeDatabases(); }
+    void start() {
+        session->start();
+        if (!session->editor().live)
+            die(QStringLiteral("start-up did not reach a live editor: %1")
+                    .arg(forms.main().label(QStringLiteral("LMsg")).caption()));
+    }
+    app::Editor& editor() { return session->editor(); }
+
     BenchPlatform platform;
     form::FormSet forms;
     form::RecordingHost host;
     std::unique_ptr<app::Session> session;
 };
 
-// Reads every row of every table once.
-void readEverything(const QString& path) {
-    auto database = db::Database::open(path);
-    for (const QString& table : database->tableNames())
-        for (db::Recordset rs = database->OpenRecordset(table); !rs.eof(); rs.moveNext())
-            rs.value(0);
+void printFigure(QTextStream& out, const char* figure, const QList<double>& values) {
+    out << figure;
+    for (double v : values)
+        out << ' ' << QString::number(v, 'f', 4);
+    out << "\n";
 }
 
-void bench(const QString& name, bool large, int runs, QTextStream& out) {
-    Installation in(large);
-    QList<double> startup, startupBase, refresh, store, storeBase;
-    const QString scratch = in.dir.filePath(QStringLiteral("scratch.mdb"));
+// Child: times one installation and prints its figures, one line per figure.
+int measure(const QString& folder, int runs) {
+    const Paths paths(folder);
+    const QString scratch = paths.dir.filePath(QStringLiteral("scratch.mdb"));
+    const QString vacuumed = paths.dir.filePath(QStringLiteral("vacuumed.mdb"));
+    QList<double> startup, startupBase, refresh, refreshBase, store, storeBase;
+
     for (int i = 0; i < runs; ++i) {
         startupBase.append(timeMs([&] {
-            QFile::remove(scratch);
-            QFile::copy(in.system, scratch);
-            readEverything(scratch);
+            plain::copyFile(paths.system, scratch, false);
+            plain::readEveryRow(scratch);
         }));
-        Editor editor(in);
-        startup.append(timeMs([&] { editor.session->start(); }));
-        if (!editor.session->editor().live)
-            qFatal("start-up did not reach a live editor: %s",
-                   qPrintable(editor.forms.main().label(QStringLiteral("LMsg")).caption()));
+        QFile::remove(scratch);
+        Editor editor(paths);
+        startup.append(timeMs([&] { editor.start(); }));
     }
+
+    Editor editor(paths);
+    editor.start();
+    app::Editor& e = editor.editor();
+    const auto refreshOnce = [&] {
+        // One user action: one transaction around the refresh.
+        db::Transaction transaction(e.work());
+        app::Readout(e).Refresh();
+        transaction.commit();
+    };
+    // What one refresh reads: its read-only statements, caught while it runs.
+    QStringList workReads, templateReads;
+    const auto reads = [](QStringList& into) {
+        return [&into](const QString& sql) {
+            const QString head = sql.trimmed().section(u' ', 0, 0).toUpper();
+            if (head == u"SELECT" || head == u"WITH" || head == u"PRAGMA")
+                into.append(sql);
+        };
+    };
+    refreshOnce();
+    e.work().setStatementTrace(reads(workReads));
+    e.templ().setStatementTrace(reads(templateReads));
+    refreshOnce();
+    e.work().setStatementTrace({});
+    e.templ().setStatementTrace({});
     {
-        Editor editor(in);
-        editor.session->start();
-        app::Editor& e = editor.session->editor();
-        for (int i = 0; i < runs * 3; ++i)
-            refresh.append(timeMs([&] {
-                // One user action: one transaction around the refresh.
-                db::Transaction transaction(e.work());
-                app::Readout(e).Refresh();
-                transaction.commit();
+        plain::Replay workReplay(e.WorkCopyPath, workReads);
+        plain::Replay templateReplay(paths.templ, templateReads);
+        for (int i = 0; i < runs * 3; ++i) {
+            refreshBase.append(timeMs([&] {
+                workReplay.run();
+                templateReplay.run();
             }));
-        for (int i = 0; i < runs; ++i) {
-            storeBase.append(timeMs([&] {
-                QFile::remove(scratch);
-                QFile::copy(in.system, scratch);
-                QFile::remove(scratch + QStringLiteral(".vacuum"));
-                db::Database::CompactDatabase(e.WorkCopyPath, scratch + QStringLiteral(".vacuum"));
-            }));
-            editor.host.yesNoAnswers.enqueue(true);
-            store.append(timeMs(
-                [&] { editor.forms.main().button(QStringLiteral("CmdStore")).userPress(); }));
-            if (!editor.host.boxes.isEmpty() && !editor.host.boxes.last().question)
-                qFatal("store failed: %s", qPrintable(editor.host.boxes.last().text));
+            refresh.append(timeMs(refreshOnce));
         }
     }
-    auto row = [&](const char* what, const QList<double>& timed, const QList<double>& base) {
-        out << QStringLiteral("%1 %2 %3 ms")
-                   .arg(name, -8)
-                   .arg(QString::fromLatin1(what), -10)
-                   .arg(median(timed), 8, 'f', 2);
-        if (!base.isEmpty())
-            out << QStringLiteral("   baseline %1 ms   ratio %2")
-                       .arg(median(base), 8, 'f', 2)
-                       .arg(median(timed) / median(base), 5, 'f', 2);
-        out << "\n";
-    };
-    row("start-up", startup, startupBase);
-    row("refresh", refresh, {});
-    row("store", store, storeBase);
+
+    for (int i = 0; i < runs; ++i) {
+        storeBase.append(timeMs([&] {
+            plain::copyFile(paths.system, scratch, true);
+            plain::vacuumInto(e.WorkCopyPath, vacuumed);
+        }));
+        QFile::remove(scratch);
+        QFile::remove(vacuumed);
+        editor.host.yesNoAnswers.enqueue(true);
+        const qsizetype shown = editor.host.boxes.size();
+        store.append(
+            timeMs([&] { editor.forms.main().button(QStringLiteral("CmdStore")).userPress(); }));
+        for (qsizetype b = shown; b < editor.host.boxes.size(); ++b)
+            if (!editor.host.boxes[b].question)
+                die(QStringLiteral("store failed: %1").arg(editor.host.boxes[b].text));
+        if (!e.live)
+            die(QStringLiteral("the editor is not live after a store"));
+    }
+
+    QTextStream out(stdout);
+    printFigure(out, "startup", startup);
+    printFigure(out, "startup-base", startupBase);
+    printFigure(out, "refresh", refresh);
+    printFigure(out, "refresh-base", refreshBase);
+    printFigure(out, "store", store);
+    printFigure(out, "store-base", storeBase);
+    out << "reads " << workReads.size() << ' ' << templateReads.size() << "\n";
+    return 0;
+}
+
+// Times each user action, without the actions a person takes in a dialog it opens (they are
+// timed on their own).
+class TimingBoundary : public form::ActionBoundary {
+public:
+    explicit TimingBoundary(form::ActionBoundary& inner) : m_inner(inner) {}
+
+    void run(const std::function<void()>& action) override {
+        const qsizetype index = times.size();
+        times.append(0);
+        m_nested.push_back(0);
+        QElapsedTimer timer;
+        timer.start();
+        const auto finish = [&] {
+            const qint64 total = timer.nsecsElapsed();
+            times[index] = double(total - m_nested.back()) / 1e6;
+            m_nested.pop_back();
+            if (!m_nested.empty())
+                m_nested.back() += total;
+        };
+        try {
+            m_inner.run(action);
+        } catch (...) {
+            finish();
+            throw;
+        }
+        finish();
+    }
+
+    QList<double> times; // milliseconds, in the order the actions began
+
+private:
+    form::ActionBoundary& m_inner;
+    std::vector<qint64> m_nested;
+};
+
+const QStringList kActionVerbs = {QStringLiteral("tick"),   QStringLiteral("untick"),
+                                  QStringLiteral("choose"), QStringLiteral("select"),
+                                  QStringLiteral("type"),   QStringLiteral("click"),
+                                  QStringLiteral("tab"),    QStringLiteral("close"),
+                                  QStringLiteral("node"),   QStringLiteral("dblclick")};
+
+struct ScriptLine {
+    int number;
+    QString verb;
+    QString text;
+};
+
+// The action lines of a script, in order: each one passes the action boundary once.
+QList<ScriptLine> actionLines(const QString& script) {
+    QList<ScriptLine> lines;
+    const QStringList texts = script.split(u'\n');
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        const QString text = texts[i].trimmed();
+        const QString verb = text.section(u' ', 0, 0, QString::SectionSkipEmpty);
+        if (!text.startsWith(u'#') && kActionVerbs.contains(verb))
+            lines.append({int(i) + 1, verb, text});
+    }
+    return lines;
+}
+
+QString readScript(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        die(QStringLiteral("cannot read the tour %1").arg(path));
+    return QString::fromUtf8(file.readAll());
+}
+
+// Child: starts the editor on the installation and times every action of the tour.
+int tour(const QString& folder, const QString& scriptPath) {
+    const Paths paths(folder);
+    const QString script = readScript(scriptPath);
+    const QList<ScriptLine> lines = actionLines(script);
+    BenchPlatform platform(paths.registry);
+    form::FormSet forms;
+    app::buildForms(forms);
+    form::ScriptRunner runner(forms);
+    forms.setHost(&runner.host());
+    app::Session session(forms, platform, paths.templ);
+    TimingBoundary timing(session.boundary());
+    forms.setBoundary(&timing);
+    session.editor().quit = [] {};
+    try {
+        session.start();
+        if (!session.editor().live)
+            die(QStringLiteral("start-up did not reach a live editor: %1")
+                    .arg(forms.main().label(QStringLiteral("LMsg")).caption()));
+        runner.load(script);
+        runner.run();
+    } catch (const form::ScriptError& error) {
+        die(QStringLiteral("the tour failed: %1").arg(error.message()));
+    }
+    session.editor().closeDatabases();
+    if (session.boundary().caughtErrors() > 0)
+        die(QStringLiteral("the tour met an error: %1")
+                .arg(forms.main().label(QStringLiteral("LMsg")).caption()));
+    if (timing.times.size() != lines.size())
+        die(QStringLiteral("the tour has %1 action lines, but %2 actions ran")
+                .arg(lines.size())
+                .arg(timing.times.size()));
+    QTextStream out(stdout);
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        out << "action\t" << lines[i].number << '\t' << lines[i].verb << '\t'
+            << QString::number(timing.times[i], 'f', 4) << '\t' << lines[i].text << "\n";
+    return 0;
+}
+
+struct ChildResult {
+    QByteArray output;
+    double peakMB = 0;
+};
+
+// Runs this program again with the arguments and collects its output and its peak memory.
+ChildResult runChild(const QStringList& arguments) {
+    std::vector<QByteArray> storage;
+    storage.push_back(QFile::encodeName(QCoreApplication::applicationFilePath()));
+    for (const QString& argument : arguments)
+        storage.push_back(argument.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& a : storage)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+
+    int pipeFds[2];
+    if (::pipe(pipeFds) != 0)
+        die(QStringLiteral("cannot create a pipe"));
+    const pid_t pid = ::fork();
+    if (pid < 0)
+        die(QStringLiteral("cannot start a child process"));
+    if (pid == 0) {
+        ::dup2(pipeFds[1], STDOUT_FILENO);
+        ::close(pipeFds[0]);
+        ::close(pipeFds[1]);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    ::close(pipeFds[1]);
+    ChildResult result;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::read(pipeFds[0], buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        result.output.append(buffer, n);
+    }
+    ::close(pipeFds[0]);
+    int status = 0;
+    struct rusage usage {};
+    while (::wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
+    }
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        die(QStringLiteral("the measuring process for \"%1\" failed").arg(arguments.join(u' ')));
+    result.peakMB = double(usage.ru_maxrss) * 1024 / 1e6; // ru_maxrss counts KiB
+    return result;
+}
+
+struct SizeResult {
+    Size size;
+    QMap<QString, QList<double>> figures;
+    double peakMB = 0;
+    QString reads;
+};
+
+QString fmt(double ms) {
+    return QString::number(ms, 'f', ms < 100 ? 2 : 1);
+}
+
+QString statsText(const Stats& s) {
+    return QStringLiteral("%1 %2 %3").arg(fmt(s.min), 9).arg(fmt(s.median), 9).arg(fmt(s.max), 9);
+}
+
+QString countText(int n) {
+    return QLocale::c().toString(n);
+}
+
+struct Options {
+    int runs = 5;
+    QStringList sizes = {QStringLiteral("demo"), QStringLiteral("10x"), QStringLiteral("100x")};
+    QString tour = QStringLiteral(ORBIS_BENCH_TOUR);
+};
+
+Options parseOptions(const QStringList& arguments) {
+    Options options;
+    bool large = false;
+    bool sizesGiven = false;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        const auto value = [&]() -> QString {
+            if (i + 1 >= arguments.size())
+                die(QStringLiteral("%1 needs a value; see --help").arg(a));
+            return arguments[++i];
+        };
+        if (a == u"--help" || a == u"-h") {
+            QTextStream(stdout) << kUsage;
+            std::exit(0);
+        } else if (a == u"--runs") {
+            bool ok = false;
+            options.runs = value().toInt(&ok);
+            if (!ok || options.runs < 1)
+                die(QStringLiteral("--runs needs a positive number"));
+        } else if (a == u"--1m") {
+            large = true;
+        } else if (a == u"--sizes") {
+            options.sizes = value().split(u',', Qt::SkipEmptyParts);
+            sizesGiven = true;
+        } else if (a == u"--tour") {
+            options.tour = value();
+        } else {
+            QTextStream(stderr) << "orbis-bench: unknown argument " << a << "\n\n" << kUsage;
+            std::exit(2);
+        }
+    }
+    if (large && !sizesGiven)
+        options.sizes.append(QStringLiteral("1m"));
+    for (const QString& name : options.sizes)
+        if (std::none_of(kSizes.begin(), kSizes.end(),
+                         [&](const Size& s) { return s.name == name; }))
+            die(QStringLiteral("no size %1; see --help").arg(name));
+    return options;
+}
+
+int benchmark(const Options& options) {
+    QTextStream out(stdout);
+    out << "orbis-bench: " << options.runs << " runs of start-up and store, " << options.runs * 3
+        << " of refresh; times in ms as min / median / max.\n"
+        << "Start-up and store without the 200 ms pause of the splash window. Baselines in plain\n"
+        << "SQLite C code: start-up = copy + reading every row; refresh = the refresh's own\n"
+        << "read-only statements replayed; store = copy + VACUUM INTO + fsync.\n\n";
     out.flush();
+
+    QList<SizeResult> results;
+    for (const Size& size : kSizes) {
+        if (!options.sizes.contains(size.name))
+            continue;
+        QTemporaryDir dir;
+        if (!dir.isValid())
+            die(QStringLiteral("cannot create a temporary folder"));
+        QElapsedTimer timer;
+        timer.start();
+        prepareInstallation(dir.path(), size);
+        out << "-- " << size.name << ": built in " << fmt(elapsedMs(timer) / 1000)
+            << " s; measuring\n";
+        out.flush();
+        const ChildResult child =
+            runChild({QStringLiteral("--measure"), dir.path(), QString::number(options.runs)});
+        SizeResult result{size, {}, child.peakMB, {}};
+        for (const QByteArray& line : child.output.split('\n')) {
+            const QStringList words = QString::fromUtf8(line).split(u' ', Qt::SkipEmptyParts);
+            if (words.isEmpty())
+                continue;
+            if (words[0] == u"reads") {
+                result.reads = words.mid(1).join(u'/');
+                continue;
+            }
+            QList<double> values;
+            for (qsizetype i = 1; i < words.size(); ++i)
+                values.append(words[i].toDouble());
+            result.figures.insert(words[0], values);
+        }
+        results.append(result);
+    }
+
+    out << "\n"
+        << QStringLiteral("%1 %2 %3 %4 | %5 | %6 | %7 | %8 | %9\n")
+               .arg(QStringLiteral("size"), -5)
+               .arg(QStringLiteral("filters"), 9)
+               .arg(QStringLiteral("objectives"), 10)
+               .arg(QStringLiteral("history"), 7)
+               .arg(QStringLiteral("figure"), -8)
+               .arg(QStringLiteral("min / median / max"), 29)
+               .arg(QStringLiteral("baseline min / median / max"), 29)
+               .arg(QStringLiteral("ratio"), 5)
+               .arg(QStringLiteral("peak MB"));
+    for (const SizeResult& r : results) {
+        const bool demo = r.size.name == u"demo";
+        const QString sizeText =
+            QStringLiteral("%1 %2 %3 %4")
+                .arg(r.size.name, -5)
+                .arg(demo ? QStringLiteral("-") : countText(r.size.filters), 9)
+                .arg(demo ? QStringLiteral("-") : countText(r.size.objectives), 10)
+                .arg(demo ? QStringLiteral("-") : countText(r.size.history), 7);
+        bool first = true;
+        for (const char* figure : {"startup", "refresh", "store"}) {
+            const QString name = QString::fromLatin1(figure);
+            const Stats timed = statsOf(r.figures.value(name));
+            const Stats base = statsOf(r.figures.value(name + QStringLiteral("-base")));
+            out << (first ? sizeText : QString(sizeText.size(), u' ')) << " | "
+                << QStringLiteral("%1").arg(name == u"startup" ? QStringLiteral("start-up") : name,
+                                            -8)
+                << " | " << statsText(timed) << " | " << statsText(base) << " | "
+                << QStringLiteral("%1").arg(base.median > 0 ? timed.median / base.median : 0, 5,
+                                            'f', 2)
+                << " | " << (first ? QString::number(r.peakMB, 'f', 1) : QString()) << "\n";
+            first = false;
+        }
+    }
+    out << "(refresh baseline statements, working copy/template: ";
+    for (const SizeResult& r : results)
+        out << r.size.name << ' ' << r.reads << (&r == &results.last() ? "" : ", ");
+    out << ")\n";
+
+    // The tour.
+    QList<double> tourTimes;
+    bool tourRun = false;
+    if (!options.tour.isEmpty()) {
+        const QString script = QFileInfo(options.tour).absoluteFilePath();
+        readScript(script);
+        QTemporaryDir dir;
+        prepareInstallation(dir.path(), kSizes.first());
+        const ChildResult child = runChild({QStringLiteral("--tour-run"), dir.path(), script});
+        QMap<QString, QList<double>> byVerb;
+        QStringList slow;
+        for (const QByteArray& line : child.output.split('\n')) {
+            const QStringList fields = QString::fromUtf8(line).split(u'\t');
+            if (fields.size() < 5 || fields[0] != u"action")
+                continue;
+            const double ms = fields[3].toDouble();
+            byVerb[fields[2]].append(ms);
+            tourTimes.append(ms);
+            if (ms > kTourActionGoalMs)
+                slow.append(QStringLiteral("  line %1: %2 ms  %3")
+                                .arg(fields[1], 4)
+                                .arg(fmt(ms), 8)
+                                .arg(fields[4]));
+        }
+        tourRun = true;
+        out << "\nTour " << script << " on the demo installation: " << tourTimes.size()
+            << " actions, peak " << QString::number(child.peakMB, 'f', 1) << " MB\n"
+            << QStringLiteral("  %1 %2 %3 %4\n")
+                   .arg(QStringLiteral("action"), -8)
+                   .arg(QStringLiteral("count"), 6)
+                   .arg(QStringLiteral("median"), 9)
+                   .arg(QStringLiteral("max"), 9);
+        auto row = [&](const QString& name, const QList<double>& times) {
+            const Stats s = statsOf(times);
+            out << QStringLiteral("  %1 %2 %3 %4\n")
+                       .arg(name, -8)
+                       .arg(times.size(), 6)
+                       .arg(fmt(s.median), 9)
+                       .arg(fmt(s.max), 9);
+        };
+        for (auto it = byVerb.cbegin(); it != byVerb.cend(); ++it)
+            row(it.key(), it.value());
+        row(QStringLiteral("all"), tourTimes);
+        out << "Actions over " << kTourActionGoalMs
+            << " ms:" << (slow.isEmpty() ? QStringLiteral(" none") : QString()) << "\n";
+        for (const QString& s : slow)
+            out << s << "\n";
+    }
+
+    // Verdicts.
+    out << "\n";
+    auto verdict = [&](const QString& goal, std::optional<bool> met, const QString& figure) {
+        out << "verdict: " << goal << ": "
+            << (!met   ? QStringLiteral("not measured")
+                : *met ? QStringLiteral("met")
+                       : QStringLiteral("missed"))
+            << (figure.isEmpty() ? QString() : QStringLiteral(" (") + figure + u')') << "\n";
+    };
+    const auto find = [&](const char* name) -> const SizeResult* {
+        for (const SizeResult& r : results)
+            if (r.size.name == QLatin1String(name))
+                return &r;
+        return nullptr;
+    };
+    const auto median = [](const SizeResult* r, const char* figure) {
+        return statsOf(r->figures.value(QString::fromLatin1(figure))).median;
+    };
+    if (const SizeResult* r = find("100x")) {
+        const double refreshMs = median(r, "refresh");
+        verdict(QStringLiteral("100x one refresh <= 20 ms"), refreshMs <= kRefreshGoalMs,
+                fmt(refreshMs) + QStringLiteral(" ms"));
+        const double startup = median(r, "startup");
+        const double startupBase = median(r, "startup-base");
+        verdict(QStringLiteral("100x start-up <= 3x its baseline"),
+                startup <= kStartupGoalRatio * startupBase,
+                QStringLiteral("%1x: %2 ms vs %3 ms")
+                    .arg(startup / startupBase, 0, 'f', 2)
+                    .arg(fmt(startup), fmt(startupBase)));
+        const double store = median(r, "store");
+        const double storeBase = median(r, "store-base");
+        verdict(QStringLiteral("100x store <= 2x its baseline"),
+                store <= kStoreGoalRatio * storeBase,
+                QStringLiteral("%1x: %2 ms vs %3 ms")
+                    .arg(store / storeBase, 0, 'f', 2)
+                    .arg(fmt(store), fmt(storeBase)));
+        verdict(QStringLiteral("100x peak memory <= 40 MB"), r->peakMB <= kMemoryGoalMB,
+                QString::number(r->peakMB, 'f', 1) + QStringLiteral(" MB"));
+    } else {
+        verdict(QStringLiteral("100x goals"), std::nullopt, QStringLiteral("size not run"));
+    }
+    if (tourRun && !tourTimes.isEmpty()) {
+        const Stats s = statsOf(tourTimes);
+        verdict(QStringLiteral("demo tour: every action <= 16 ms"), s.max <= kTourActionGoalMs,
+                QStringLiteral("max %1 ms").arg(fmt(s.max)));
+        verdict(QStringLiteral("demo tour: median <= 2 ms"), s.median <= kTourMedianGoalMs,
+                QStringLiteral("median %1 ms").arg(fmt(s.median)));
+    } else {
+        verdict(QStringLiteral("demo tour"), std::nullopt, QStringLiteral("no tour run"));
+    }
+    if (const SizeResult* r = find("1m")) {
+        for (const char* figure : {"startup", "refresh", "store"}) {
+            const double ms = median(r, figure);
+            verdict(QStringLiteral("1M %1 < 1 s")
+                        .arg(qstrcmp(figure, "startup") == 0 ? QStringLiteral("start-up")
+                                                             : QString::fromLatin1(figure)),
+                    ms < kLargeGoalMs, fmt(ms) + QStringLiteral(" ms"));
+        }
+    } else {
+        verdict(QStringLiteral("1M start-up, refresh and store < 1 s"), std::nullopt,
+                QStringLiteral("run with --1m"));
+    }
+    return 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
-    const int runs = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 7;
-    QTextStream out(stdout);
-    out << "Medians of " << runs << " runs (refresh: " << runs * 3
-        << "); start-up without the 200 ms pause of the splash window.\n";
-    out << "Baselines: start-up = file copy + reading every row once; store = file copy + VACUUM "
-           "INTO.\n";
-    bench(QStringLiteral("demo"), false, runs, out);
-    bench(QStringLiteral("large"), true, runs, out);
-    return 0;
+    const QStringList arguments = application.arguments();
+    try {
+        if (arguments.size() == 4 && arguments[1] == u"--measure")
+            return measure(arguments[2], arguments[3].toInt());
+        if (arguments.size() == 4 && arguments[1] == u"--tour-run")
+            return tour(arguments[2], arguments[3]);
+        return benchmark(parseOptions(arguments));
+    } catch (const db::DbError& error) {
+        die(error.message());
+    }
 }

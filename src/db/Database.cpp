@@ -44,6 +44,18 @@ void syncFile(const QString& path) {
     ::close(fd);
 }
 
+int traceStatement(unsigned, void* context, void* statement, void* text) {
+    // Statements that a trigger runs come as comments of the statement that fired it.
+    if (qstrncmp(static_cast<const char*>(text), "--", 2) == 0)
+        return 0;
+    char* expanded = sqlite3_expanded_sql(static_cast<sqlite3_stmt*>(statement));
+    if (expanded) {
+        (*static_cast<std::function<void(const QString&)>*>(context))(QString::fromUtf8(expanded));
+        sqlite3_free(expanded);
+    }
+    return 0;
+}
+
 } // namespace
 
 Database::Database(sqlite3* connection, const QString& path)
@@ -119,6 +131,15 @@ void Database::SnapshotDatabase(const QString& source, const QString& destinatio
         throw;
     }
     sqlite3_close_v2(connection);
+}
+
+void Database::setStatementTrace(std::function<void(const QString&)> trace) {
+    ensureOpen();
+    m_trace = std::move(trace);
+    if (m_trace)
+        sqlite3_trace_v2(m_connection, SQLITE_TRACE_STMT, traceStatement, &m_trace);
+    else
+        sqlite3_trace_v2(m_connection, 0, nullptr, nullptr);
 }
 
 void Database::close() {

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <memory>
 
 struct sqlite3;
@@ -85,6 +86,10 @@ public:
     // The type of a table's column, from the schema; Other when the table lacks it.
     FieldType columnType(const QString& table, const QString& column) const;
 
+    // Calls trace with the text of each statement as it starts to run, bound values filled in;
+    // an empty function ends the tracing. For measuring what a part of the editor reads.
+    void setStatementTrace(std::function<void(const QString& sql)> trace);
+
     sqlite3* connection() const { return m_connection; }
 
 private:
@@ -94,6 +99,7 @@ private:
     sqlite3* m_connection;
     QString m_path;
     QHash<QString, std::shared_ptr<Statement>> m_cache;
+    std::function<void(const QString&)> m_trace;
 };
 
 // Begins a transaction; commit() ends it, and destruction without commit rolls it back. The
