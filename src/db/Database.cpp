@@ -1,6 +1,7 @@
 #include "Database.h"
 
 #include "DbError.h"
+#include "SchemaCache.h"
 #include "SqlDialect.h"
 #include "Statement.h"
 
@@ -15,6 +16,22 @@ namespace db {
 namespace {
 
 const QString kRelationsTable = QStringLiteral("MSysRelationships");
+
+// Statements of OpenRecordset and execute kept prepared at most; their texts repeat, but a
+// program that builds texts with values in them must not fill the memory with them.
+constexpr qsizetype kTransientStatements = 256;
+
+// Resets a statement when the scope ends, whatever happens.
+class ResetOnExit {
+public:
+    explicit ResetOnExit(Statement& statement) : m_statement(statement) {}
+    ~ResetOnExit() { m_statement.reset(); }
+    ResetOnExit(const ResetOnExit&) = delete;
+    ResetOnExit& operator=(const ResetOnExit&) = delete;
+
+private:
+    Statement& m_statement;
+};
 
 [[noreturn]] void failOpen(sqlite3* connection, const QString& path) {
     const QString reason = connection ? QString::fromUtf8(sqlite3_errmsg(connection))
@@ -144,6 +161,8 @@ void Database::setStatementTrace(std::function<void(const QString&)> trace) {
 
 void Database::close() {
     m_cache.clear();
+    m_transient.clear();
+    m_schema.reset();
     if (m_connection) {
         sqlite3_close_v2(m_connection);
         m_connection = nullptr;
@@ -168,9 +187,28 @@ void Database::execute(const QString& sql, const QVariantList& params) {
         }
         return;
     }
-    Statement statement(m_connection, text, m_path);
+    Statement& statement = transient(text);
+    const ResetOnExit reset(statement);
     statement.bindAll(params);
     statement.run();
+}
+
+SchemaCache& Database::schema() const {
+    ensureOpen();
+    if (!m_schema)
+        m_schema = std::make_unique<SchemaCache>(m_connection, m_path);
+    m_schema->check();
+    return *m_schema;
+}
+
+Statement& Database::transient(const QString& sql) {
+    auto it = m_transient.find(sql);
+    if (it == m_transient.end()) {
+        if (m_transient.size() >= kTransientStatements)
+            m_transient.clear();
+        it = m_transient.insert(sql, std::make_shared<Statement>(m_connection, sql, m_path));
+    }
+    return **it;
 }
 
 Statement& Database::cached(const QString& sql) {
@@ -182,108 +220,93 @@ Statement& Database::cached(const QString& sql) {
 }
 
 Recordset Database::OpenRecordset(const QString& source, const QVariantList& params) {
-    ensureOpen();
+    SchemaCache& known = schema();
     Recordset result;
     result.m_database = this;
     result.m_source = source;
 
     QString text;
-    QString kind;
-    {
-        Statement& lookup = cached(
-            QStringLiteral("SELECT type, name FROM sqlite_master WHERE name = ? COLLATE NOCASE "
-                           "AND type IN ('table','view')"));
-        lookup.bind(1, source);
-        QString name;
-        if (lookup.step()) {
-            kind = lookup.value(0).toString();
-            name = lookup.value(1).toString();
-        }
-        lookup.reset();
-        if (kind == u"table") {
-            result.m_table = name;
-            text = QStringLiteral("SELECT _rowid_, * FROM ") + bracket(name);
-        } else if (kind == u"view") {
-            text = QStringLiteral("SELECT * FROM ") + bracket(name);
-        }
-    }
-    if (text.isEmpty()) {
+    const SchemaCache::Table* table = known.table(source);
+    if (table) {
+        result.m_table = table->name;
+        text = QStringLiteral("SELECT _rowid_, * FROM ") + bracket(table->name);
+    } else if (const SchemaCache::View* view = known.view(source)) {
+        text = QStringLiteral("SELECT * FROM ") + bracket(view->name);
+    } else {
         text = dialect::toSqlite(source);
         if (const auto single = dialect::parseSingleTableSelect(text)) {
-            Statement& lookup = cached(QStringLiteral(
-                "SELECT name FROM sqlite_master WHERE name = ? COLLATE NOCASE AND type = 'table'"));
-            lookup.bind(1, single->table);
-            if (lookup.step())
-                result.m_table = lookup.value(0).toString();
-            lookup.reset();
-            if (!result.m_table.isEmpty())
+            table = known.table(single->table);
+            if (table) {
+                result.m_table = table->name;
                 text = QStringLiteral("SELECT _rowid_, %1 FROM %2 %3")
-                           .arg(single->selectList, bracket(result.m_table), single->rest);
+                           .arg(single->selectList, bracket(table->name), single->rest);
+            }
         }
     }
 
-    Statement statement(m_connection, text, m_path);
+    Statement& statement = transient(text);
+    const ResetOnExit reset(statement);
     statement.bindAll(params);
+    // The first step brings a statement prepared for an older schema up to date, so the
+    // columns are read after it.
+    bool row = statement.step();
     const int first = result.m_table.isEmpty() ? 0 : 1;
     const int count = statement.columnCount();
     for (int i = first; i < count; ++i) {
         Recordset::Column column;
         column.name = statement.columnName(i);
         column.type = fieldTypeFromDeclared(statement.declaredType(i));
-        if (!result.m_table.isEmpty() &&
-            statement.originTable(i).compare(result.m_table, Qt::CaseInsensitive) == 0) {
+        if (table && statement.originTable(i).compare(table->name, Qt::CaseInsensitive) == 0) {
             column.origin = statement.originColumn(i);
-            column.type = columnType(result.m_table, column.origin);
+            const SchemaCache::Column* field = table->column(column.origin);
+            column.type = field ? field->type : FieldType::Other;
         }
         result.m_columns.append(column);
     }
-    while (statement.step()) {
-        Recordset::Row row;
-        row.rowid = first ? statement.value(0).toLongLong() : 0;
-        row.values.reserve(count - first);
+    for (; row; row = statement.step()) {
+        Recordset::Row values;
+        values.rowid = first ? statement.value(0).toLongLong() : 0;
+        values.values.reserve(count - first);
         for (int i = first; i < count; ++i)
-            row.values.append(fromStored(result.m_columns[i - first].type, statement.value(i)));
-        result.m_rows.append(std::move(row));
+            values.values.append(fromStored(result.m_columns[i - first].type, statement.value(i)));
+        result.m_rows.append(std::move(values));
     }
     return result;
 }
 
 QStringList Database::tableNames() const {
-    ensureOpen();
-    QStringList names;
-    Statement statement(m_connection,
-                        QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND "
-                                       "name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY rowid"),
-                        m_path);
-    while (statement.step())
-        names.append(statement.value(0).toString());
-    return names;
+    return schema().tableNames();
+}
+
+bool Database::hasTable(const QString& name) const {
+    const SchemaCache::Table* table = schema().table(name);
+    return table && !SchemaCache::isInternal(table->name);
 }
 
 QList<Field> Database::tableFields(const QString& table) const {
-    ensureOpen();
-    QList<Field> fields;
-    Statement statement(m_connection, QStringLiteral("PRAGMA table_info(%1)").arg(bracket(table)),
-                        m_path);
-    while (statement.step()) {
-        const QString name = statement.value(1).toString();
-        fields.append(Field{name, columnType(table, name), QVariant()});
-    }
-    if (fields.isEmpty())
+    const SchemaCache::Table* found = schema().table(table);
+    if (!found || found->columns.isEmpty())
         throw DbError(QStringLiteral("No table %1 in %2").arg(table, m_path));
+    QList<Field> fields;
+    for (const SchemaCache::Column& column : found->columns)
+        fields.append(Field{column.name, column.type, QVariant()});
     return fields;
 }
 
 FieldType Database::columnType(const QString& table, const QString& column) const {
-    const char* declared = nullptr;
-    int autoIncrement = 0;
-    if (sqlite3_table_column_metadata(m_connection, "main", table.toUtf8().constData(),
-                                      column.toUtf8().constData(), &declared, nullptr, nullptr,
-                                      nullptr, &autoIncrement) != SQLITE_OK)
-        return FieldType::Other;
-    if (autoIncrement)
-        return FieldType::Counter;
-    return fieldTypeFromDeclared(QString::fromUtf8(declared));
+    const SchemaCache::Table* found = schema().table(table);
+    const SchemaCache::Column* field = found ? found->column(column) : nullptr;
+    return field ? field->type : FieldType::Other;
+}
+
+QString Database::columnCollation(const QString& table, const QString& column) const {
+    const SchemaCache::Table* found = schema().table(table);
+    const SchemaCache::Column* field = found ? found->column(column) : nullptr;
+    return field ? field->collation : QString();
+}
+
+bool Database::hasIndexOn(const QString& table, const QString& column) const {
+    return schema().hasIndexOn(table, column);
 }
 
 void Database::createTable(const QString& name, const QList<FieldDef>& fields) {
@@ -302,30 +325,19 @@ void Database::appendField(const QString& table, const FieldDef& field) {
 }
 
 QList<QueryDef> Database::queryDefs() const {
-    ensureOpen();
     QList<QueryDef> queries;
-    Statement statement(
-        m_connection,
-        QStringLiteral("SELECT name, sql FROM sqlite_master WHERE type = 'view' ORDER BY rowid"),
-        m_path);
-    while (statement.step())
-        queries.append(QueryDef{statement.value(0).toString(),
-                                dialect::viewBody(statement.value(1).toString())});
+    for (const SchemaCache::View& view : schema().views())
+        queries.append(QueryDef{view.name, view.sql});
     return queries;
 }
 
 QString Database::querySql(const QString& name) const {
-    for (const QueryDef& query : queryDefs())
-        if (query.name.compare(name, Qt::CaseInsensitive) == 0)
-            return query.sql;
-    return QString();
+    const SchemaCache::View* view = schema().view(name);
+    return view ? view->sql : QString();
 }
 
 bool Database::queryExists(const QString& name) const {
-    for (const QueryDef& query : queryDefs())
-        if (query.name.compare(name, Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
+    return schema().view(name) != nullptr;
 }
 
 void Database::createQueryDef(const QString& name, const QString& sql) {

@@ -15,6 +15,7 @@ struct sqlite3;
 
 namespace db {
 
+class SchemaCache;
 class Statement;
 
 // A stored query: its name and its SQL text.
@@ -56,8 +57,9 @@ public:
     // over one table can be edited; joins and stored queries are read-only.
     Recordset OpenRecordset(const QString& source, const QVariantList& params = {});
 
-    // Table definitions.
+    // Table definitions. Names of tables and fields compare as the engine compares them.
     QStringList tableNames() const;
+    bool hasTable(const QString& name) const;
     QList<Field> tableFields(const QString& table) const; // name and type, no value
     void createTable(const QString& name, const QList<FieldDef>& fields);
     void appendField(const QString& table, const FieldDef& field);
@@ -85,6 +87,12 @@ public:
 
     // The type of a table's column, from the schema; Other when the table lacks it.
     FieldType columnType(const QString& table, const QString& column) const;
+    // The collation the column compares text with (BINARY, NOCASE, RTRIM), as the schema
+    // declares it; empty when the table lacks the column.
+    QString columnCollation(const QString& table, const QString& column) const;
+    // Whether an index leads with the column in the column's own collation, so that looking up
+    // a value of it (`column = ?` or `column IS ?`) does not read the whole table.
+    bool hasIndexOn(const QString& table, const QString& column) const;
 
     // Calls trace with the text of each statement as it starts to run, bound values filled in;
     // an empty function ends the tracing. For measuring what a part of the editor reads.
@@ -95,10 +103,17 @@ public:
 private:
     Database(sqlite3* connection, const QString& path);
     void ensureOpen() const;
+    // The schema as kept, checked against the engine's schema version first.
+    SchemaCache& schema() const;
+    // A prepared statement that its caller uses up before it returns, so that it can be dropped
+    // at any other time; for the texts of OpenRecordset and execute.
+    Statement& transient(const QString& sql);
 
     sqlite3* m_connection;
     QString m_path;
     QHash<QString, std::shared_ptr<Statement>> m_cache;
+    QHash<QString, std::shared_ptr<Statement>> m_transient;
+    mutable std::unique_ptr<SchemaCache> m_schema;
     std::function<void(const QString&)> m_trace;
 };
 

@@ -35,7 +35,7 @@ struct Instruction {
 }
 
 bool hasTable(const Database& database, const QString& name) {
-    return !name.isEmpty() && database.tableNames().contains(name, Qt::CaseInsensitive);
+    return !name.isEmpty() && database.hasTable(name);
 }
 
 QSet<QString> lowerFieldNames(const QList<Field>& fields) {

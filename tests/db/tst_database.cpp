@@ -195,6 +195,68 @@ private Q_SLOTS:
         QVERIFY(!m_db->queryExists(u"CP Broken"_s));
     }
 
+    // Definitions are kept between calls; a change of the schema, by this connection or by
+    // another one on the same file, shows at the next call, and results opened again follow it.
+    void definitionsFollowSchemaChanges() {
+        const QString lasers = u"Available Lasers"_s;
+        QCOMPARE(m_db->tableFields(lasers).size(), 5);
+        QVERIFY(!m_db->hasTable(u"Favourite Filters"_s));
+        QVERIFY(!m_db->queryExists(u"CP Lasers"_s));
+        QCOMPARE(m_db->OpenRecordset(lasers).fieldNames().size(), 5);
+
+        Database::open(file(u"t.mdb"_s))
+            ->execute(u"ALTER TABLE [Available Lasers] ADD COLUMN [Delay ms] INTEGER;"
+                      "CREATE TABLE [Favourite Filters] ([ID Potential] TEXT COLLATE NOCASE);"
+                      "CREATE VIEW [CP Lasers] AS SELECT * FROM [Available Lasers];"_s);
+        QCOMPARE(m_db->tableFields(lasers).size(), 6);
+        QCOMPARE(m_db->columnType(lasers, u"delay MS"_s), FieldType::Long);
+        QVERIFY(m_db->hasTable(u"favourite filters"_s));
+        QCOMPARE(m_db->querySql(u"cp lasers"_s), u"SELECT * FROM [Available Lasers]"_s);
+        Recordset rs = m_db->OpenRecordset(lasers);
+        QCOMPARE(rs.fieldNames().size(), 6);
+        rs.edit();
+        rs.setValue(u"Delay ms"_s, 5);
+        rs.update();
+        QCOMPARE(m_db->OpenRecordset(lasers).value(u"Delay ms"_s), QVariant(qlonglong(5)));
+        QCOMPARE(m_db->OpenRecordset(u"CP Lasers"_s).fieldNames().size(), 6);
+
+        m_db->execute(u"DROP VIEW [CP Lasers]; DROP TABLE [Favourite Filters];"_s);
+        QVERIFY(!m_db->queryExists(u"CP Lasers"_s));
+        QVERIFY(!m_db->hasTable(u"Favourite Filters"_s));
+        QCOMPARE(m_db->columnType(u"Favourite Filters"_s, u"ID Potential"_s), FieldType::Other);
+        QVERIFY_THROWS_EXCEPTION(DbError, m_db->tableFields(u"Favourite Filters"_s));
+
+        // The engine's own tables are no tables of the installation.
+        m_db->createTable(u"History"_s, {{u"No"_s, FieldType::Counter}});
+        QVERIFY(!m_db->tableNames().contains(u"sqlite_sequence"_s));
+        QVERIFY(!m_db->hasTable(u"sqlite_sequence"_s));
+    }
+
+    // A lookup can count on an index only where the index leads with the field and compares as
+    // the field does.
+    void indexesThatServeALookup() {
+        m_db->execute(u"CREATE INDEX a ON [Available Lasers] ([ID Available]);"
+                      "CREATE INDEX b ON [Available Lasers] ([Status] COLLATE BINARY);"
+                      "CREATE INDEX c ON [Available Lasers] ([Power]) WHERE [Power] > 0;"
+                      "CREATE INDEX d ON [Available Lasers] ([Lines], [Tunable]);"
+                      "CREATE TABLE Numbered ([No] INTEGER PRIMARY KEY, [Name] TEXT);"_s);
+        const QString lasers = u"Available Lasers"_s;
+        QCOMPARE(m_db->columnCollation(lasers, u"id available"_s), u"NOCASE"_s);
+        QCOMPARE(m_db->columnCollation(lasers, u"Power"_s), u"BINARY"_s);
+        QVERIFY(m_db->columnCollation(lasers, u"Wavelength"_s).isEmpty());
+        QVERIFY(m_db->hasIndexOn(lasers, u"id available"_s));
+        QVERIFY(!m_db->hasIndexOn(lasers, u"Status"_s)); // compares with case
+        QVERIFY(!m_db->hasIndexOn(lasers, u"Power"_s));  // leaves rows out
+        QVERIFY(m_db->hasIndexOn(lasers, u"Lines"_s));
+        QVERIFY(!m_db->hasIndexOn(lasers, u"Tunable"_s)); // not its leading field
+        QVERIFY(m_db->hasIndexOn(u"Numbered"_s, u"No"_s));
+        QVERIFY(!m_db->hasIndexOn(u"Numbered"_s, u"Name"_s));
+        QVERIFY(!m_db->hasIndexOn(u"Potential Lasers"_s, u"ID Potential"_s));
+        QVERIFY(!m_db->hasIndexOn(u"No Such Table"_s, u"ID Available"_s));
+        m_db->execute(u"DROP INDEX a"_s);
+        QVERIFY(!m_db->hasIndexOn(lasers, u"ID Available"_s));
+    }
+
     void relationsByName() {
         QVERIFY(m_db->relationNames().isEmpty());
         m_db->execute(

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "Field.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+struct sqlite3;
+
+namespace db {
+
+class Statement;
+
+// What a database's schema says about its tables, fields, indexes and stored queries, read once
+// and kept until the schema changes. The editor asks for table and field definitions on every
+// readout, dozens of times over; reading them from the engine each time cost more than the
+// readout's own work. A change of the schema by any connection (ours included) moves the
+// engine's schema version, which check() compares before each use.
+class SchemaCache {
+public:
+    struct Column {
+        QString name;
+        FieldType type = FieldType::Other;
+        QString collation; // as declared; BINARY when none is
+    };
+
+    struct Table {
+        QString name;
+        QList<Column> columns;
+        QHash<QString, int> byName; // folded name -> position in columns
+        // Folded names of the columns that lead an index, with the index's collation; read when
+        // first asked for.
+        QList<std::pair<QString, QString>> indexLeads;
+        bool indexesRead = false;
+
+        const Column* column(const QString& columnName) const;
+    };
+
+    struct View {
+        QString name;
+        QString sql; // the query text after AS
+    };
+
+    SchemaCache(sqlite3* connection, const QString& path);
+    ~SchemaCache();
+    SchemaCache(const SchemaCache&) = delete;
+    SchemaCache& operator=(const SchemaCache&) = delete;
+
+    // Drops what is kept when the schema changed since it was read. Cheap: inside a
+    // transaction it costs well under a microsecond.
+    void check();
+
+    const QStringList& tableNames(); // the installation's tables, in the order of creation
+    // The table by name, compared as the engine compares names; null when there is none.
+    const Table* table(const QString& name);
+    // Whether an index (or the rowid) leads with the column, in the collation the column
+    // compares with, so that looking a value of it up does not scan the table.
+    bool hasIndexOn(const QString& table, const QString& column);
+
+    const QList<View>& views();
+    const View* view(const QString& name);
+
+    // Names compare as the engine compares them: ASCII letters without case.
+    static QString fold(const QString& name);
+    // Whether a table is one of the engine's own (sqlite_sequence, ...).
+    static bool isInternal(const QString& table);
+
+private:
+    void readMaster();
+    void readIndexes(Table& table);
+
+    sqlite3* m_connection;
+    QString m_path;
+    std::unique_ptr<Statement> m_version;
+    qint64 m_schemaVersion = -1;
+    bool m_masterRead = false;
+    QStringList m_tableNames;
+    QHash<QString, QString> m_tableByFolded; // folded -> name as stored
+    // folded -> definition, read when first asked for; held apart so that it stays in place
+    QHash<QString, std::shared_ptr<Table>> m_tables;
+    QList<View> m_views;
+    QHash<QString, int> m_viewByFolded;
+};
+
+} // namespace db
