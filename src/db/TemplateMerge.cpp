@@ -10,7 +10,8 @@
 #include <QHash>
 #include <QSet>
 #include <QVector>
-#include <sqlite3.h>
+#include <algorithm>
+#include <optional>
 
 namespace db {
 
@@ -22,44 +23,74 @@ const QString kStatus = QStringLiteral("Status");
 const QString kAvailableInterfaces = QStringLiteral("Available Interfaces");
 const QString kNoCondition = QStringLiteral("None");
 
-bool hasTable(const Database& database, const QString& name) {
-    return database.tableNames().contains(name, Qt::CaseInsensitive);
-}
-
 enum class Collation { Binary, NoCase, RTrim };
 
 Collation columnCollation(const Database& database, const QString& table, const QString& column) {
-    const char* collation = nullptr;
-    const QByteArray tableName = table.toUtf8();
-    const QByteArray columnName = column.toUtf8();
-    if (sqlite3_table_column_metadata(database.connection(), "main", tableName.constData(),
-                                      columnName.constData(), nullptr, &collation, nullptr, nullptr,
-                                      nullptr) != SQLITE_OK ||
-        !collation)
-        return Collation::Binary;
-    if (qstricmp(collation, "NOCASE") == 0)
+    const QString collation = database.columnCollation(table, column);
+    if (collation.compare(u"NOCASE", Qt::CaseInsensitive) == 0)
         return Collation::NoCase;
-    if (qstricmp(collation, "RTRIM") == 0)
+    if (collation.compare(u"RTRIM", Qt::CaseInsensitive) == 0)
         return Collation::RTrim;
     return Collation::Binary;
 }
 
+// Resets a cached statement when the scope ends, whatever happens.
+class ResetOnExit {
+public:
+    explicit ResetOnExit(Statement& statement) : m_statement(statement) {}
+    ~ResetOnExit() { m_statement.reset(); }
+    ResetOnExit(const ResetOnExit&) = delete;
+    ResetOnExit& operator=(const ResetOnExit&) = delete;
+
+private:
+    Statement& m_statement;
+};
+
+// Finds a template row's key in the destination through the index on a key field: one lookup
+// per template row, so a merge costs what the template holds, however long the destination is.
+// The engine compares as the destination's field does (its collation and type).
+class KeyLookup {
+public:
+    KeyLookup(Database& database, const QString& table, const QStringList& fields) {
+        QStringList conditions;
+        for (const QString& field : fields) {
+            m_types.append(database.columnType(table, field));
+            // IS, so that a Null key finds a Null key.
+            conditions.append(bracket(field) + QStringLiteral(" IS ?"));
+        }
+        m_statement = &database.cached(QStringLiteral("SELECT 1 FROM %1 WHERE %2 LIMIT 1")
+                                           .arg(bracket(table), conditions.join(u" AND ")));
+    }
+
+    // Whether the destination holds the key of a template row, as the destination would store
+    // it: a key the merge wrote itself (rounded into a long field, say) is found again.
+    bool contains(const QVariantList& sourceValues) {
+        const ResetOnExit reset(*m_statement);
+        for (int i = 0; i < sourceValues.size(); ++i)
+            m_statement->bind(i + 1, toStored(m_types[i], sourceValues[i]));
+        return m_statement->step();
+    }
+
+private:
+    QVector<FieldType> m_types;
+    Statement* m_statement;
+};
+
 // The keys of a destination table, read once per merge and held in the form in which the
-// engine compares them. The readout merges a dozen tables of up to 10,000 rows on every
-// refresh, and the key fields carry no index: a query per template row would scan the whole
-// destination each time.
+// engine compares them. For a working copy whose key fields carry no index (made before the
+// indexes were declared), where a query per template row would scan the whole destination.
 class KeyIndex {
 public:
-    KeyIndex(const Database& database, const QString& table, const QStringList& fields) {
+    KeyIndex(Database& database, const QString& table, const QStringList& fields) {
         QStringList columns;
         for (const QString& field : fields) {
             m_columns.append(
                 {database.columnType(table, field), columnCollation(database, table, field)});
             columns.append(bracket(field));
         }
-        Statement keys(database.connection(),
-                       QStringLiteral("SELECT %1 FROM %2").arg(columns.join(u", "), bracket(table)),
-                       database.path());
+        Statement& keys = database.cached(
+            QStringLiteral("SELECT %1 FROM %2").arg(columns.join(u", "), bracket(table)));
+        const ResetOnExit reset(keys);
         QVariantList values(fields.size());
         while (keys.step()) {
             for (int i = 0; i < values.size(); ++i)
@@ -166,16 +197,16 @@ void refreshInterfaceCANO(Database& work, const SourceRow& row) {
 
 void mergeRows(Database& templ, Database& work, const QString& operation, const QString& source,
                const QString& destination, const QStringList& keyFields, bool interfaceRule) {
-    if (!hasTable(templ, source))
+    if (!templ.hasTable(source))
         throw DbError(QStringLiteral("%1: the template database %2 has no table [%3]")
                           .arg(operation, templ.path(), source));
-    if (!hasTable(work, destination))
+    if (!work.hasTable(destination))
         throw DbError(QStringLiteral("%1: the working copy %2 has no table [%3]")
                           .arg(operation, work.path(), destination));
 
-    Statement rows(templ.connection(),
-                   QStringLiteral("SELECT * FROM %1 ORDER BY _rowid_").arg(bracket(source)),
-                   templ.path());
+    Statement& rows =
+        templ.cached(QStringLiteral("SELECT * FROM %1 ORDER BY _rowid_").arg(bracket(source)));
+    const ResetOnExit resetRows(rows);
     SourceRow row;
     const int columnCount = rows.columnCount();
     for (int i = 0; i < columnCount; ++i) {
@@ -221,7 +252,15 @@ void mergeRows(Database& templ, Database& work, const QString& operation, const 
                                    QStringList(names.size(), QStringLiteral("?")).join(u", "));
 
     const bool textKey = interfaceRule && row.types[keyColumns.first()] == FieldType::Text;
-    KeyIndex existing(work, destination, keyFields);
+    const bool indexed = std::any_of(keyFields.begin(), keyFields.end(), [&](const QString& f) {
+        return work.hasIndexOn(destination, f);
+    });
+    std::optional<KeyLookup> lookup;
+    std::optional<KeyIndex> existing;
+    if (indexed)
+        lookup.emplace(work, destination, keyFields);
+    else
+        existing.emplace(work, destination, keyFields);
 
     Transaction transaction(work);
     Statement& insert = work.cached(insertSql);
@@ -232,8 +271,8 @@ void mergeRows(Database& templ, Database& work, const QString& operation, const 
             row.stored[i] = rows.value(i);
         for (int k = 0; k < keyColumns.size(); ++k)
             keyValues[k] = row.value(keyColumns[k]);
-        const QString key = existing.keyOf(keyValues);
-        if (existing.contains(key)) {
+        const QString key = existing ? existing->keyOf(keyValues) : QString();
+        if (existing ? existing->contains(key) : lookup->contains(keyValues)) {
             if (textKey && keyValues.first().toString() == kInterfaceCANO)
                 refreshInterfaceCANO(work, row);
             continue;
@@ -242,7 +281,8 @@ void mergeRows(Database& templ, Database& work, const QString& operation, const 
             insert.bind(c + 1, toStored(copied[c].type, row.value(copied[c].column)));
         insert.run();
         // A key the template repeats is added once, as a lookup per row would find it.
-        existing.insert(key);
+        if (existing)
+            existing->insert(key);
     }
     transaction.commit();
 }
@@ -274,13 +314,12 @@ void MergeMissingRowsTwoKeys(Database& templ, Database& work, const QString& sou
 
 void SwitchListedObjects(Database& templ, Database& work, const QString& listTable,
                          const QString& fixedTarget, bool enable) {
-    if (!hasTable(templ, listTable))
+    if (!templ.hasTable(listTable))
         throw DbError(QStringLiteral("SwitchListedObjects: the template database %1 has no list "
                                      "table [%2]")
                           .arg(templ.path(), listTable));
-    const QStringList workTables = work.tableNames();
     const auto requireTable = [&](const QString& table, const QString& id) {
-        if (!workTables.contains(table, Qt::CaseInsensitive))
+        if (!work.hasTable(table))
             throw DbError(QStringLiteral("SwitchListedObjects [%1]: the object %2 names the table "
                                          "[%3], which the working copy %4 lacks")
                               .arg(listTable, id, table, work.path()));

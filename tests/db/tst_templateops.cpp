@@ -95,7 +95,16 @@ private Q_SLOTS:
                 ('Inverta M2', 'CANO', ' ', 'COM2', NULL, 'Port electronics', 6);
             CREATE TABLE [Record Short Lamps] ([Id Microscope] TEXT, [ID Available] TEXT,
                 [Status] TEXT);)"_s);
-        run(*m_work, uR"(
+        createWork(*m_work);
+    }
+    void cleanup() {
+        m_templ.reset();
+        m_work.reset();
+    }
+
+    // The installation's tables, as a working copy made before its key fields had indexes.
+    static void createWork(Database& work) {
+        run(work, uR"(
             CREATE TABLE [Available Lasers] ([ID Available] TEXT, [Status] TEXT, [Power] DOUBLE,
                 [Tunable] BOOLEAN);
             INSERT INTO [Available Lasers] VALUES ('ARGON', ' ', 30, 0);
@@ -121,9 +130,21 @@ private Q_SLOTS:
                 ('HAL1', ' ', 500, 'Halogen lamp', 1), ('XBO', ' ', 700, 'Xenon lamp', 1),
                 ('ATBLOffset', ' ', 2, 'offset', 0), (NULL, ' ', 0, 'keyless', 0);)"_s);
     }
-    void cleanup() {
-        m_templ.reset();
-        m_work.reset();
+
+    // Every row of every table, as text, in table order.
+    static QStringList contents(Database& db) {
+        QStringList rows;
+        for (const QString& table : db.tableNames()) {
+            for (Recordset rs = db.OpenRecordset(table); !rs.eof(); rs.moveNext()) {
+                QStringList values{table};
+                for (const QString& field : rs.fieldNames()) {
+                    const QVariant value = rs.value(field);
+                    values.append(value.isNull() ? u"<Null>"_s : value.toString());
+                }
+                rows.append(values.join(u" | "_s));
+            }
+        }
+        return rows;
     }
 
     void mergeAddsMissingTextKeysOnce() {
@@ -181,6 +202,53 @@ private Q_SLOTS:
         QCOMPARE(text(kInterfaces, kInterfaceCANO, "Control Position"), u"CANI"_s);
         QCOMPARE(at(kInterfaces, kInterfaceCANO, "Address"), QVariant(qlonglong(5)));
         QCOMPARE(ids(kInterfaces).size(), 2);
+    }
+
+    // A working copy whose key fields have indexes is merged by looking each template row up;
+    // an older one without them by reading its keys. Both must come out the same, on keys that
+    // differ in case, in trailing blanks, beyond ASCII, in rounding, or are Null or repeated.
+    void indexedLookupsMergeAsTheKeyScanDoes() {
+        run(*m_templ, uR"(
+            INSERT INTO [Available Lasers] VALUES ('argon ', ' ', 2, 0, 'blank'),
+                ('Ärgon', ' ', 3, 0, 'umlaut'), (NULL, ' ', 4, 0, 'second keyless');
+            INSERT INTO [Calibration Wavelength] VALUES (488.4, 5), (632.6, 6), (NULL, 7);
+            INSERT INTO [Available FilterPlacement] VALUES ('FW2', 1.2, 'again'),
+                (NULL, 3, 'no wheel'), (NULL, 3, 'no wheel again');)"_s);
+        auto indexed = Database::create(m_dir.filePath(u"Indexed.mdb"_s));
+        createWork(*indexed);
+        run(*indexed, uR"(
+            CREATE INDEX [idx Lasers] ON [Available Lasers] ([ID Available]);
+            CREATE INDEX [idx Wavelength] ON [Calibration Wavelength] ([Line]);
+            CREATE INDEX [idx Placement] ON [Available FilterPlacement] ([ID Available],
+                [Position]);
+            CREATE INDEX [idx Interfaces] ON [Available Interfaces] ([ID Available]);)"_s);
+        for (Database* work : {m_work.get(), indexed.get()})
+            run(*work, u"INSERT INTO [Available Lasers] VALUES ('ärgon', ' ', 9, 0);"_s);
+
+        const QString lasers = u"Available Lasers"_s;
+        const QString wavelength = u"Calibration Wavelength"_s;
+        const QString placement = u"Available FilterPlacement"_s;
+        QVERIFY(indexed->hasIndexOn(lasers, kId) && !m_work->hasIndexOn(lasers, kId));
+        QVERIFY(indexed->hasIndexOn(wavelength, u"Line"_s));
+        QVERIFY(indexed->hasIndexOn(placement, kId) && !m_work->hasIndexOn(placement, kId));
+
+        for (Database* work : {m_work.get(), indexed.get()}) {
+            for (int run = 0; run < 2; ++run) {
+                MergeMissingRows(*m_templ, *work, lasers, lasers, kId);
+                MergeMissingRows(*m_templ, *work, wavelength, wavelength, u"Line"_s);
+                MergeMissingRowsTwoKeys(*m_templ, *work, placement, placement, kId, u"Position"_s);
+                MergeMissingRows(*m_templ, *work, u"Available Interfaces FCS"_s, kInterfaces, kId);
+            }
+        }
+        const QStringList scanned = contents(*m_work);
+        QCOMPARE(contents(*indexed), scanned);
+        // The cases that tell a wrong comparison apart did happen.
+        QVERIFY(scanned.contains(u"Available Lasers | argon  |   | 2 | false"_s));
+        QVERIFY(scanned.contains(u"Available Lasers | Ärgon |   | 3 | false"_s));
+        QCOMPARE(scanned.filter(u"Available Lasers | <Null>"_s).size(), 1);
+        QCOMPARE(scanned.filter(u"Calibration Wavelength | 633"_s).size(), 1);
+        QCOMPARE(scanned.filter(u"Available FilterPlacement | <Null> | 3"_s).size(), 1);
+        QCOMPARE(scanned.filter(u"Available FilterPlacement | FW2 | 1"_s).size(), 1);
     }
 
     void mergeFailuresNameTheTableAndWriteNothing() {
