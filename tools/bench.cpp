@@ -8,7 +8,6 @@
 #include <QTextStream>
 #include <algorithm>
 #include <app/History.h>
-#include <app/MainForm.h>
 #include <app/Readout.h>
 #include <app/Session.h>
 #include <db/Database.h>
@@ -92,7 +91,6 @@ public:
 // The editor on an installation, as the window runs it.
 struct Editor {
     explicit Editor(const Installation& in) : platform(in.registry) {
-        app::buildForms(forms);
         forms.setHost(&host);
         session = std::make_unique<app::Session>(forms, platform, in.templ);
     }
@@ -123,19 +121,19 @@ void bench(const QString& name, bool large, int runs, QTextStream& out) {
         }));
         Editor editor(in);
         startup.append(timeMs([&] { editor.session->start(); }));
-        if (!editor.session->editor().live)
+        if (!editor.session->editor().isLive())
             qFatal("start-up did not reach a live editor: %s",
                    qPrintable(editor.forms.main().label(QStringLiteral("LMsg")).caption()));
     }
     {
         Editor editor(in);
         editor.session->start();
-        app::Editor& e = editor.session->editor();
+        editor::Editor& e = editor.session->editor();
         for (int i = 0; i < runs * 3; ++i)
             refresh.append(timeMs([&] {
                 // One user action: one transaction around the refresh.
                 db::Transaction transaction(e.work());
-                app::Readout(e).Refresh();
+                editor.session->readout().Refresh();
                 transaction.commit();
             }));
         for (int i = 0; i < runs; ++i) {
@@ -143,7 +141,8 @@ void bench(const QString& name, bool large, int runs, QTextStream& out) {
                 QFile::remove(scratch);
                 QFile::copy(in.system, scratch);
                 QFile::remove(scratch + QStringLiteral(".vacuum"));
-                db::Database::CompactDatabase(e.WorkCopyPath, scratch + QStringLiteral(".vacuum"));
+                db::Database::CompactDatabase(e.workCopyPath(),
+                                              scratch + QStringLiteral(".vacuum"));
             }));
             editor.host.yesNoAnswers.enqueue(true);
             store.append(timeMs(
