@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QTextStream>
 #include <app/History.h>
-#include <app/MainForm.h>
 #include <app/Session.h>
 #include <csignal>
 #include <form/ControlDump.h>
@@ -80,7 +79,7 @@ void installStoreFault() {
             return;
         if (parts.value(1) == QStringLiteral("kill"))
             std::raise(SIGKILL);
-        throw app::FileError(
+        throw editor::FileError(
             QStringLiteral("Injected failure at the store step %1").arg(parts.value(0)));
     };
 }
@@ -101,32 +100,28 @@ std::function<bool()> instanceCheck(platform::SingleInstance& guard) {
 // editor comes once the mode's host is there.
 struct Program {
     explicit Program(const Options& given)
-        : options(given), platform(given.registry), guard(given.registry) {
-        app::buildForms(forms);
-    }
-    app::Session& startSession(form::Host& host) {
-        forms.setHost(&host);
-        session = std::make_unique<app::Session>(forms, platform, options.templatePath);
-        session->editor().otherInstanceRunning = instanceCheck(guard);
-        return *session;
+        : options(given), platform(given.registry), guard(given.registry),
+          session(forms, platform, options.templatePath) {
+        session.editor().setInstanceCheck(instanceCheck(guard));
     }
 
     const Options& options;
     platform::LinuxPlatform platform;
     form::FormSet forms;
     platform::SingleInstance guard;
-    std::unique_ptr<app::Session> session;
+    app::Session session;
 };
 
 int runHeadless(const Options& options) {
     QTextStream err(stderr);
     Program program(options);
     form::ScriptRunner runner(program.forms);
-    app::Session& session = program.startSession(runner.host());
+    program.forms.setHost(&runner.host());
+    app::Session& session = program.session;
     bool otherInstance = false;
-    session.editor().otherInstanceRunning = [check = session.editor().otherInstanceRunning,
-                                             &otherInstance] { return otherInstance = check(); };
-    session.editor().quit = [] {};
+    session.editor().setInstanceCheck(
+        [check = instanceCheck(program.guard), &otherInstance] { return otherInstance = check(); });
+    session.editor().setQuit([] {});
     installStoreFault();
     try {
         if (!options.script.isEmpty())
@@ -160,14 +155,15 @@ int runHeadless(const Options& options) {
 int runWindow(QApplication& application, const Options& options) {
     Program program(options);
     ui::WindowApp window(program.forms);
-    app::Session& session = program.startSession(window.host());
+    program.forms.setHost(&window.host());
+    app::Session& session = program.session;
     QObject::connect(&program.guard, &platform::SingleInstance::raiseRequested,
                      [&window] { window.host().raiseMainWindow(); });
     bool quit = false;
-    session.editor().quit = [&quit] {
+    session.editor().setQuit([&quit] {
         quit = true;
         QCoreApplication::quit();
-    };
+    });
     session.start();
     if (quit)
         return 0;

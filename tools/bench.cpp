@@ -14,7 +14,6 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <algorithm>
-#include <app/MainForm.h>
 #include <app/Readout.h>
 #include <app/Session.h>
 #include <cerrno>
@@ -360,19 +359,18 @@ public:
 
 // The editor on an installation, as the window runs it, with a host that answers questions.
 struct Editor {
-    Editor(const Paths& paths, form::Host* scriptHost = nullptr) : platform(paths.registry) {
-        app::buildForms(forms);
-        forms.setHost(scriptHost ? scriptHost : &host);
+    explicit Editor(const Paths& paths) : platform(paths.registry) {
+        forms.setHost(&host);
         session = std::make_unique<app::Session>(forms, platform, paths.templ);
     }
     ~Editor() { session->editor().closeDatabases(); }
     void start() {
         session->start();
-        if (!session->editor().live)
+        if (!session->editor().isLive())
             die(QStringLiteral("start-up did not reach a live editor: %1")
                     .arg(forms.main().label(QStringLiteral("LMsg")).caption()));
     }
-    app::Editor& editor() { return session->editor(); }
+    editor::Editor& editor() { return session->editor(); }
 
     BenchPlatform platform;
     form::FormSet forms;
@@ -406,11 +404,11 @@ int measure(const QString& folder, int runs) {
 
     Editor editor(paths);
     editor.start();
-    app::Editor& e = editor.editor();
+    editor::Editor& e = editor.editor();
     const auto refreshOnce = [&] {
         // One user action: one transaction around the refresh.
         db::Transaction transaction(e.work());
-        app::Readout(e).Refresh();
+        editor.session->readout().Refresh();
         transaction.commit();
     };
     // What one refresh reads: its read-only statements, caught while it runs. The wrapper's
@@ -431,7 +429,7 @@ int measure(const QString& folder, int runs) {
     e.work().setStatementTrace({});
     e.templ().setStatementTrace({});
     {
-        plain::Replay workReplay(e.WorkCopyPath, workReads);
+        plain::Replay workReplay(e.workCopyPath(), workReads);
         plain::Replay templateReplay(paths.templ, templateReads);
         for (int i = 0; i < runs * 3; ++i) {
             refreshBase.append(timeMs([&] {
@@ -445,7 +443,7 @@ int measure(const QString& folder, int runs) {
     for (int i = 0; i < runs; ++i) {
         storeBase.append(timeMs([&] {
             plain::copyFile(paths.system, scratch, true);
-            plain::vacuumInto(e.WorkCopyPath, vacuumed);
+            plain::vacuumInto(e.workCopyPath(), vacuumed);
         }));
         QFile::remove(scratch);
         QFile::remove(vacuumed);
@@ -456,7 +454,7 @@ int measure(const QString& folder, int runs) {
         for (qsizetype b = shown; b < editor.host.boxes.size(); ++b)
             if (!editor.host.boxes[b].question)
                 die(QStringLiteral("store failed: %1").arg(editor.host.boxes[b].text));
-        if (!e.live)
+        if (!e.isLive())
             die(QStringLiteral("the editor is not live after a store"));
     }
 
@@ -545,16 +543,15 @@ int tour(const QString& folder, const QString& scriptPath) {
     const QList<ScriptLine> lines = actionLines(script);
     BenchPlatform platform(paths.registry);
     form::FormSet forms;
-    app::buildForms(forms);
     form::ScriptRunner runner(forms);
     forms.setHost(&runner.host());
     app::Session session(forms, platform, paths.templ);
     TimingBoundary timing(session.boundary());
     forms.setBoundary(&timing);
-    session.editor().quit = [] {};
+    session.editor().setQuit([] {});
     try {
         session.start();
-        if (!session.editor().live)
+        if (!session.editor().isLive())
             die(QStringLiteral("start-up did not reach a live editor: %1")
                     .arg(forms.main().label(QStringLiteral("LMsg")).caption()));
         runner.load(script);

@@ -1,16 +1,17 @@
 #include "Files.h"
 
-#include "Editor.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
 #include <cstring>
+#include <editor/Editor.h>
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace app::files {
+
+using editor::FileError;
 
 namespace {
 

@@ -2,17 +2,23 @@
 
 #include <QDateTime>
 #include <QString>
+#include <editor/Scopes.h>
 #include <functional>
 
 namespace app {
 
-class Editor;
+struct Pages;
+class Readout;
+class Startup;
 
 // Store, the numbered history of replaced system databases, restore, clear history, save as,
 // the hidden-copy refresh and exit.
 class History {
 public:
-    explicit History(Editor& editor) : m_editor(editor) {}
+    History(editor::Editor& editor, Pages& pages, Readout& readout)
+        : m_editor(editor), m_pages(pages), m_readout(readout) {}
+    // Start-up runs again at the end of every store.
+    void setStartup(Startup& startup) { m_startup = &startup; }
 
     void FillHistoryList();
     void Store();
@@ -21,9 +27,6 @@ public:
     void SaveAs();
     void RefreshHiddenCopy();
     void Exit();
-    // frmLogin's buttons.
-    void LoginOk();
-    void LoginCancel();
 
     // The text of a history entry: No + ". -  " + the date in the platform's text form.
     static QString entryText(int no, const QDateTime& date);
@@ -33,10 +36,14 @@ public:
     static std::function<void(const char* step)> faultPoint;
 
 private:
-    void writeNddField();
     void storeFiles();
 
-    Editor& m_editor;
+    editor::Editor& m_editor;
+    Pages& m_pages;
+    Readout& m_readout;
+    Startup* m_startup = nullptr;
+    editor::RunningFlag m_storeRunning;
+    editor::RunningFlag m_clearRunning;
 };
 
 } // namespace app

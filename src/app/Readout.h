@@ -3,15 +3,20 @@
 #include <QString>
 #include <db/Field.h>
 
+namespace editor {
+class Editor;
+}
+
 namespace app {
 
-class Editor;
+struct Pages;
 
 // Reads the working copy into the editor: the system, the heads, the stand list, the options,
-// and brings a working copy of an older release up to the table layout the editor uses.
+// and brings a working copy of an older release up to the table layout the editor uses. The
+// subjects' page readouts run from here in their order.
 class Readout {
 public:
-    explicit Readout(Editor& editor) : m_editor(editor) {}
+    Readout(editor::Editor& editor, Pages& pages) : m_editor(editor), m_pages(pages) {}
 
     // The whole editor, after start-up and restore; ends with the editor live.
     void Refresh();
@@ -19,13 +24,9 @@ public:
     void ReadConfiguration();
     // The page of SSTab1 brought to the front.
     void TabSwitch();
-    // The FCS page, with the step voltages from the registry.
-    void ReadFcsPage();
     void ShowConfigurationName(const QString& name);
     // CmdEditConf: the configuration name dialog, then the readout again.
     void EditConfigurationName();
-    // The master switch of the non-descanned detectors.
-    void CheckNDDClicked();
 
     // Replaces the working copy's stored query by the template's one of the same name.
     void ReplaceQueryFromTemplate(const QString& templateQuery, const QString& workQuery);
@@ -35,15 +36,12 @@ public:
 
 private:
     void markReleaseRow();
-    void readHeads(const QString& versionText, const QString& scanUnit);
-    void readStandList(const QString& standId, const QString& filterWheel,
-                       const QString& configuration);
     void tableUpkeep();
-    void cameraUpkeep();
     void fieldUpkeep();
     bool ensureField(const QString& table, const QString& field, db::FieldType type);
 
-    Editor& m_editor;
+    editor::Editor& m_editor;
+    Pages& m_pages;
 };
 
 } // namespace app

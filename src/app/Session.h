@@ -1,33 +1,41 @@
 #pragma once
 
-#include "Editor.h"
-#include "EditorBoundary.h"
+#include "History.h"
+#include "Pages.h"
+#include "Readout.h"
+#include "Startup.h"
+
+#include <editor/Editor.h>
+#include <editor/EditorBoundary.h>
 
 namespace app {
 
-// The editor put together: the shared state, the action boundary and every handler of the main
-// window and its dialogs. The window and the headless runner both drive it.
+// The editor put together: the shared state, the action boundary, every page and dialog in
+// the window's order, and the operations of the main window. The window and the headless runner
+// both drive it.
 class Session {
 public:
     Session(form::FormSet& forms, platform::Platform& platform, const QString& templatePath);
 
-    Editor& editor() { return m_editor; }
-    EditorBoundary& boundary() { return m_boundary; }
+    editor::Editor& editor() { return m_editor; }
+    editor::EditorBoundary& boundary() { return m_boundary; }
+    Pages& pages() { return m_pages; }
+    Readout& readout() { return m_readout; }
+    History& history() { return m_history; }
+    Startup& startup() { return m_startup; }
 
     // The main window's load: shows it and runs start-up.
     void start();
 
-    // The application's version as the About box shows it.
-    static QString versionText();
-
 private:
     void connectMainWindow();
-    void connectDialogs();
-    void showAbout();
-    void startSystemInformation();
 
-    Editor m_editor;
-    EditorBoundary m_boundary;
+    editor::Editor m_editor;
+    editor::EditorBoundary m_boundary;
+    Pages m_pages;
+    Readout m_readout;
+    History m_history;
+    Startup m_startup;
 };
 
 } // namespace app

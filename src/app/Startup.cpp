@@ -1,20 +1,23 @@
 #include "Startup.h"
 
-#include "Editor.h"
 #include "Files.h"
 #include "History.h"
+#include "Pages.h"
 #include "Readout.h"
-#include "Texts.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <db/RecordHelpers.h>
+#include <editor/Editor.h>
+#include <editor/Texts.h>
 #include <form/FormSet.h>
-#include <form/QuietScope.h>
 #include <form/ScriptError.h>
 #include <platform/Platform.h>
+#include <records/RecordHelpers.h>
 
 namespace app {
+
+namespace texts = editor::texts;
+using editor::FileError;
 
 namespace {
 const QString kRelationToDrop = QStringLiteral("Available InterfacesAvailable Shutters");
@@ -33,12 +36,7 @@ bool Startup::releaseAllowed(const QString& version) {
 }
 
 void Startup::LockEditor() {
-    form::Form& f = m_editor.main();
-    f.tabControl(QStringLiteral("SSTab1")).setEnabled(false);
-    for (const char* name : {"CmdRestore", "CmdClearHistory", "CmdStore"})
-        f.button(QString::fromLatin1(name)).setEnabled(false);
-    f.listBox(QStringLiteral("ComboHistory")).setEnabled(false);
-    f.menuItem(QStringLiteral("mnuSaveas")).setEnabled(false);
+    m_pages.database.lock(m_editor.tabs());
 }
 
 void Startup::refuse(const QString& message, bool closeSplash) {
@@ -69,49 +67,45 @@ void Startup::run() {
 }
 
 void Startup::steps() {
-    Editor& e = m_editor;
-    form::Form& f = e.main();
+    editor::Editor& e = m_editor;
     form::Host& host = e.host();
 
-    // 1. A second instance hands over to the first one and ends.
-    if (e.otherInstanceRunning && e.otherInstanceRunning()) {
+    // A second instance hands over to the first one and ends.
+    if (e.otherInstanceRunning()) {
         host.beep();
-        if (e.quit)
-            e.quit();
+        e.quit();
         return;
     }
-    // 2. Only administrators change the installation.
+    // Only administrators change the installation.
     if (!e.platform().isAdministrator()) {
         refuse(texts::kNoAdministrator, false);
         return;
     }
-    // 3.
-    e.scanHead = false;
+    // The splash window stays up for a moment even on a fast start.
+    e.setScanHeadRemoved(false);
     host.showSplash(true);
     e.platform().sleepMs(200);
     host.processEvents();
     host.setBusy(false);
 
-    // 4.-6. The system database named in the registry.
-    e.SystemDatabasePath = e.RegistryRead(texts::kDatabaseKey, QStringLiteral("Path"));
-    f.textBox(QStringLiteral("LDatabasePath")).setText(e.SystemDatabasePath);
-    const qsizetype slash = e.SystemDatabasePath.lastIndexOf(u'/');
-    e.DatabaseFolder = slash < 0 ? QString() : e.SystemDatabasePath.left(slash + 1);
-    if (e.SystemDatabasePath.isEmpty() || !QFileInfo(e.SystemDatabasePath).isFile()) {
+    // The system database named in the registry.
+    e.setSystemDatabasePath(e.RegistryRead(texts::kDatabaseKey, QStringLiteral("Path")));
+    m_pages.database.lDatabasePath.setText(e.systemDatabasePath());
+    if (e.systemDatabasePath().isEmpty() || !QFileInfo(e.systemDatabasePath()).isFile()) {
         refuse(texts::kNoSystemDatabase, true);
         return;
     }
 
-    // 7.-8. The release of the system database.
+    // Databases of releases before 3.0 lack tables the editor writes.
     QVariant version;
     bool hasVersionTable = false;
     {
-        auto system = db::Database::open(e.SystemDatabasePath);
-        hasVersionTable = db::TableExists(*system, texts::kSystemVersions);
+        auto system = db::Database::open(e.systemDatabasePath());
+        hasVersionTable = records::TableExists(*system, records::kSystemVersions);
         if (hasVersionTable) {
-            db::Recordset rs = system->OpenRecordset(texts::kSystemVersions);
+            db::Recordset rs = system->OpenRecordset(records::kSystemVersions);
             if (!rs.eof())
-                version = rs.value(texts::kVersionName);
+                version = rs.value(records::kVersionName);
         }
     }
     if (!hasVersionTable || version.isNull()) {
@@ -121,7 +115,7 @@ void Startup::steps() {
         return;
     }
     const QString versionText = version.toString();
-    f.label(QStringLiteral("LVersion")).setCaption(versionText);
+    m_pages.database.lVersion.setCaption(versionText);
     if (!releaseAllowed(versionText)) {
         refuse(texts::kOldRelease, true);
         return;
@@ -132,57 +126,43 @@ void Startup::steps() {
         return;
     }
 
-    // 9.-10.
-    files::makeFolder(e.DatabaseFolder + QStringLiteral("BackupDB"));
+    files::makeFolder(e.databaseFolder() + QStringLiteral("BackupDB"));
     e.setMessage(QString());
-    e.WorkCopyPath = e.DatabaseFolder + QStringLiteral("BackupDB/Temp.mdb");
+    e.setWorkCopyPath(e.databaseFolder() + QStringLiteral("BackupDB/Temp.mdb"));
 
-    // 11.-14. The working copy, the one-time hidden copy, writable files.
+    // The editor changes only its working copy; the hidden copy keeps the state the
+    // installation was delivered in and is made once.
     platform::Platform& p = e.platform();
-    if (p.isReadOnly(e.SystemDatabasePath))
-        p.setReadOnly(e.SystemDatabasePath, false);
-    if (QFileInfo::exists(e.WorkCopyPath) && p.isReadOnly(e.WorkCopyPath))
-        p.setReadOnly(e.WorkCopyPath, false);
+    if (p.isReadOnly(e.systemDatabasePath()))
+        p.setReadOnly(e.systemDatabasePath(), false);
+    if (QFileInfo::exists(e.workCopyPath()) && p.isReadOnly(e.workCopyPath()))
+        p.setReadOnly(e.workCopyPath(), false);
     e.closeWork();
-    files::copyOver(e.SystemDatabasePath, e.WorkCopyPath, files::Flush::No);
+    files::copyOver(e.systemDatabasePath(), e.workCopyPath(), files::Flush::No);
     const QString hidden = e.HiddenCopyPath();
     if (!QFileInfo::exists(hidden)) {
-        files::copyOver(e.SystemDatabasePath, hidden);
+        files::copyOver(e.systemDatabasePath(), hidden);
         p.setHidden(hidden, true);
         p.setReadOnly(hidden, true);
     }
     if (p.isReadOnly(e.templatePath()))
         p.setReadOnly(e.templatePath(), false);
 
-    // 15.-17. The databases.
+    // The working copy does without the interface-shutter relation of older installations.
     e.openWork();
     if (e.work().relationNames().contains(kRelationToDrop, Qt::CaseInsensitive))
         e.work().deleteRelation(kRelationToDrop);
     e.openTemplate();
 
-    // 18.
-    e.standSelection = false;
-    {
-        const form::QuietScope quiet(e.live);
-        form::ListBox& transmitted = f.listBox(QStringLiteral("ComboNDDTransm"));
-        transmitted.clear();
-        transmitted.addItem(QStringLiteral("NDD1"));
-        transmitted.addItem(QStringLiteral("NDD4"));
-        transmitted.setCurrentIndex(0);
-        form::ListBox& reflected = f.listBox(QStringLiteral("ComboNDDRefl"));
-        reflected.clear();
-        reflected.addItem(QStringLiteral("NDD2"));
-        reflected.addItem(QStringLiteral("NDD3"));
-        reflected.setCurrentIndex(0);
-    }
+    e.setStandSelection(false);
+    m_pages.ndd.resetPathLists();
 
-    // 19.-23. The readout's upkeep writes land in one commit.
+    // The readout's upkeep writes land in one commit.
     db::Transaction transaction(e.work());
-    Readout(e).Refresh();
-    f.button(QStringLiteral("CmdSetSCSI")).setEnabled(false);
-    f.button(QStringLiteral("CmdFocusStep")).setEnabled(false);
-    History(e).FillHistoryList();
-    runHook(e.hooks.LoadStartupChannels);
+    m_readout.Refresh();
+    m_pages.firmware.disableSetScsi();
+    m_pages.microscope.disableFocusStep();
+    m_history.FillHistoryList();
     transaction.commit();
     host.showSplash(false);
 }

@@ -2,15 +2,22 @@
 
 #include <QString>
 
+namespace editor {
+class Editor;
+}
+
 namespace app {
 
-class Editor;
+struct Pages;
+class History;
+class Readout;
 
 // Turns the program into an editor bound to one open working copy of the system database, or
 // into a locked editor that says why it refuses the installation.
 class Startup {
 public:
-    explicit Startup(Editor& editor) : m_editor(editor) {}
+    Startup(editor::Editor& editor, Pages& pages, Readout& readout, History& history)
+        : m_editor(editor), m_pages(pages), m_readout(readout), m_history(history) {}
 
     // Runs when the main window is loaded and again at the end of every store.
     void run();
@@ -24,7 +31,10 @@ private:
     void refuse(const QString& message, bool closeSplash);
     void steps();
 
-    Editor& m_editor;
+    editor::Editor& m_editor;
+    Pages& m_pages;
+    Readout& m_readout;
+    History& m_history;
 };
 
 } // namespace app

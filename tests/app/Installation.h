@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <app/MainForm.h>
 #include <app/Session.h>
 #include <db/Database.h>
 #include <form/FormSet.h>
@@ -66,11 +65,10 @@ public:
         platform = std::make_unique<TestPlatform>(registryPath);
         platform->administrator = administrator;
         forms = std::make_unique<form::FormSet>();
-        app::buildForms(*forms);
         runner = std::make_unique<form::ScriptRunner>(*forms);
         forms->setHost(&runner->host());
         session = std::make_unique<app::Session>(*forms, *platform, templatePath);
-        session->editor().quit = [this] { quit = true; };
+        session->editor().setQuit([this] { quit = true; });
         if (beforeStart)
             beforeStart(session->editor());
         runner->load(script);
@@ -92,7 +90,7 @@ public:
     ~Installation() { stop(); }
 
     form::Form& main() const { return forms->main(); }
-    app::Editor& editor() const { return session->editor(); }
+    editor::Editor& editor() const { return session->editor(); }
     QString message() const { return main().label(QStringLiteral("LMsg")).caption(); }
     QString backupFolder() const { return dir.filePath(QStringLiteral("BackupDB")); }
     QString workCopy() const { return dir.filePath(QStringLiteral("BackupDB/Temp.mdb")); }
@@ -105,7 +103,7 @@ public:
 
     bool administrator = true;
     bool quit = false;
-    std::function<void(app::Editor&)> beforeStart;
+    std::function<void(editor::Editor&)> beforeStart;
     QTemporaryDir dir;
     QString systemPath;
     QString templatePath;

@@ -3,11 +3,11 @@
 #include <QTest>
 #include <app/Readout.h>
 #include <app/Startup.h>
-#include <app/Texts.h>
-#include <db/RecordHelpers.h>
+#include <editor/Texts.h>
+#include <records/RecordHelpers.h>
 
-using app::texts::kAvailableSystems;
-using app::texts::kIdAvailable;
+using records::kAvailableSystems;
+using records::kIdAvailable;
 
 namespace {
 
@@ -53,8 +53,8 @@ private Q_SLOTS:
         in.start();
         if (!app::Startup::releaseAllowed(version))
             return;
-        db::Recordset rs = in.editor().work().OpenRecordset(app::texts::kSystemVersions);
-        QCOMPARE(rs.value(app::texts::kVersionName).toString(), marked);
+        db::Recordset rs = in.editor().work().OpenRecordset(records::kSystemVersions);
+        QCOMPARE(rs.value(records::kVersionName).toString(), marked);
     }
 
     void systemRowAndNames() {
@@ -65,12 +65,10 @@ private Q_SLOTS:
         in.start();
         QCOMPARE(in.main().label(QStringLiteral("LConfiguration")).caption(),
                  QStringLiteral("Lab && Co &&&& more"));
-        QCOMPARE(in.editor()
-                     .dialog(QStringLiteral("FormEditConf"))
-                     .textBox(QStringLiteral("EConf"))
-                     .text(),
-                 QStringLiteral("Lab & Co && more"));
-        QCOMPARE(in.editor().configurationName, QStringLiteral("Lab & Co && more"));
+        QCOMPARE(
+            in.forms->form(QStringLiteral("FormEditConf"))->textBox(QStringLiteral("EConf")).text(),
+            QStringLiteral("Lab & Co && more"));
+        QCOMPARE(in.editor().configurationName(), QStringLiteral("Lab & Co && more"));
         QCOMPARE(in.message(), QStringLiteral("Warning : Database is Ombrix !"));
         QVERIFY(in.runner->host().beeps() >= 1);
 
@@ -78,7 +76,7 @@ private Q_SLOTS:
         in.act(QStringLiteral("click CmdEditConf\ntype EConf \"Cells & Tissue\"\nclick CmdOK"));
         QCOMPARE(in.main().label(QStringLiteral("LConfiguration")).caption(),
                  QStringLiteral("Cells && Tissue"));
-        QCOMPARE(db::NullToText(db::ReadField(
+        QCOMPARE(records::NullToText(records::ReadField(
                      in.editor().work(), kAvailableSystems, QStringLiteral("ID Available"),
                      QStringLiteral("Ombrix 2"), QStringLiteral("ID Configuration"))),
                  QStringLiteral("Cells & Tissue"));
@@ -120,13 +118,13 @@ private Q_SLOTS:
                         .arg(stand, scanUnit));
         in.start();
         QVERIFY(in.main().optionButton(selected).isSelected());
-        QCOMPARE(in.editor().flags.invertedStand,
+        QCOMPARE(in.editor().flags().invertedStand,
                  stand.contains(QStringLiteral("Vert"), Qt::CaseInsensitive));
-        QCOMPARE(in.editor().flags.scanUnit, scanUnitFlag);
-        QCOMPARE(in.main().tabControl(QStringLiteral("SSTab1")).isPageEnabled(app::PageScanHead),
+        QCOMPARE(in.editor().flags().scanUnit, scanUnitFlag);
+        QCOMPARE(in.main().tabControl(QStringLiteral("SSTab1")).isPageEnabled(editor::PageScanHead),
                  scanHeadPage);
         QCOMPARE(in.main().optionButton(QStringLiteral("OptionButtonHeadUpright")).isEnabled(),
-                 !in.editor().flags.invertedStand);
+                 !in.editor().flags().invertedStand);
     }
 
     void secondReadoutAddsNothing() {
@@ -135,7 +133,7 @@ private Q_SLOTS:
         db::Database& work = in.editor().work();
         const QStringList shape = shapeOf(work);
         work.execute(QStringLiteral("UPDATE [Available Lamps] SET [Delay ms] = NULL"));
-        app::Readout(in.editor()).Refresh();
+        in.session->readout().Refresh();
         QCOMPARE(shapeOf(work), shape);
         QVERIFY(work.OpenRecordset(
                         QStringLiteral("SELECT * FROM [Available Lamps] WHERE [Delay ms] IS NULL"))
@@ -159,7 +157,7 @@ private Q_SLOTS:
             "Available] = 'AOTF Driver';"));
         in.start();
         db::Database& work = in.editor().work();
-        QVERIFY(db::TableExists(work, QStringLiteral("Available Cameras")));
+        QVERIFY(records::TableExists(work, QStringLiteral("Available Cameras")));
         QVERIFY(!work.OpenRecordset(QStringLiteral("Potential Cameras")).eof());
         QVERIFY(work.queryExists(QStringLiteral("CP Cameras")));
         work.OpenRecordset(QStringLiteral("CP Cameras"));
@@ -170,8 +168,8 @@ private Q_SLOTS:
                         QStringLiteral("SELECT * FROM [Available Objective Lenses] WHERE "
                                        "[Field Correction] IS NULL OR [Field Correction] <> 0"))
                     .eof());
-        QVERIFY(db::RecordExists(work, QStringLiteral("Calibration AOM Drivers"), kIdAvailable,
-                                 QStringLiteral("AOTF Driver")));
+        QVERIFY(records::RecordExists(work, QStringLiteral("Calibration AOM Drivers"), kIdAvailable,
+                                      QStringLiteral("AOTF Driver")));
         QCOMPARE(in.message(), QStringLiteral("Calibration AOM Drivers table corrected!"));
         QCOMPARE(
             in.main().listBox(QStringLiteral("ComboCamera")).findText(QStringLiteral("Kc 2.0")), 2);
@@ -189,7 +187,7 @@ private Q_SLOTS:
         QCOMPARE(in.main().textBox(QStringLiteral("EU100")).text(), QStringLiteral("100.00"));
         QCOMPARE(in.main().textBox(QStringLiteral("EU10")).text(), QStringLiteral("10.50"));
         QCOMPARE(in.main().textBox(QStringLiteral("EU01")).text(), QStringLiteral("0.10"));
-        QCOMPARE(in.editor().lastVoltages[1], QStringLiteral("10.5"));
+        QCOMPARE(in.session->pages().fcs.lastVoltages()[1], QStringLiteral("10.5"));
     }
 
     void standListSelectsByStandAndFilterWheel() {
@@ -220,9 +218,9 @@ private Q_SLOTS:
         in.onSystem(QStringLiteral("UPDATE [Available Systems] SET [NDD] = 1"));
         in.start();
         QVERIFY(in.main().checkBox(QStringLiteral("CheckNDD")).isChecked());
-        QVERIFY(in.main().tabControl(QStringLiteral("SSTab1")).isPageEnabled(app::PageNdd));
+        QVERIFY(in.main().tabControl(QStringLiteral("SSTab1")).isPageEnabled(editor::PageNdd));
         in.act(QStringLiteral("untick CheckNDD"));
-        QVERIFY(!in.main().tabControl(QStringLiteral("SSTab1")).isPageEnabled(app::PageNdd));
+        QVERIFY(!in.main().tabControl(QStringLiteral("SSTab1")).isPageEnabled(editor::PageNdd));
         QCOMPARE(in.editor().work().OpenRecordset(kAvailableSystems).value(QStringLiteral("NDD")),
                  QVariant(false));
     }

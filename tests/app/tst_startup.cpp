@@ -3,9 +3,9 @@
 #include <QFileInfo>
 #include <QTest>
 #include <app/Startup.h>
-#include <app/Texts.h>
-#include <db/RecordHelpers.h>
+#include <editor/Texts.h>
 #include <form/RecordingHost.h>
+#include <records/RecordHelpers.h>
 
 class TestStartup : public QObject {
     Q_OBJECT
@@ -17,7 +17,7 @@ class TestStartup : public QObject {
         QVERIFY(!in.main().listBox(QStringLiteral("ComboHistory")).isEnabled());
         QVERIFY(!in.main().menuItem(QStringLiteral("mnuSaveas")).isEnabled());
         QVERIFY(in.main().button(QStringLiteral("CmdCancel")).isEnabled());
-        QVERIFY(!in.editor().live);
+        QVERIFY(!in.editor().isLive());
     }
 
 private Q_SLOTS:
@@ -25,7 +25,7 @@ private Q_SLOTS:
         Installation in;
         in.start();
         QCOMPARE(in.message(), QString());
-        QVERIFY(in.editor().live);
+        QVERIFY(in.editor().isLive());
         QVERIFY(in.main().tabControl(QStringLiteral("SSTab1")).isEnabled());
         QCOMPARE(in.main().textBox(QStringLiteral("LDatabasePath")).text(), in.systemPath);
         QVERIFY(QFileInfo(in.workCopy()).isFile());
@@ -45,13 +45,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("registry");
         QTest::addColumn<bool>("administrator");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("no administrator") << QString() << false << app::texts::kNoAdministrator;
+        QTest::newRow("no administrator") << QString() << false << editor::texts::kNoAdministrator;
         QTest::newRow("empty path")
-            << QStringLiteral("\"Path\"=\"\"\n") << true << app::texts::kNoSystemDatabase;
+            << QStringLiteral("\"Path\"=\"\"\n") << true << editor::texts::kNoSystemDatabase;
         QTest::newRow("no path value")
-            << QStringLiteral("\"Other\"=\"x\"\n") << true << app::texts::kNoSystemDatabase;
+            << QStringLiteral("\"Other\"=\"x\"\n") << true << editor::texts::kNoSystemDatabase;
         QTest::newRow("missing file") << QStringLiteral("\"Path\"=\"/nonexistent/System.mdb\"\n")
-                                      << true << app::texts::kNoSystemDatabase;
+                                      << true << editor::texts::kNoSystemDatabase;
     }
     void refusals() {
         QFETCH(QString, registry);
@@ -89,9 +89,9 @@ private Q_SLOTS:
         QCOMPARE(in.main().label(QStringLiteral("LVersion")).caption(), version);
         if (allowed) {
             QCOMPARE(in.message(), QString());
-            QVERIFY(in.editor().live);
+            QVERIFY(in.editor().isLive());
         } else {
-            QCOMPARE(in.message(), app::texts::kOldRelease);
+            QCOMPARE(in.message(), editor::texts::kOldRelease);
             verifyLocked(in);
             QVERIFY(!QFileInfo::exists(in.workCopy()));
         }
@@ -132,7 +132,7 @@ private Q_SLOTS:
         const QByteArray workCopy = Installation::hashOf(in.workCopy());
         Installation second;
         second.registryPath = in.registryPath;
-        second.beforeStart = [](app::Editor& e) { e.otherInstanceRunning = [] { return true; }; };
+        second.beforeStart = [](editor::Editor& e) { e.setInstanceCheck([] { return true; }); };
         second.start();
         QVERIFY(second.quit);
         QCOMPARE(second.runner->host().beeps(), 1);
@@ -147,8 +147,8 @@ private Q_SLOTS:
         in.setRegistryPath(QStringLiteral("System.mdb"));
         in.start();
         QDir::setCurrent(previous);
-        QCOMPARE(in.editor().DatabaseFolder, QString());
-        QCOMPARE(in.editor().WorkCopyPath, QStringLiteral("BackupDB/Temp.mdb"));
+        QCOMPARE(in.editor().databaseFolder(), QString());
+        QCOMPARE(in.editor().workCopyPath(), QStringLiteral("BackupDB/Temp.mdb"));
         QVERIFY(QFileInfo(in.workCopy()).isFile());
     }
 
@@ -185,8 +185,9 @@ private Q_SLOTS:
         QVERIFY(!in.platform->isReadOnly(in.workCopy()));
         QVERIFY(!in.platform->isReadOnly(in.systemPath));
         // The copy is fresh and the editor can write into it.
-        db::WriteField(in.editor().work(), app::texts::kAvailableSystems, app::texts::kIdAvailable,
-                       QString(), QStringLiteral("ID Configuration"), QStringLiteral("written"));
+        records::WriteField(in.editor().work(), records::kAvailableSystems, records::kIdAvailable,
+                            QString(), QStringLiteral("ID Configuration"),
+                            QStringLiteral("written"));
     }
 
     void relationIsDroppedFromTheWorkingCopyOnly() {
@@ -214,11 +215,10 @@ private Q_SLOTS:
         QFETCH(int, ms);
         QFETCH(int, slices);
         form::FormSet forms;
-        app::buildForms(forms);
         form::RecordingHost host;
         forms.setHost(&host);
         TestPlatform platform(QStringLiteral("/nonexistent/registry.reg"));
-        app::Editor editor(forms, platform, QString());
+        editor::Editor editor(forms, platform, QString());
         editor.WaitMs(ms);
         QCOMPARE(host.eventPumps, slices);
         QCOMPARE(host.sleptMs, slices * 50);
@@ -227,20 +227,20 @@ private Q_SLOTS:
     void failingActionRollsBackAndIsReported() {
         Installation in;
         in.start();
-        app::Editor& e = in.editor();
+        editor::Editor& e = in.editor();
         in.main().checkBox(QStringLiteral("CheckSpekro")).setHandler([&e] {
-            db::WriteField(e.work(), app::texts::kAvailableSystems, app::texts::kIdAvailable,
-                           QString(), QStringLiteral("ID Configuration"),
-                           QStringLiteral("half written"));
-            db::ReadField(e.work(), QStringLiteral("No Such Table"), app::texts::kIdAvailable,
-                          QStringLiteral("x"), app::texts::kStatus);
+            records::WriteField(e.work(), records::kAvailableSystems, records::kIdAvailable,
+                                QString(), QStringLiteral("ID Configuration"),
+                                QStringLiteral("half written"));
+            records::ReadField(e.work(), QStringLiteral("No Such Table"), records::kIdAvailable,
+                               QStringLiteral("x"), records::kStatus);
         });
         const bool before = in.main().checkBox(QStringLiteral("CheckSpekro")).isChecked();
         in.act(before ? QStringLiteral("untick CheckSpekro\nok")
                       : QStringLiteral("tick CheckSpekro\nok"));
         QVERIFY(in.message().contains(QStringLiteral("No Such Table")));
-        QVERIFY(db::NullToText(db::ReadField(
-                    e.work(), app::texts::kAvailableSystems, app::texts::kIdAvailable, QString(),
+        QVERIFY(records::NullToText(records::ReadField(
+                    e.work(), records::kAvailableSystems, records::kIdAvailable, QString(),
                     QStringLiteral("ID Configuration"))) != QStringLiteral("half written"));
         QCOMPARE(in.session->boundary().caughtErrors(), 1);
         QVERIFY(!e.work().inTransaction());

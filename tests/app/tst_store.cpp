@@ -4,11 +4,11 @@
 #include <QProcess>
 #include <QTest>
 #include <app/History.h>
-#include <app/Texts.h>
-#include <db/RecordHelpers.h>
+#include <editor/Texts.h>
 #include <platform/RegistryHelpers.h>
+#include <records/RecordHelpers.h>
 
-using app::texts::kAvailableSystems;
+using records::kAvailableSystems;
 
 namespace {
 
@@ -21,7 +21,7 @@ QString contentOf(const QString& path) {
         text += table + u'\n';
         for (db::Recordset rs = database->OpenRecordset(table); !rs.eof(); rs.moveNext()) {
             for (int i = 0; i < rs.fieldCount(); ++i)
-                text += db::NullToText(rs.value(i)) + u'|';
+                text += records::NullToText(rs.value(i)) + u'|';
             text += u'\n';
         }
     }
@@ -37,7 +37,7 @@ bool intact(const QString& path) {
 QList<int> historyNumbers(const QString& templatePath) {
     QList<int> numbers;
     auto database = db::Database::open(templatePath);
-    for (db::Recordset rs = database->OpenRecordset(app::texts::kHistory); !rs.eof(); rs.moveNext())
+    for (db::Recordset rs = database->OpenRecordset(records::kHistory); !rs.eof(); rs.moveNext())
         numbers.append(rs.value(QStringLiteral("No")).toInt());
     return numbers;
 }
@@ -68,16 +68,15 @@ private Q_SLOTS:
         QVERIFY(history.text().startsWith(QStringLiteral("1. -  ")));
         QCOMPARE(history.currentData().toInt(), 1);
         // The working copy became the system database; start-up ran again on it.
-        QCOMPARE(db::NullToText(db::ReadField(*db::Database::open(in.systemPath), kAvailableSystems,
-                                              QStringLiteral("ID Configuration"),
-                                              QStringLiteral("Stored name"),
-                                              QStringLiteral("ID Configuration"))),
+        QCOMPARE(records::NullToText(records::ReadField(
+                     *db::Database::open(in.systemPath), kAvailableSystems,
+                     QStringLiteral("ID Configuration"), QStringLiteral("Stored name"),
+                     QStringLiteral("ID Configuration"))),
                  QStringLiteral("Stored name"));
         QVERIFY(intact(in.systemPath));
         QVERIFY(!QFileInfo::exists(in.systemPath + QStringLiteral("-journal")));
-        QVERIFY(in.editor().live);
+        QVERIFY(in.editor().isLive());
         QVERIFY(in.main().button(QStringLiteral("CmdCancel")).isEnabled());
-        QVERIFY(!in.editor().storeBusy);
 
         in.act(kStore);
         QCOMPARE(historyNumbers(in.templatePath), (QList<int>{1, 2}));
@@ -107,8 +106,8 @@ private Q_SLOTS:
         in.start();
         in.act(QStringLiteral("tab 4\ntype EU100 \"90.00\"\ntype EU10 \"\"\ntab 0\n") + kStore);
         auto value = [&](int i) {
-            return platform::RegistryRead(in.platform->registry(), app::texts::kHklm,
-                                          app::texts::kStepDacKey,
+            return platform::RegistryRead(in.platform->registry(), editor::texts::kHklm,
+                                          editor::texts::kStepDacKey,
                                           QStringLiteral("Voltage %1").arg(i));
         };
         QCOMPARE(value(0), QStringLiteral("90.00")); // changed
@@ -214,7 +213,7 @@ private Q_SLOTS:
         const QByteArray original = Installation::hashOf(in.systemPath);
         app::History::faultPoint = [step](const char* at) {
             if (step == QString::fromLatin1(at))
-                throw app::FileError(QStringLiteral("disk full"));
+                throw editor::FileError(QStringLiteral("disk full"));
         };
         in.act(QStringLiteral("click CmdEditConf\ntype EConf Lost\nclick CmdOK\n") + kStore +
                QStringLiteral("ok"));

@@ -1,7 +1,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <form/FormSet.h>
-#include <form/QuietScope.h>
 #include <form/RecordingHost.h>
 
 using namespace Qt::StringLiterals;
@@ -259,22 +258,6 @@ private slots:
         QVERIFY(!dialog.isVisible());
         QCOMPARE(forms.openDialogs(), (QList<Form*>{&browser}));
         QVERIFY(host.modalDialogs.isEmpty());
-    }
-
-    void quietScopeRestoresFlag() {
-        bool live = true;
-        try {
-            QuietScope quiet(live);
-            { QuietScope inner(live); }
-            QVERIFY(!live);
-            throw std::runtime_error("readout failed");
-        } catch (const std::runtime_error&) {
-        }
-        QVERIFY(live);
-
-        live = false;
-        { QuietScope quiet(live); }
-        QVERIFY(!live);
     }
 };
 

@@ -13,8 +13,9 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
-#include <app/MainForm.h>
+#include <app/Session.h>
 #include <form/FormSet.h>
+#include <platform/LinuxPlatform.h>
 #include <ui/DialogView.h>
 #include <ui/QtHost.h>
 #include <ui/WindowApp.h>
@@ -205,7 +206,8 @@ private slots:
 
     void everyControlOfTheProgramHasItsWidget() {
         form::FormSet forms;
-        app::buildForms(forms);
+        platform::LinuxPlatform platform(u"/nonexistent/registry.reg"_s);
+        app::Session session(forms, platform, QString());
         ui::WindowApp windows(forms);
         for (form::Form* f : forms.forms()) {
             QWidget& window = f == &forms.main() ? static_cast<QWidget&>(windows.mainWindow())

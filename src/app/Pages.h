@@ -1,0 +1,44 @@
+#pragma once
+
+#include "AboutDialog.h"
+#include "DatabaseFrames.h"
+#include "EditConfDialog.h"
+#include "LoginDialog.h"
+#include "MainWindow.h"
+
+#include <devices/FirmwarePage.h>
+#include <laser/LaserPage.h>
+#include <microscope/MicroscopePage.h>
+#include <microscope/PiezoSwitch.h>
+#include <scanhead/FcsPage.h>
+#include <scanhead/HeadFrames.h>
+#include <scanhead/NddPage.h>
+#include <scanhead/NddSwitch.h>
+#include <scanhead/ScanHeadPage.h>
+
+namespace app {
+
+// Every page, frame and dialog of the program. The members are made in the order in which the
+// window shows their controls: the Configuration page's frames, then the pages of SSTab1 in
+// tab order, then what sits below the pages, then the dialogs. A new page is one line here.
+struct Pages {
+    explicit Pages(editor::Editor& editor) : m_editor(editor) {}
+
+    editor::Editor& m_editor;
+    MainWindow window{m_editor};
+    scanhead::HeadFrames heads{m_editor};
+    scanhead::NddSwitch nddSwitch{m_editor};
+    microscope::PiezoSwitch piezoSwitch{m_editor};
+    microscope::MicroscopePage microscope{m_editor, piezoSwitch};
+    laser::LaserPage laser{m_editor};
+    scanhead::ScanHeadPage scanHead{m_editor};
+    scanhead::FcsPage fcs{m_editor};
+    scanhead::NddPage ndd{m_editor, nddSwitch};
+    devices::FirmwarePage firmware{m_editor};
+    DatabaseFrames database{m_editor};
+    EditConfDialog editConf{m_editor};
+    LoginDialog login{m_editor};
+    AboutDialog about{m_editor};
+};
+
+} // namespace app

@@ -1,0 +1,140 @@
+#include "Editor.h"
+
+#include "Texts.h"
+
+#include <cmath>
+#include <form/FormSet.h>
+#include <platform/Platform.h>
+#include <platform/RegistryHelpers.h>
+
+namespace editor {
+
+Editor::Editor(form::FormSet& forms, platform::Platform& platform, QString templatePath)
+    : m_forms(forms), m_platform(platform), m_templatePath(std::move(templatePath)) {}
+
+Editor::~Editor() {
+    closeDatabases();
+}
+
+form::Form& Editor::main() const {
+    return m_forms.main();
+}
+
+form::TabControl& Editor::tabs() const {
+    if (!m_tabs)
+        throw std::logic_error("the main window has no tab control");
+    return *m_tabs;
+}
+
+form::Host& Editor::host() const {
+    return m_forms.host();
+}
+
+db::Database& Editor::work() const {
+    if (!m_work)
+        throw db::DbError(QStringLiteral("The working copy is not open"));
+    return *m_work;
+}
+
+db::Database& Editor::templ() const {
+    if (!m_template)
+        throw db::DbError(QStringLiteral("The template database is not open"));
+    return *m_template;
+}
+
+void Editor::openWork() {
+    closeWork();
+    m_work = db::Database::open(m_workCopyPath);
+    // Start-up copies the working copy anew from the system database, so it needs no protection
+    // against a power loss; a killed program loses nothing with this setting.
+    m_work->execute(QStringLiteral("PRAGMA synchronous = OFF"));
+}
+
+void Editor::closeWork() {
+    if (!m_work)
+        return;
+    if (m_work->inTransaction())
+        m_work->commit();
+    m_work.reset();
+}
+
+void Editor::openTemplate() {
+    closeTemplate();
+    m_template = db::Database::open(m_templatePath);
+}
+
+void Editor::closeTemplate() {
+    if (!m_template)
+        return;
+    if (m_template->inTransaction())
+        m_template->commit();
+    m_template.reset();
+}
+
+void Editor::closeDatabases() {
+    // Closing never throws: a commit that fails here leaves SQLite to roll back on close.
+    try {
+        closeWork();
+    } catch (const db::DbError&) {
+        m_work.reset();
+    }
+    try {
+        closeTemplate();
+    } catch (const db::DbError&) {
+        m_template.reset();
+    }
+}
+
+void Editor::setMessage(const QString& text) {
+    if (!m_statusLine)
+        throw std::logic_error("the main window has no status line");
+    m_statusLine->setCaption(text);
+}
+
+void Editor::setSystemDatabasePath(const QString& path) {
+    m_systemDatabasePath = path;
+    const qsizetype slash = path.lastIndexOf(u'/');
+    m_databaseFolder = slash < 0 ? QString() : path.left(slash + 1);
+}
+
+void Editor::WaitMs(int ms) {
+    const long slices = std::lrint(ms / 50.0); // rounds half to even
+    if (slices < 0)
+        return;
+    for (long i = 0; i <= slices; ++i) {
+        host().processEvents();
+        host().sleepMs(50);
+    }
+}
+
+bool Editor::AskSaveFileName(QString& fileName, const QString& description,
+                             const QString& pattern) {
+    const std::optional<QString> chosen = host().askSaveFileName(fileName, description, pattern);
+    if (!chosen)
+        return false;
+    fileName = *chosen;
+    return true;
+}
+
+QString Editor::RegistryRead(const QString& subkey, const QString& name) const {
+    return platform::RegistryRead(m_platform.registry(), texts::kHklm, subkey, name);
+}
+
+bool Editor::RegistryEnsureKey(const QString& suffix) {
+    return platform::RegistryEnsureKey(m_platform.registry(), texts::kHklm, suffix);
+}
+
+bool Editor::RegistryWrite(const QString& suffix, const QString& name, const QString& text) {
+    return platform::RegistryWrite(m_platform.registry(), texts::kHklm, suffix, name, text);
+}
+
+QString Editor::HiddenCopyPath() const {
+    // The three characters after the last point become "hid".
+    const qsizetype point = m_systemDatabasePath.lastIndexOf(u'.');
+    if (point < 0)
+        return m_systemDatabasePath + QStringLiteral(".hid");
+    return m_systemDatabasePath.left(point + 1) + QStringLiteral("hid") +
+           m_systemDatabasePath.mid(point + 4);
+}
+
+} // namespace editor

@@ -1,0 +1,146 @@
+#pragma once
+
+#include <QString>
+#include <db/Database.h>
+#include <db/DbError.h>
+#include <functional>
+#include <memory>
+
+namespace form {
+class Form;
+class FormSet;
+class Host;
+class Label;
+class TabControl;
+} // namespace form
+
+namespace platform {
+class Platform;
+}
+
+namespace editor {
+
+// A file operation of start-up, store or restore that failed; caught like a database error at
+// the edge of the user action.
+class FileError : public db::DbError {
+public:
+    using db::DbError::DbError;
+};
+
+// The readout flags and values of the main window that the pages test.
+struct ReadoutFlags {
+    bool letterS = false;        // the release text carries an "S": side port
+    bool invertedStand = false;  // the stand id contains "VERT"
+    bool entryLevelHead = false; // a KESTRO scan unit
+    bool spectralHead = false;   // an SPI scan unit
+    bool scanUnit = false;       // a scan unit is configured
+    bool fcsUnit = false;        // an FCS unit is configured
+    bool descannedDetector = false;
+    bool exchangeXY = false; // image flip of the scan processor
+    bool mirrorX = false;
+    bool mirrorY = false;
+};
+
+// The state the whole editor shares: the two open databases, the paths of the installation,
+// the editor-live flag, the readout flags, the status line and the services of the host. What
+// only one subject needs lives with that subject's page.
+class Editor {
+public:
+    Editor(form::FormSet& forms, platform::Platform& platform, QString templatePath);
+    ~Editor();
+    Editor(const Editor&) = delete;
+    Editor& operator=(const Editor&) = delete;
+
+    form::FormSet& forms() const { return m_forms; }
+    form::Form& main() const;
+    form::Host& host() const;
+    platform::Platform& platform() const { return m_platform; }
+
+    // The working copy and the template database; both throw when not open.
+    db::Database& work() const;
+    db::Database& templ() const;
+    bool isWorkOpen() const { return m_work != nullptr; }
+    bool isTemplateOpen() const { return m_template != nullptr; }
+    void openWork();
+    void closeWork(); // commits the work of the running action first
+    void openTemplate();
+    void closeTemplate();
+    void closeDatabases();
+
+    const QString& templatePath() const { return m_templatePath; }
+
+    // The main window's tab control and status line, declared by the window's own frames.
+    void setTabs(form::TabControl& tabs) { m_tabs = &tabs; }
+    form::TabControl& tabs() const;
+    void setStatusLine(form::Label& label) { m_statusLine = &label; }
+    void setMessage(const QString& text);
+
+    // Waits ms milliseconds in slices of 50 ms, letting the window process its events before
+    // each slice: ms / 50 rounded half to even, plus one.
+    void WaitMs(int ms);
+    // The save-file dialog; true and fileName set to the choice, false when cancelled.
+    bool AskSaveFileName(QString& fileName, const QString& description, const QString& pattern);
+
+    // Registry values under HKEY_LOCAL_MACHINE.
+    QString RegistryRead(const QString& subkey, const QString& name) const;
+    bool RegistryEnsureKey(const QString& suffix);
+    bool RegistryWrite(const QString& suffix, const QString& name, const QString& text);
+
+    // Installation paths, set by start-up.
+    const QString& systemDatabasePath() const { return m_systemDatabasePath; }
+    const QString& databaseFolder() const { return m_databaseFolder; }
+    const QString& workCopyPath() const { return m_workCopyPath; }
+    // Sets the system database; its folder follows from it.
+    void setSystemDatabasePath(const QString& path);
+    void setWorkCopyPath(const QString& path) { m_workCopyPath = path; }
+    QString HiddenCopyPath() const;
+
+    // The editor-live flag: handlers write only while it is set. Code that only shows database
+    // state clears it for its length with a Quiet scope.
+    bool isLive() const { return m_live; }
+    void setLive(bool live) { m_live = live; }
+
+    ReadoutFlags& flags() { return m_flags; }
+    const ReadoutFlags& flags() const { return m_flags; }
+    const QString& configurationName() const { return m_configurationName; }
+    void setConfigurationName(const QString& name) { m_configurationName = name; }
+    // Set while a stand is being selected, so that the pages it rewrites do not react.
+    bool standSelection() const { return m_standSelection; }
+    void setStandSelection(bool on) { m_standSelection = on; }
+    // Set when the database was opened without a scan head.
+    bool scanHeadRemoved() const { return m_scanHeadRemoved; }
+    void setScanHeadRemoved(bool removed) { m_scanHeadRemoved = removed; }
+
+    // Whether another instance of the program runs (it is then asked to raise its window).
+    void setInstanceCheck(std::function<bool()> check) { m_instanceCheck = std::move(check); }
+    bool otherInstanceRunning() const { return m_instanceCheck && m_instanceCheck(); }
+    // Ends the program (closing the main window).
+    void setQuit(std::function<void()> quit) { m_quit = std::move(quit); }
+    void quit() const {
+        if (m_quit)
+            m_quit();
+    }
+
+private:
+    form::FormSet& m_forms;
+    platform::Platform& m_platform;
+    QString m_templatePath;
+    std::unique_ptr<db::Database> m_work;
+    std::unique_ptr<db::Database> m_template;
+    form::TabControl* m_tabs = nullptr;
+    form::Label* m_statusLine = nullptr;
+
+    QString m_systemDatabasePath;
+    QString m_databaseFolder;
+    QString m_workCopyPath;
+
+    bool m_live = false;
+    bool m_standSelection = false;
+    bool m_scanHeadRemoved = false;
+    ReadoutFlags m_flags;
+    QString m_configurationName;
+    std::function<bool()> m_instanceCheck;
+    std::function<void()> m_quit;
+};
+
+} // namespace editor

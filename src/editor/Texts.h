@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Texts of the system that more than one place shows or stores.
+namespace editor::texts {
+
+inline const QString kCaption =
+    QStringLiteral("ORBIS Configuration Tool ( Rel. 3.0 / 3.2 ) ( 13 SP2 )");
+inline const QString kHklm = QStringLiteral("HKEY_LOCAL_MACHINE");
+inline const QString kDatabaseKey = QStringLiteral("SOFTWARE\\Quentara\\CP\\Database");
+inline const QString kStepDacSuffix = QStringLiteral("\\CP\\StepDAC");
+inline const QString kStepDacKey = QStringLiteral("SOFTWARE\\Quentara\\CP\\StepDAC");
+
+inline const QString kNoAdministrator = QStringLiteral("You have no administrator rights ! Exit!");
+inline const QString kNoSystemDatabase =
+    QStringLiteral("No system database found ! Exit configuration tool !");
+inline const QString kOldRelease = QStringLiteral("Database Version < 3.0 not allowed ! Exit!");
+
+} // namespace editor::texts

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <editor/Page.h>
+
+namespace editor {
+class Editor;
+}
+
+namespace microscope {
+
+using namespace Qt::StringLiterals;
+
+class PiezoSwitch;
+
+// The Microscope page: stand, ports, camera, light path, stage and focus.
+class MicroscopePage : public editor::Declarations {
+public:
+    MicroscopePage(editor::Editor& editor, PiezoSwitch& piezoSwitch);
+
+    // Fills the stand list from the template's stands and selects the installation's stand;
+    // returns the selected stand's name.
+    QString readStandList(const QString& standId, const QString& filterWheel);
+    // The zoom and port lists belong to the one stand that has them.
+    void showStandPorts(const QString& standName);
+    // The motorized stage with its handwheel and the piezo stage.
+    void readStage();
+    void enablePiezo(bool enabled);
+    void readTransmissionMirror();
+    // Brings the camera tables and their stored query up to date and fills the camera list,
+    // keeping the model shown.
+    void cameraUpkeep();
+    // The focus step is applied only after an edit.
+    void disableFocusStep();
+
+private:
+    editor::Editor& m_editor;
+    PiezoSwitch& m_piezoSwitch;
+
+    const editor::Frame m_frameStand = frame(editor::PageMicroscope, u"FrameStand"_s, u"Stand"_s);
+    form::ListBox& comboMicroscops = list(u"ComboMicroscops"_s);
+    form::ListBox& comboZoomex = list(u"ComboZoomex"_s, u"Zoom"_s);
+    form::ListBox& comboBaseport = list(u"ComboBaseport"_s, u"Baseport"_s);
+    form::ListBox& comboSideport = list(u"ComboSideport"_s, u"Sideport"_s);
+    form::Label& labelPort = label(u"LabelPort"_s, u"Camera Port"_s);
+    form::ListBox& comboCameraPort = list(u"ComboCameraPort"_s);
+
+    const editor::Frame m_frameCamera =
+        frame(editor::PageMicroscope, u"FrameCamera"_s, u"Camera ( only for rel > 3.0 )"_s);
+    form::ListBox& comboCamera = list(u"ComboCamera"_s);
+
+    const editor::Frame m_frameLightPath =
+        frame(editor::PageMicroscope, u"FrameLightPath"_s, u"Light Path"_s);
+    form::CheckBox& checkTransmissionMirror =
+        check(u"CheckTransmissionMirror"_s, u"Transmission Mirror"_s);
+    form::OptionButton& optionMirrorMotorized =
+        option(u"OptionTransmMirrorMot"_s, u"motorized"_s, u"TransmMirror"_s);
+    form::OptionButton& optionMirrorManual =
+        option(u"OptionTransmMirrorMan"_s, u"manual"_s, u"TransmMirror"_s);
+
+    const editor::Frame m_frameStage = frame(editor::PageMicroscope, u"FrameStage"_s, u"Stage"_s);
+    form::CheckBox& checkStage = check(u"CheckStage"_s, u"Motorized XY Stage"_s);
+    form::OptionButton& optionHandwheelYes =
+        option(u"OptionHandwheelyes"_s, u"yes"_s, u"Handwheel"_s);
+    form::OptionButton& optionHandwheelNo = option(u"OptionHandwheelno"_s, u"no"_s, u"Handwheel"_s);
+    form::CheckBox& checkPiezo = check(u"CheckPiezo"_s, u"PiezoStage"_s);
+
+    const editor::Frame m_frameFocus = frame(editor::PageMicroscope, u"FrameFocus"_s, u"Focus"_s);
+    form::TextBox& eFocusStep = text(u"EFocusStep"_s, u"Focus Step"_s);
+    form::Button& cmdFocusStep = button(u"CmdFocusStep"_s, u"Apply"_s);
+};
+
+} // namespace microscope

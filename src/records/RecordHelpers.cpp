@@ -1,0 +1,191 @@
+#include "RecordHelpers.h"
+
+#include <db/Database.h>
+#include <db/DbError.h>
+#include <db/Field.h>
+#include <db/Statement.h>
+
+namespace records {
+
+using namespace db;
+
+namespace {
+
+// Runs a cached statement and resets it when the scope ends, whatever happens.
+class Query {
+public:
+    Query(Database& db, const QString& sql) : m_db(db), m_statement(db.cached(sql)) {}
+    ~Query() { m_statement.reset(); }
+    Query(const Query&) = delete;
+    Query& operator=(const Query&) = delete;
+
+    Query& bind(int index, const QVariant& value) {
+        m_statement.bind(index, value);
+        return *this;
+    }
+    bool next() { return m_statement.step(); }
+    const Statement& statement() const { return m_statement; }
+
+    // The value of a field of the current row, typed as the table declares it.
+    QVariant value(const QString& table, const QString& field) const {
+        const int column = m_statement.columnIndex(field);
+        if (column < 0)
+            throw DbError(QStringLiteral("Field %1 is not in the table %2 of %3")
+                              .arg(field, table, m_db.path()));
+        return fromStored(m_db.columnType(table, m_statement.columnName(column)),
+                          m_statement.value(column));
+    }
+
+private:
+    Database& m_db;
+    Statement& m_statement;
+};
+
+QString selectByKey(const QString& table, const QString& keyField) {
+    return QStringLiteral("SELECT * FROM %1 WHERE %2 = ?").arg(bracket(table), bracket(keyField));
+}
+
+QVariant firstValue(Database& db, const QString& table, const QString& sql, const QVariant& key,
+                    const QString& field) {
+    Query query(db, sql);
+    query.bind(1, key);
+    if (!query.next())
+        return QVariant();
+    return query.value(table, field);
+}
+
+bool anyRow(Database& db, const QString& sql, const QVariantList& keys) {
+    Query query(db, sql);
+    for (int i = 0; i < keys.size(); ++i)
+        query.bind(i + 1, keys[i]);
+    return query.next();
+}
+
+const QString kPotentialFilters = QStringLiteral("Potential Filters");
+const QString kFilterPlacement = QStringLiteral("Available FilterPlacement");
+
+} // namespace
+
+QVariant ReadField(Database& db, const QString& table, const QString& keyField, const QString& key,
+                   const QString& field) {
+    return firstValue(db, table, selectByKey(table, keyField), key, field);
+}
+
+QVariant ReadFieldByNumber(Database& db, const QString& table, const QString& keyField, qint32 key,
+                           const QString& field) {
+    return firstValue(db, table, selectByKey(table, keyField), key, field);
+}
+
+void WriteField(Database& db, const QString& table, const QString& keyField, const QString& key,
+                const QString& field, const QVariant& value) {
+    qint64 rowid = 0;
+    {
+        Query query(db, key.isEmpty() ? QStringLiteral("SELECT _rowid_ FROM %1").arg(bracket(table))
+                                      : QStringLiteral("SELECT _rowid_ FROM %1 WHERE %2 = ?")
+                                            .arg(bracket(table), bracket(keyField)));
+        if (!key.isEmpty())
+            query.bind(1, key);
+        if (!query.next())
+            return;
+        rowid = query.statement().value(0).toLongLong();
+    }
+    const FieldType type = db.columnType(table, field);
+    if (type == FieldType::Other)
+        throw DbError(
+            QStringLiteral("Field %1 is not in the table %2 of %3").arg(field, table, db.path()));
+    Query update(db, QStringLiteral("UPDATE %1 SET %2 = ? WHERE _rowid_ = ?")
+                         .arg(bracket(table), bracket(field)));
+    update.bind(1, toStored(type, value)).bind(2, rowid);
+    update.next();
+}
+
+bool RecordExists(Database& db, const QString& table, const QString& keyField, const QString& key) {
+    return anyRow(db, selectByKey(table, keyField), {key});
+}
+
+bool RecordExistsAt(Database& db, const QString& table, const QString& keyField, const QString& key,
+                    const QString& secondField, qint32 number) {
+    return anyRow(db,
+                  QStringLiteral("SELECT * FROM %1 WHERE ((%2 = ?) AND (%3 = ?))")
+                      .arg(bracket(table), bracket(keyField), bracket(secondField)),
+                  {key, number});
+}
+
+bool RecordExistsByNumber(Database& db, const QString& table, const QString& keyField,
+                          const QVariant& value) {
+    return anyRow(db, selectByKey(table, keyField), {value});
+}
+
+bool TableExists(Database& db, const QString& name) {
+    Query query(db, QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND "
+                                   "name = ? COLLATE BINARY"));
+    query.bind(1, name);
+    return query.next();
+}
+
+QString NullToText(const QVariant& value) {
+    if (!value.isValid() || value.isNull())
+        return QString();
+    if (value.typeId() == QMetaType::Bool)
+        return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    return value.toString();
+}
+
+bool IsUsable(const QVariant& status) {
+    if (!status.isValid() || status.isNull())
+        return true;
+    const QString text = status.toString();
+    // Earlier releases wrote the marker in these three spellings; any other text is in use.
+    return text != kStatusOff && text != QStringLiteral("do not use") &&
+           text != QStringLiteral("Do not Use");
+}
+
+bool IsDeviceUsable(Database& db, const QString& table, const QString& id) {
+    const QString sql = selectByKey(table, kIdAvailable);
+    Query query(db, sql);
+    query.bind(1, id);
+    if (!query.next())
+        return false;
+    return IsUsable(query.value(table, kStatus));
+}
+
+QVariant FilterCodeNumber(Database& db, const QString& idPotential) {
+    Query query(db, selectByKey(kPotentialFilters, kIdPotential));
+    query.bind(1, idPotential);
+    if (!query.next())
+        return QVariant();
+    const QVariant code = query.value(kPotentialFilters, QStringLiteral("Quentara Code No"));
+    return code.isNull() ? QVariant(QStringLiteral("0")) : code;
+}
+
+QVariant FilterAtPosition(Database& db, const QString& wheelId, qint32 position) {
+    Query query(db, QStringLiteral("SELECT * FROM %1 WHERE ((%2 = ?) AND ([Position] = ?))")
+                        .arg(bracket(kFilterPlacement), QStringLiteral("[ID Available]")));
+    query.bind(1, wheelId).bind(2, position);
+    if (!query.next())
+        return QVariant();
+    return query.value(kFilterPlacement, kIdPotential);
+}
+
+QVariant FilterType(Database& db, const QString& idPotential) {
+    Query query(db, selectByKey(kPotentialFilters, kIdPotential));
+    query.bind(1, idPotential);
+    if (!query.next())
+        return QVariant();
+    const QVariant type = query.value(kPotentialFilters, QStringLiteral("Type"));
+    return type.isNull() ? QVariant(QStringLiteral(" ")) : type;
+}
+
+qint32 CountIncludedPositions(Database& db, const QString& wheelId) {
+    Query query(db, selectByKey(kFilterPlacement, kIdAvailable));
+    query.bind(1, wheelId);
+    qint32 count = 0;
+    while (query.next()) {
+        const QVariant notInclude = query.value(kFilterPlacement, QStringLiteral("Not Include"));
+        if (!notInclude.isNull() && !notInclude.toBool())
+            ++count;
+    }
+    return count;
+}
+
+} // namespace records

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <records/Names.h>
+
+// The record helpers through which the editor reads and writes single fields of the
+// installation. Keys are bound as parameters, so any text (a quote included) is a valid key;
+// table and field names come from the program and its template. Each helper reads what it
+// needs from the first matching row, in table order, and keeps nothing open.
+namespace db {
+class Database;
+}
+
+namespace records {
+
+using db::Database;
+
+// Value of `field` in the first row whose keyField equals key; Null when no row matches.
+QVariant ReadField(Database& db, const QString& table, const QString& keyField, const QString& key,
+                   const QString& field);
+QVariant ReadFieldByNumber(Database& db, const QString& table, const QString& keyField, qint32 key,
+                           const QString& field);
+// Sets `field` of the first row whose keyField equals key (of the first row of the table when
+// key is empty); nothing happens when there is no such row.
+void WriteField(Database& db, const QString& table, const QString& keyField, const QString& key,
+                const QString& field, const QVariant& value);
+
+bool RecordExists(Database& db, const QString& table, const QString& keyField, const QString& key);
+bool RecordExistsAt(Database& db, const QString& table, const QString& keyField, const QString& key,
+                    const QString& secondField, qint32 number);
+bool RecordExistsByNumber(Database& db, const QString& table, const QString& keyField,
+                          const QVariant& value);
+// True when a table of exactly that name (same case) exists.
+bool TableExists(Database& db, const QString& name);
+
+QString NullToText(const QVariant& value);
+// A row is in use unless its Status is one of the three spellings of "Do not use".
+bool IsUsable(const QVariant& status);
+bool IsDeviceUsable(Database& db, const QString& table, const QString& id);
+
+// Filter catalogue and placement lookups.
+QVariant FilterCodeNumber(Database& db, const QString& idPotential);
+QVariant FilterAtPosition(Database& db, const QString& wheelId, qint32 position);
+QVariant FilterType(Database& db, const QString& idPotential);
+qint32 CountIncludedPositions(Database& db, const QString& wheelId);
+
+} // namespace records

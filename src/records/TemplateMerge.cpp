@@ -1,0 +1,361 @@
+#include "TemplateMerge.h"
+
+#include "RecordHelpers.h"
+
+#include <QHash>
+#include <QSet>
+#include <QVector>
+#include <algorithm>
+#include <db/Database.h>
+#include <db/DbError.h>
+#include <db/Field.h>
+#include <db/Recordset.h>
+#include <db/Statement.h>
+#include <optional>
+
+namespace records {
+
+using namespace db;
+
+namespace {
+
+const QString kSummary = QStringLiteral("Summary");
+const QString kAvailableInterfaces = QStringLiteral("Available Interfaces");
+const QString kNoCondition = QStringLiteral("None");
+
+enum class Collation { Binary, NoCase, RTrim };
+
+Collation columnCollation(const Database& database, const QString& table, const QString& column) {
+    const QString collation = database.columnCollation(table, column);
+    if (collation.compare(u"NOCASE", Qt::CaseInsensitive) == 0)
+        return Collation::NoCase;
+    if (collation.compare(u"RTRIM", Qt::CaseInsensitive) == 0)
+        return Collation::RTrim;
+    return Collation::Binary;
+}
+
+// Resets a cached statement when the scope ends, whatever happens.
+class ResetOnExit {
+public:
+    explicit ResetOnExit(Statement& statement) : m_statement(statement) {}
+    ~ResetOnExit() { m_statement.reset(); }
+    ResetOnExit(const ResetOnExit&) = delete;
+    ResetOnExit& operator=(const ResetOnExit&) = delete;
+
+private:
+    Statement& m_statement;
+};
+
+// Finds a template row's key in the destination through the index on a key field: one lookup
+// per template row, so a merge costs what the template holds, however long the destination is.
+// The engine compares as the destination's field does (its collation and type).
+class KeyLookup {
+public:
+    KeyLookup(Database& database, const QString& table, const QStringList& fields) {
+        QStringList conditions;
+        for (const QString& field : fields) {
+            m_types.append(database.columnType(table, field));
+            // IS, so that a Null key finds a Null key.
+            conditions.append(bracket(field) + QStringLiteral(" IS ?"));
+        }
+        m_statement = &database.cached(QStringLiteral("SELECT 1 FROM %1 WHERE %2 LIMIT 1")
+                                           .arg(bracket(table), conditions.join(u" AND ")));
+    }
+
+    // Whether the destination holds the key of a template row, as the destination would store
+    // it: a key the merge wrote itself (rounded into a long field, say) is found again.
+    bool contains(const QVariantList& sourceValues) {
+        const ResetOnExit reset(*m_statement);
+        for (int i = 0; i < sourceValues.size(); ++i)
+            m_statement->bind(i + 1, toStored(m_types[i], sourceValues[i]));
+        return m_statement->step();
+    }
+
+private:
+    QVector<FieldType> m_types;
+    Statement* m_statement;
+};
+
+// The keys of a destination table, read once per merge and held in the form in which the
+// engine compares them. For a working copy whose key fields carry no index (made before the
+// indexes were declared), where a query per template row would scan the whole destination.
+class KeyIndex {
+public:
+    KeyIndex(Database& database, const QString& table, const QStringList& fields) {
+        QStringList columns;
+        for (const QString& field : fields) {
+            m_columns.append(
+                {database.columnType(table, field), columnCollation(database, table, field)});
+            columns.append(bracket(field));
+        }
+        Statement& keys = database.cached(
+            QStringLiteral("SELECT %1 FROM %2").arg(columns.join(u", "), bracket(table)));
+        const ResetOnExit reset(keys);
+        QVariantList values(fields.size());
+        while (keys.step()) {
+            for (int i = 0; i < values.size(); ++i)
+                values[i] = keys.value(i);
+            m_keys.insert(compose(values));
+        }
+    }
+
+    // The key of a template row as the destination would store it, so that a key the merge
+    // wrote itself (rounded into a long field, say) is found again on the next run.
+    QString keyOf(const QVariantList& sourceValues) const {
+        QVariantList stored;
+        for (int i = 0; i < sourceValues.size(); ++i)
+            stored.append(toStored(m_columns[i].type, sourceValues[i]));
+        return compose(stored);
+    }
+    bool contains(const QString& key) const { return m_keys.contains(key); }
+    void insert(const QString& key) { m_keys.insert(key); }
+
+private:
+    struct Column {
+        FieldType type;
+        Collation collation;
+    };
+
+    QString compose(const QVariantList& values) const {
+        QString key;
+        for (int i = 0; i < values.size(); ++i) {
+            const QVariant& value = values[i];
+            if (!value.isValid() || value.isNull()) {
+                key += QStringLiteral("N;");
+            } else if (value.typeId() == QMetaType::QString) {
+                const QString text = fold(value.toString(), m_columns[i].collation);
+                key += QStringLiteral("T%1:").arg(text.size()) + text;
+            } else if (value.typeId() == QMetaType::QByteArray) {
+                key +=
+                    QStringLiteral("B") + QString::fromLatin1(value.toByteArray().toHex()) + u';';
+            } else {
+                // The engine compares 5 and 5.0 as equal numbers.
+                key += QStringLiteral("D") + QString::number(value.toDouble(), 'g', 17) + u';';
+            }
+        }
+        return key;
+    }
+
+    static QString fold(QString text, Collation collation) {
+        switch (collation) {
+        case Collation::NoCase:
+            // The engine folds ASCII letters only; so must we, or keys it tells apart merge.
+            for (QChar& c : text)
+                if (c >= u'A' && c <= u'Z')
+                    c = QChar(c.unicode() + (u'a' - u'A'));
+            break;
+        case Collation::RTrim:
+            while (text.endsWith(u' '))
+                text.chop(1);
+            break;
+        case Collation::Binary:
+            break;
+        }
+        return text;
+    }
+
+    QVector<Column> m_columns;
+    QSet<QString> m_keys;
+};
+
+// One row of a template table, as read, with the types its table declares.
+struct SourceRow {
+    QStringList names;
+    QVector<FieldType> types;
+    QVariantList stored;
+
+    QVariant value(int column) const { return fromStored(types[column], stored[column]); }
+};
+
+// The template's "CANO" row meets an installation that has one: the working copy's row takes
+// the template's fields when its Summary differs. Values "CANO" (the key) are left alone.
+void refreshInterfaceCANO(Database& work, const SourceRow& row) {
+    int sourceSummary = -1;
+    for (int i = 0; i < row.names.size(); ++i)
+        if (row.names[i].compare(kSummary, Qt::CaseInsensitive) == 0)
+            sourceSummary = i;
+    Recordset target =
+        work.OpenRecordset(QStringLiteral("SELECT * FROM %1 WHERE %2 = ?")
+                               .arg(bracket(kAvailableInterfaces), bracket(kIdAvailable)),
+                           {kInterfaceCANO});
+    // Without a Summary on both sides there is nothing to tell the rows apart: leave it.
+    if (target.eof() || sourceSummary < 0 || !target.hasField(kSummary))
+        return;
+    if (sameFieldValue(target.value(kSummary), row.value(sourceSummary)))
+        return;
+    target.edit();
+    for (int i = 0; i < row.names.size(); ++i) {
+        const QVariant value = row.value(i);
+        if (!target.hasField(row.names[i]) ||
+            target.fieldType(row.names[i]) == FieldType::Counter ||
+            (value.typeId() == QMetaType::QString && value.toString() == kInterfaceCANO))
+            continue;
+        target.setValue(row.names[i], value);
+    }
+    target.update();
+}
+
+void mergeRows(Database& templ, Database& work, const QString& operation, const QString& source,
+               const QString& destination, const QStringList& keyFields, bool interfaceRule) {
+    if (!templ.hasTable(source))
+        throw DbError(QStringLiteral("%1: the template database %2 has no table [%3]")
+                          .arg(operation, templ.path(), source));
+    if (!work.hasTable(destination))
+        throw DbError(QStringLiteral("%1: the working copy %2 has no table [%3]")
+                          .arg(operation, work.path(), destination));
+
+    Statement& rows =
+        templ.cached(QStringLiteral("SELECT * FROM %1 ORDER BY _rowid_").arg(bracket(source)));
+    const ResetOnExit resetRows(rows);
+    SourceRow row;
+    const int columnCount = rows.columnCount();
+    for (int i = 0; i < columnCount; ++i) {
+        row.names.append(rows.columnName(i));
+        row.types.append(templ.columnType(source, row.names.last()));
+    }
+
+    QHash<QString, Field> destinationFields;
+    for (const Field& field : work.tableFields(destination))
+        destinationFields.insert(field.name.toLower(), field);
+
+    QVector<int> keyColumns;
+    for (const QString& keyField : keyFields) {
+        const int column = rows.columnIndex(keyField);
+        if (column < 0)
+            throw DbError(QStringLiteral("%1: the template table [%2] has no key field [%3]")
+                              .arg(operation, source, keyField));
+        if (!destinationFields.contains(keyField.toLower()))
+            throw DbError(QStringLiteral("%1: the table [%2] of the working copy has no key field "
+                                         "[%3]")
+                              .arg(operation, destination, keyField));
+        keyColumns.append(column);
+    }
+
+    // Only fields the destination has are copied; its counters number themselves.
+    struct Copied {
+        int column;
+        FieldType type;
+    };
+    QVector<Copied> copied;
+    QStringList names;
+    for (int i = 0; i < columnCount; ++i) {
+        const auto it = destinationFields.constFind(row.names[i].toLower());
+        if (it == destinationFields.constEnd() || it->type == FieldType::Counter)
+            continue;
+        copied.append({i, it->type});
+        names.append(bracket(it->name));
+    }
+    const QString insertSql =
+        names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(bracket(destination))
+                        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                              .arg(bracket(destination), names.join(u", "),
+                                   QStringList(names.size(), QStringLiteral("?")).join(u", "));
+
+    const bool textKey = interfaceRule && row.types[keyColumns.first()] == FieldType::Text;
+    const bool indexed = std::any_of(keyFields.begin(), keyFields.end(), [&](const QString& f) {
+        return work.hasIndexOn(destination, f);
+    });
+    std::optional<KeyLookup> lookup;
+    std::optional<KeyIndex> existing;
+    if (indexed)
+        lookup.emplace(work, destination, keyFields);
+    else
+        existing.emplace(work, destination, keyFields);
+
+    Transaction transaction(work);
+    Statement& insert = work.cached(insertSql);
+    row.stored.resize(columnCount);
+    QVariantList keyValues(keyColumns.size());
+    while (rows.step()) {
+        for (int i = 0; i < columnCount; ++i)
+            row.stored[i] = rows.value(i);
+        for (int k = 0; k < keyColumns.size(); ++k)
+            keyValues[k] = row.value(keyColumns[k]);
+        const QString key = existing ? existing->keyOf(keyValues) : QString();
+        if (existing ? existing->contains(key) : lookup->contains(keyValues)) {
+            if (textKey && keyValues.first().toString() == kInterfaceCANO)
+                refreshInterfaceCANO(work, row);
+            continue;
+        }
+        for (int c = 0; c < copied.size(); ++c)
+            insert.bind(c + 1, toStored(copied[c].type, row.value(copied[c].column)));
+        insert.run();
+        // A key the template repeats is added once, as a lookup per row would find it.
+        if (existing)
+            existing->insert(key);
+    }
+    transaction.commit();
+}
+
+} // namespace
+
+bool sameFieldValue(const QVariant& a, const QVariant& b) {
+    const bool aNull = !a.isValid() || a.isNull();
+    const bool bNull = !b.isValid() || b.isNull();
+    if (aNull || bNull)
+        return aNull && bNull;
+    if (a.typeId() == QMetaType::QString || b.typeId() == QMetaType::QString)
+        return a.toString() == b.toString();
+    return a == b;
+}
+
+void MergeMissingRows(Database& templ, Database& work, const QString& source,
+                      const QString& destination, const QString& keyField) {
+    mergeRows(templ, work, QStringLiteral("MergeMissingRows"), source, destination, {keyField},
+              true);
+}
+
+void MergeMissingRowsTwoKeys(Database& templ, Database& work, const QString& source,
+                             const QString& destination, const QString& textKey,
+                             const QString& numericKey) {
+    mergeRows(templ, work, QStringLiteral("MergeMissingRowsTwoKeys"), source, destination,
+              {textKey, numericKey}, false);
+}
+
+void SwitchListedObjects(Database& templ, Database& work, const QString& listTable,
+                         const QString& fixedTarget, bool enable) {
+    if (!templ.hasTable(listTable))
+        throw DbError(QStringLiteral("SwitchListedObjects: the template database %1 has no list "
+                                     "table [%2]")
+                          .arg(templ.path(), listTable));
+    const auto requireTable = [&](const QString& table, const QString& id) {
+        if (!work.hasTable(table))
+            throw DbError(QStringLiteral("SwitchListedObjects [%1]: the object %2 names the table "
+                                         "[%3], which the working copy %4 lacks")
+                              .arg(listTable, id, table, work.path()));
+    };
+
+    Recordset list = templ.OpenRecordset(listTable);
+    Transaction transaction(work);
+    for (; !list.eof(); list.moveNext()) {
+        const QString id = NullToText(list.value(kIdAvailable));
+        // An empty key names no object; WriteField would take it for the table's first row.
+        if (id.isEmpty())
+            continue;
+        QString target = fixedTarget;
+        QString checkTable;
+        QString checkObject;
+        if (fixedTarget.isEmpty()) {
+            target = NullToText(list.value(QStringLiteral("Table")));
+            checkTable = NullToText(list.value(QStringLiteral("Check Table")));
+            checkObject = NullToText(list.value(QStringLiteral("Check Object")));
+        }
+        requireTable(target, id);
+        if (!RecordExists(work, target, kIdAvailable, id))
+            continue;
+        if (!enable) {
+            WriteField(work, target, kIdAvailable, id, kStatus, kStatusOff);
+            continue;
+        }
+        // An empty Check Table names nothing to check, like "None".
+        if (!checkTable.isEmpty() && checkTable.compare(kNoCondition, Qt::CaseInsensitive) != 0) {
+            requireTable(checkTable, id);
+            if (!IsDeviceUsable(work, checkTable, checkObject))
+                continue;
+        }
+        WriteField(work, target, kIdAvailable, id, kStatus, kStatusInUse);
+    }
+    transaction.commit();
+}
+
+} // namespace records

@@ -1,0 +1,37 @@
+#include "FcsPage.h"
+
+#include <QLocale>
+#include <editor/Editor.h>
+#include <editor/Texts.h>
+
+namespace scanhead {
+
+namespace {
+QString voltageName(int i) {
+    return u"Voltage %1"_s.arg(i);
+}
+} // namespace
+
+FcsPage::FcsPage(editor::Editor& editor) : editor::Declarations(editor.main()), m_editor(editor) {}
+
+void FcsPage::ReadFcsPage() {
+    for (int i = 0; i < 4; ++i)
+        m_lastVoltages[i] = m_editor.RegistryRead(editor::texts::kStepDacKey, voltageName(i));
+    if (!m_lastVoltages[0].isEmpty()) {
+        for (int i = 0; i < 4; ++i)
+            m_voltages[i]->setText(
+                QString::number(QLocale::c().toDouble(m_lastVoltages[i]), 'f', 2));
+    } else if (!m_editor.RegistryEnsureKey(editor::texts::kStepDacSuffix)) {
+        m_editor.setMessage(u"Can't create registry key for fading voltage"_s);
+    }
+}
+
+void FcsPage::storeVoltages() {
+    for (int i = 0; i < 4; ++i) {
+        const QString text = m_voltages[i]->text();
+        if (text != m_lastVoltages[i] && !text.isEmpty())
+            m_editor.RegistryWrite(editor::texts::kStepDacSuffix, voltageName(i), text);
+    }
+}
+
+} // namespace scanhead

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <editor/Page.h>
+
+namespace editor {
+class Editor;
+}
+
+namespace scanhead {
+
+using namespace Qt::StringLiterals;
+
+// The frames of the Configuration page that place the heads: the scan head's port with the
+// spectral detector, the laser range and the image flip, and the FCS head's port.
+class HeadFrames : public editor::Declarations {
+public:
+    explicit HeadFrames(editor::Editor& editor);
+
+    // The head options from the main-window flags and the scan unit of the system row.
+    void readHeads(const QString& versionText, const QString& scanUnit);
+    // The laser range list, from the AOM rows of the near-infrared and UV lasers.
+    void readLaserRange();
+    // The image flip of the scan processor, into the readout flags and the box.
+    void readImageFlip();
+    // Whether the installation has no FCS head, as the options show it.
+    bool fcsNone() const { return optionFcsNone.isSelected(); }
+
+private:
+    editor::Editor& m_editor;
+
+    const editor::Frame m_frameHead = frame(editor::PageConfiguration, u"Frame2"_s, kVtxHead);
+    form::Label& frameHeadCaption = label(u"Frame2"_s, kVtxHead);
+    form::OptionButton& optionHeadUpright =
+        option(u"OptionButtonHeadUpright"_s, u"Upright"_s, u"Head"_s);
+    form::OptionButton& optionHeadSideport =
+        option(u"OptionButtonHeadSideport"_s, u"Sideport"_s, u"Head"_s);
+    form::OptionButton& optionHeadBaseport =
+        option(u"OptionButtonHeadBasePort"_s, u"Baseport"_s, u"Head"_s);
+    form::OptionButton& optionHeadNone = option(u"OptionButtonHeadNone"_s, u"None"_s, u"Head"_s);
+    form::CheckBox& checkSpekro = check(u"CheckSpekro"_s, u"Spectral Detector"_s);
+    form::ListBox& comboSpekroType = list(u"ComboSpekroType"_s);
+    form::CheckBox& checkImageFlip = check(u"CheckImageFlip"_s, u"Image Flip"_s);
+
+    const editor::Frame m_frameFcs = frame(editor::PageConfiguration, u"FrameFCS"_s, u"FCS Head"_s);
+    form::OptionButton& optionFcsSideport =
+        option(u"OptionButtonFCSSideport"_s, u"Sideport"_s, u"FCS"_s);
+    form::OptionButton& optionFcsBaseport =
+        option(u"OptionButtonFCSBaseport"_s, u"Baseport"_s, u"FCS"_s);
+    form::OptionButton& optionFcsNone = option(u"OptionButtonFCSNone"_s, u"None"_s, u"FCS"_s);
+
+    static inline const QString kVtxHead = QStringLiteral("VTX Head");
+};
+
+} // namespace scanhead

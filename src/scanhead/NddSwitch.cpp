@@ -1,0 +1,9 @@
+#include "NddSwitch.h"
+
+#include <editor/Editor.h>
+
+namespace scanhead {
+
+NddSwitch::NddSwitch(editor::Editor& editor) : editor::Declarations(editor.main()) {}
+
+} // namespace scanhead
