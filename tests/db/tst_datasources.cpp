@@ -5,7 +5,8 @@
 
 using namespace db;
 
-// The built template and demo databases hold every table and stored query the data promises.
+// The built template and demo databases hold every table and stored query the data promises,
+// with an index on every key field.
 class TestDataSources : public QObject {
     Q_OBJECT
 
@@ -30,6 +31,17 @@ class TestDataSources : public QObject {
         for (const QString& name : wantedTables)
             QVERIFY2(tables.contains(name.toLower()),
                      qPrintable(kind + QStringLiteral(": table ") + name));
+        // The merges and record helpers look rows up by their key; without an index that
+        // compares as the key does, each lookup reads the whole table.
+        for (const QString& table : database->tableNames()) {
+            const QString key = table.startsWith(QStringLiteral("Potential"), Qt::CaseInsensitive)
+                                    ? QStringLiteral("ID Potential")
+                                    : QStringLiteral("ID Available");
+            if (database->columnType(table, key) != FieldType::Other)
+                QVERIFY2(database->hasIndexOn(table, key),
+                         qPrintable(kind +
+                                    QStringLiteral(": no index on [%1] of [%2]").arg(key, table)));
+        }
         for (const QString& name : manifest(kind + QStringLiteral("-queries.txt"))) {
             QVERIFY2(database->queryExists(name),
                      qPrintable(kind + QStringLiteral(": query ") + name));
