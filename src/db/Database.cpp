@@ -21,6 +21,29 @@ const QString kRelationsTable = QStringLiteral("MSysRelationships");
 // program that builds texts with values in them must not fill the memory with them.
 constexpr qsizetype kTransientStatements = 256;
 
+// Whether a text holds exactly one statement and no comment, so that it can be kept prepared;
+// anything else runs statement by statement as it comes.
+bool isSingleStatement(const QString& text) {
+    if (text.trimmed().isEmpty())
+        return false;
+    QChar close;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (!close.isNull()) {
+            if (c == close)
+                close = QChar();
+        } else if (c == u'\'' || c == u'"' || c == u'`') {
+            close = c;
+        } else if (c == u'[') {
+            close = u']';
+        } else if (c == u';' || (c == u'-' && text.mid(i, 2) == u"--") ||
+                   (c == u'/' && text.mid(i, 2) == u"/*")) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Resets a statement when the scope ends, whatever happens.
 class ResetOnExit {
 public:
@@ -177,7 +200,7 @@ void Database::ensureOpen() const {
 void Database::execute(const QString& sql, const QVariantList& params) {
     ensureOpen();
     const QString text = dialect::toSqlite(sql);
-    if (params.isEmpty()) {
+    if (params.isEmpty() && !isSingleStatement(text)) {
         char* error = nullptr;
         if (sqlite3_exec(m_connection, text.toUtf8().constData(), nullptr, nullptr, &error) !=
             SQLITE_OK) {
