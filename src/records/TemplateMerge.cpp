@@ -204,15 +204,18 @@ void mergeRows(Database& templ, Database& work, const QString& operation, const 
         throw DbError(QStringLiteral("%1: the working copy %2 has no table [%3]")
                           .arg(operation, work.path(), destination));
 
-    Statement& rows =
-        templ.cached(QStringLiteral("SELECT * FROM %1 ORDER BY _rowid_").arg(bracket(source)));
-    const ResetOnExit resetRows(rows);
+    // The fields are named, so that the kept statement's text changes with the table.
     SourceRow row;
-    const int columnCount = rows.columnCount();
-    for (int i = 0; i < columnCount; ++i) {
-        row.names.append(rows.columnName(i));
-        row.types.append(templ.columnType(source, row.names.last()));
+    QStringList selected;
+    for (const Field& field : templ.tableFields(source)) {
+        row.names.append(field.name);
+        row.types.append(field.type);
+        selected.append(bracket(field.name));
     }
+    Statement& rows = templ.cached(QStringLiteral("SELECT %1 FROM %2 ORDER BY _rowid_")
+                                       .arg(selected.join(u", "), bracket(source)));
+    const ResetOnExit resetRows(rows);
+    const int columnCount = int(row.names.size());
 
     QHash<QString, Field> destinationFields;
     for (const Field& field : work.tableFields(destination))

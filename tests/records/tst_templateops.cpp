@@ -252,6 +252,19 @@ private Q_SLOTS:
         QCOMPARE(scanned.filter(u"Available FilterPlacement | FW2 | 1"_s).size(), 1);
     }
 
+    // The merges keep their statements prepared: a field that the template and the working
+    // copy gain afterwards is copied like the others.
+    void mergeCopiesFieldsAddedLater() {
+        const QString lasers = u"Available Lasers"_s;
+        MergeMissingRows(*m_templ, *m_work, lasers, lasers, kId);
+        run(*m_templ, u"ALTER TABLE [Available Lasers] ADD COLUMN [Maker] TEXT;"
+                      "INSERT INTO [Available Lasers] ([ID Available], [Maker]) "
+                      "VALUES ('Diode405', 'Lasos');"_s);
+        run(*m_work, u"ALTER TABLE [Available Lasers] ADD COLUMN [Maker] TEXT;"_s);
+        MergeMissingRows(*m_templ, *m_work, lasers, lasers, kId);
+        QCOMPARE(text(lasers, "Diode405", "Maker"), u"Lasos"_s);
+    }
+
     void mergeFailuresNameTheTableAndWriteNothing() {
         const QString lasers = u"Available Lasers"_s;
         try {
