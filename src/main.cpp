@@ -19,6 +19,7 @@
 #include <form/ScriptError.h>
 #include <form/ScriptRunner.h>
 #include <memory>
+#include <platform/FileSafety.h>
 #include <platform/LinuxPlatform.h>
 #include <platform/Registry.h>
 #include <platform/SingleInstance.h>
@@ -79,7 +80,7 @@ void installStoreFault() {
             return;
         if (parts.value(1) == QStringLiteral("kill"))
             std::raise(SIGKILL);
-        throw editor::FileError(
+        throw platform::FileError(
             QStringLiteral("Injected failure at the store step %1").arg(parts.value(0)));
     };
 }

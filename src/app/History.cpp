@@ -1,6 +1,6 @@
 #include "History.h"
 
-#include "Files.h"
+#include "ErrorText.h"
 #include "Pages.h"
 #include "Readout.h"
 #include "Startup.h"
@@ -11,13 +11,15 @@
 #include <editor/Scopes.h>
 #include <editor/Texts.h>
 #include <form/FormSet.h>
+#include <platform/FileSafety.h>
 #include <platform/Platform.h>
 #include <records/RecordHelpers.h>
 
 namespace app {
 
 namespace texts = editor::texts;
-using editor::FileError;
+using platform::FileError;
+namespace fs = platform::FileSafety;
 using records::kHistory;
 
 std::function<void(const char*)> History::faultPoint;
@@ -133,16 +135,16 @@ void History::storeFiles() {
         fault("replace");
         if (e.platform().isReadOnly(e.systemDatabasePath()))
             e.platform().setReadOnly(e.systemDatabasePath(), false);
-        files::replace(compacted, e.systemDatabasePath());
+        fs::replace(compacted, e.systemDatabasePath());
         fault("done");
-    } catch (const db::DbError& error) {
+    } catch (const std::exception& error) {
         QFile::remove(compacted);
         if (!e.isWorkOpen())
             e.openWork();
         if (!e.isTemplateOpen())
             e.openTemplate();
         throw FileError(QStringLiteral("Store failed, the system database is unchanged: %1")
-                            .arg(error.message()));
+                            .arg(errorText(error)));
     }
 }
 
@@ -166,7 +168,7 @@ void History::Restore() {
     const editor::BusyScope busy(e.host());
     e.closeWork();
     try {
-        files::copyOver(path, e.workCopyPath(), files::Flush::No);
+        fs::copyOver(path, e.workCopyPath(), fs::Durability::Scratch);
     } catch (...) {
         e.openWork();
         throw;
@@ -189,7 +191,7 @@ void History::ClearHistory() {
     for (; !rows.eof(); rows.moveNext()) {
         const QString path = records::NullToText(rows.value(kPath));
         if (QFileInfo(path).isFile())
-            files::remove(path);
+            fs::remove(path);
         rows.deleteRow();
     }
     m_pages.database.comboHistory.clear();
@@ -208,7 +210,7 @@ void History::SaveAs() {
         work.commit();
         work.begin();
     }
-    files::copyOver(e.workCopyPath(), fileName);
+    fs::copyOver(e.workCopyPath(), fileName);
 }
 
 void History::RefreshHiddenCopy() {
@@ -223,7 +225,7 @@ void History::RefreshHiddenCopy() {
         if (p.isReadOnly(hidden))
             p.setReadOnly(hidden, false);
     }
-    files::copyOver(e.systemDatabasePath(), hidden);
+    fs::copyOver(e.systemDatabasePath(), hidden);
     p.setHidden(hidden, true);
     p.setReadOnly(hidden, true);
     m_pages.database.lMsgHiddenCopy.setCaption(QStringLiteral("Database now saved !"));

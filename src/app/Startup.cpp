@@ -1,6 +1,6 @@
 #include "Startup.h"
 
-#include "Files.h"
+#include "ErrorText.h"
 #include "History.h"
 #include "Pages.h"
 #include "Readout.h"
@@ -11,13 +11,15 @@
 #include <editor/Texts.h>
 #include <form/FormSet.h>
 #include <form/ScriptError.h>
+#include <platform/FileSafety.h>
 #include <platform/Platform.h>
 #include <records/RecordHelpers.h>
 
 namespace app {
 
 namespace texts = editor::texts;
-using editor::FileError;
+using platform::FileError;
+namespace fs = platform::FileSafety;
 
 namespace {
 const QString kRelationToDrop = QStringLiteral("Available InterfacesAvailable Shutters");
@@ -54,9 +56,7 @@ void Startup::run() {
         throw;
     } catch (const std::exception& error) {
         // A database or file that cannot be used: the editor stays locked and says why.
-        const QString reason = dynamic_cast<const db::DbError*>(&error)
-                                   ? static_cast<const db::DbError&>(error).message()
-                                   : QString::fromLocal8Bit(error.what());
+        const QString reason = errorText(error);
         m_editor.closeDatabases();
         m_editor.host().showSplash(false);
         m_editor.host().beep();
@@ -126,7 +126,7 @@ void Startup::steps() {
         return;
     }
 
-    files::makeFolder(e.databaseFolder() + QStringLiteral("BackupDB"));
+    fs::makeFolder(e.databaseFolder() + QStringLiteral("BackupDB"));
     e.setMessage(QString());
     e.setWorkCopyPath(e.databaseFolder() + QStringLiteral("BackupDB/Temp.mdb"));
 
@@ -138,10 +138,10 @@ void Startup::steps() {
     if (QFileInfo::exists(e.workCopyPath()) && p.isReadOnly(e.workCopyPath()))
         p.setReadOnly(e.workCopyPath(), false);
     e.closeWork();
-    files::copyOver(e.systemDatabasePath(), e.workCopyPath(), files::Flush::No);
+    fs::copyOver(e.systemDatabasePath(), e.workCopyPath(), fs::Durability::Scratch);
     const QString hidden = e.HiddenCopyPath();
     if (!QFileInfo::exists(hidden)) {
-        files::copyOver(e.systemDatabasePath(), hidden);
+        fs::copyOver(e.systemDatabasePath(), hidden);
         p.setHidden(hidden, true);
         p.setReadOnly(hidden, true);
     }

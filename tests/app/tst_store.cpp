@@ -5,6 +5,7 @@
 #include <QTest>
 #include <app/History.h>
 #include <editor/Texts.h>
+#include <platform/FileSafety.h>
 #include <platform/RegistryHelpers.h>
 #include <records/RecordHelpers.h>
 
@@ -56,12 +57,12 @@ private Q_SLOTS:
     void storeKeepsNumberedHistory() {
         Installation in;
         in.start();
-        const QByteArray original = Installation::hashOf(in.systemPath);
+        const QString original = contentOf(in.systemPath);
         in.act(QStringLiteral("click CmdEditConf\ntype EConf \"Stored name\"\nclick CmdOK\n") +
                kStore);
         QCOMPARE(in.message(), QString());
         const QString first = in.dir.filePath(QStringLiteral("BackupDB/Temp1.mdb"));
-        QCOMPARE(Installation::hashOf(first), original);
+        QCOMPARE(contentOf(first), original);
         QCOMPARE(historyNumbers(in.templatePath), QList<int>{1});
         form::ListBox& history = in.main().listBox(QStringLiteral("ComboHistory"));
         QCOMPARE(history.count(), 1);
@@ -213,7 +214,7 @@ private Q_SLOTS:
         const QByteArray original = Installation::hashOf(in.systemPath);
         app::History::faultPoint = [step](const char* at) {
             if (step == QString::fromLatin1(at))
-                throw editor::FileError(QStringLiteral("disk full"));
+                throw platform::FileError(QStringLiteral("disk full"));
         };
         in.act(QStringLiteral("click CmdEditConf\ntype EConf Lost\nclick CmdOK\n") + kStore +
                QStringLiteral("ok"));
