@@ -6,7 +6,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 namespace db {
 
@@ -14,18 +16,19 @@ namespace {
 
 const QString kRelationsTable = QStringLiteral("MSysRelationships");
 
-[[noreturn]] void failOpen(sqlite3* connection, const QString& path) {
+[[noreturn]] void failOpen(sqlite3* connection, const QString& path, int code) {
     const QString reason = connection ? QString::fromUtf8(sqlite3_errmsg(connection))
                                       : QStringLiteral("out of memory");
     sqlite3_close_v2(connection);
-    throw DbError(QStringLiteral("Cannot open database %1: %2").arg(path, reason));
+    throw DbError(QStringLiteral("Cannot open database %1: %2").arg(path, reason), errorKind(code));
 }
 
 sqlite3* openConnection(const QString& path, int flags) {
     sqlite3* connection = nullptr;
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &connection, flags, nullptr) !=
-        SQLITE_OK)
-        failOpen(connection, path);
+    const int rc =
+        sqlite3_open_v2(QFile::encodeName(path).constData(), &connection, flags, nullptr);
+    if (rc != SQLITE_OK)
+        failOpen(connection, path, rc);
     sqlite3_extended_result_codes(connection, 1);
     sqlite3_busy_timeout(connection, 2000);
     return connection;
@@ -139,7 +142,8 @@ void Database::writeCopy(const QString& temporary, const QString& destination) {
     sqlite3_backup_finish(backup);
     if (rc != SQLITE_DONE)
         throw DbError(QStringLiteral("Cannot copy the database %1 to %2: %3")
-                          .arg(m_path, destination, QString::fromUtf8(sqlite3_errstr(rc))));
+                          .arg(m_path, destination, QString::fromUtf8(sqlite3_errstr(rc))),
+                      errorKind(rc));
     // The copy carries its source's journal mode in its header; a copy of a WAL database
     // must not need a WAL file of its own.
     Statement(copy.handle, QStringLiteral("PRAGMA journal_mode=DELETE"), temporary).run();
@@ -152,6 +156,24 @@ QString Database::quickCheck() {
     while (check.step())
         problems.append(check.value(0).toString());
     return problems.join(u"; ");
+}
+
+bool Database::walInUseElsewhere(const QString& path) {
+    // Every connection to a WAL database keeps a shared lock on one byte of the shared-memory
+    // file (the engine's "dead man switch", byte 128 on Unix) for as long as it is open.
+    constexpr off_t kConnectionLockByte = 128;
+    const int fd =
+        ::open(QFile::encodeName(path + QStringLiteral("-shm")).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = kConnectionLockByte;
+    lock.l_len = 1;
+    const bool held = ::fcntl(fd, F_GETLK, &lock) == 0 && lock.l_type != F_UNLCK;
+    ::close(fd);
+    return held;
 }
 
 void Database::close() {
@@ -172,11 +194,13 @@ void Database::execute(const QString& sql, const QVariantList& params) {
     const QString text = dialect::toSqlite(sql);
     if (params.isEmpty()) {
         char* error = nullptr;
-        if (sqlite3_exec(m_connection, text.toUtf8().constData(), nullptr, nullptr, &error) !=
-            SQLITE_OK) {
+        const int rc =
+            sqlite3_exec(m_connection, text.toUtf8().constData(), nullptr, nullptr, &error);
+        if (rc != SQLITE_OK) {
             const QString reason = QString::fromUtf8(error);
             sqlite3_free(error);
-            throw DbError(QStringLiteral("%1 (in \"%2\" on %3)").arg(reason, sql, m_path));
+            throw DbError(QStringLiteral("%1 (in \"%2\" on %3)").arg(reason, sql, m_path),
+                          errorKind(rc));
         }
         return;
     }

@@ -52,6 +52,10 @@ public:
                                                     platform::FileSafety::Durability::Synced);
     // The engine's quick check: "ok", or the first problems it found.
     QString quickCheck();
+    // Whether another process holds the database at path open in WAL mode. Asked before this
+    // process opens the file itself: asking closes a descriptor of the file's shared memory,
+    // which would drop this process's own locks on it.
+    static bool walInUseElsewhere(const QString& path);
 
     ~Database();
     Database(const Database&) = delete;

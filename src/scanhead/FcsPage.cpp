@@ -3,6 +3,8 @@
 #include <QLocale>
 #include <editor/Editor.h>
 #include <editor/Texts.h>
+#include <platform/Platform.h>
+#include <platform/Registry.h>
 
 namespace scanhead {
 
@@ -26,12 +28,22 @@ void FcsPage::ReadFcsPage() {
     }
 }
 
-void FcsPage::storeVoltages() {
+QStringList FcsPage::storeVoltages() {
+    QStringList failures;
     for (int i = 0; i < 4; ++i) {
         const QString text = m_voltages[i]->text();
-        if (text != m_lastVoltages[i] && !text.isEmpty())
-            m_editor.RegistryWrite(editor::texts::kStepDacSuffix, voltageName(i), text);
+        if (text == m_lastVoltages[i] || text.isEmpty())
+            continue;
+        if (m_editor.RegistryWrite(editor::texts::kStepDacSuffix, voltageName(i), text))
+            continue;
+        QString reason = m_editor.platform().registry().errorString();
+        if (!m_editor.platform().registry().keyExists(editor::texts::kHklm,
+                                                      editor::texts::kStepDacKey))
+            reason = u"the registry key %1 is missing"_s.arg(editor::texts::kStepDacKey);
+        failures.append(u"the voltage \"%1\" = %2 could not be written to the registry: %3"_s.arg(
+            voltageName(i), text, reason));
     }
+    return failures;
 }
 
 } // namespace scanhead

@@ -10,6 +10,7 @@
 #include <QTextStream>
 #include <app/Session.h>
 #include <db/Database.h>
+#include <db/DbError.h>
 #include <form/FormSet.h>
 #include <form/ScriptRunner.h>
 #include <memory>
@@ -99,6 +100,32 @@ public:
         QFile file(path);
         file.open(QIODevice::ReadOnly);
         return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+    }
+    // The content of a database, every table's rows in order: copies that the engine made of
+    // one database differ in their bytes, not in this.
+    static QString contentOf(const QString& path) {
+        auto database = db::Database::openShared(path);
+        QString text;
+        for (const QString& table : database->tableNames()) {
+            text += table + u'\n';
+            for (db::Recordset rs = database->OpenRecordset(table); !rs.eof(); rs.moveNext()) {
+                for (int i = 0; i < rs.fieldCount(); ++i)
+                    text += rs.value(i).toString() + u'|';
+                text += u'\n';
+            }
+        }
+        return text;
+    }
+    // The database opens and passes the engine's full integrity check.
+    static bool intact(const QString& path) {
+        try {
+            return db::Database::openShared(path)
+                       ->OpenRecordset(QStringLiteral("PRAGMA integrity_check"))
+                       .value(0)
+                       .toString() == QStringLiteral("ok");
+        } catch (const db::DbError&) {
+            return false;
+        }
     }
 
     bool administrator = true;

@@ -13,28 +13,6 @@ using records::kAvailableSystems;
 
 namespace {
 
-// The content of a database: every table's rows in order, to compare databases whose files
-// differ (a compacted copy).
-QString contentOf(const QString& path) {
-    auto database = db::Database::open(path);
-    QString text;
-    for (const QString& table : database->tableNames()) {
-        text += table + u'\n';
-        for (db::Recordset rs = database->OpenRecordset(table); !rs.eof(); rs.moveNext()) {
-            for (int i = 0; i < rs.fieldCount(); ++i)
-                text += records::NullToText(rs.value(i)) + u'|';
-            text += u'\n';
-        }
-    }
-    return text;
-}
-
-bool intact(const QString& path) {
-    auto database = db::Database::open(path);
-    db::Recordset check = database->OpenRecordset(QStringLiteral("PRAGMA integrity_check"));
-    return check.value(0).toString() == QStringLiteral("ok");
-}
-
 QList<int> historyNumbers(const QString& templatePath) {
     QList<int> numbers;
     auto database = db::Database::open(templatePath);
@@ -57,12 +35,12 @@ private Q_SLOTS:
     void storeKeepsNumberedHistory() {
         Installation in;
         in.start();
-        const QString original = contentOf(in.systemPath);
+        const QString original = Installation::contentOf(in.systemPath);
         in.act(QStringLiteral("click CmdEditConf\ntype EConf \"Stored name\"\nclick CmdOK\n") +
                kStore);
         QCOMPARE(in.message(), QString());
         const QString first = in.dir.filePath(QStringLiteral("BackupDB/Temp1.mdb"));
-        QCOMPARE(contentOf(first), original);
+        QCOMPARE(Installation::contentOf(first), original);
         QCOMPARE(historyNumbers(in.templatePath), QList<int>{1});
         form::ListBox& history = in.main().listBox(QStringLiteral("ComboHistory"));
         QCOMPARE(history.count(), 1);
@@ -74,7 +52,7 @@ private Q_SLOTS:
                      QStringLiteral("ID Configuration"), QStringLiteral("Stored name"),
                      QStringLiteral("ID Configuration"))),
                  QStringLiteral("Stored name"));
-        QVERIFY(intact(in.systemPath));
+        QVERIFY(Installation::intact(in.systemPath));
         QVERIFY(!QFileInfo::exists(in.systemPath + QStringLiteral("-journal")));
         QVERIFY(in.editor().isLive());
         QVERIFY(in.main().button(QStringLiteral("CmdCancel")).isEnabled());
@@ -178,7 +156,7 @@ private Q_SLOTS:
         in.act(QStringLiteral("click CmdHiddenCopy\ntype txtPassword Harvest\nclick cmdOK"));
         QCOMPARE(in.main().label(QStringLiteral("LMsgHiddenCopy")).caption(),
                  QStringLiteral("Database now saved !"));
-        QCOMPARE(Installation::hashOf(hidden), Installation::hashOf(in.systemPath));
+        QCOMPARE(Installation::contentOf(hidden), Installation::contentOf(in.systemPath));
         QVERIFY(in.platform->isHidden(hidden));
         QVERIFY(in.platform->isReadOnly(hidden));
     }
@@ -191,7 +169,7 @@ private Q_SLOTS:
             QStringLiteral(
                 "click CmdEditConf\ntype EConf Copied\nclick CmdOK\nclick mnuSaveas\nsave \"%1\"")
                 .arg(target));
-        QVERIFY(intact(target));
+        QVERIFY(Installation::intact(target));
         QCOMPARE(db::Database::open(target)
                      ->OpenRecordset(kAvailableSystems)
                      .value(QStringLiteral("ID Configuration")),
@@ -259,9 +237,10 @@ private Q_SLOTS:
                        script.fileName()});
         QVERIFY(process.waitForFinished(30000));
         QCOMPARE(process.exitStatus(), QProcess::CrashExit);
-        QVERIFY(intact(in.systemPath));
+        QVERIFY(Installation::intact(in.systemPath));
         const bool old = Installation::hashOf(in.systemPath) == original;
-        const bool replaced = contentOf(in.systemPath) == contentOf(in.workCopy());
+        const bool replaced =
+            Installation::contentOf(in.systemPath) == Installation::contentOf(in.workCopy());
         QVERIFY(old || replaced);
         if (step == QStringLiteral("replace"))
             QVERIFY(old);
