@@ -261,24 +261,26 @@ bool History::storeFiles(QStringList& afterwards) {
         compacted = fs::temporaryPath(system);
         db::Database::CompactDatabase(e.workCopyPath(), compacted);
         fault("replace");
-        fs::replace(compacted, system);
-    } catch (const std::exception& error) {
-        const auto* file = dynamic_cast<const FileError*>(&error);
-        if (!file || !file->replaced()) {
-            QString undone;
-            row.reset();
-            lock.reset();
-            for (const QString& made : {compacted, backup}) {
-                try {
-                    if (!made.isEmpty())
-                        fs::remove(made);
-                } catch (const FileError& removal) {
-                    undone += QStringLiteral("; ") + removal.message();
-                }
-            }
-            throw FileError(kStoreFailed.arg(errorText(error) + undone));
+        try {
+            fs::replace(compacted, system);
+        } catch (const FileError& error) {
+            if (!error.replaced())
+                throw;
+            afterwards.append(QStringLiteral("it may not be on the disk yet: ") + error.message());
         }
-        afterwards.append(QStringLiteral("it may not be on the disk yet: ") + file->message());
+    } catch (const std::exception& error) {
+        QString undone;
+        row.reset();
+        lock.reset();
+        for (const QString& made : {compacted, backup}) {
+            try {
+                if (!made.isEmpty())
+                    fs::remove(made);
+            } catch (const FileError& removal) {
+                undone += QStringLiteral("; ") + removal.message();
+            }
+        }
+        throw FileError(kStoreFailed.arg(errorText(error) + undone));
     }
     try {
         fault("done");
@@ -324,8 +326,13 @@ void History::Restore() {
     const editor::BusyScope busy(e.host());
     // Only a sound backup replaces the working copy; the copy is taken from the state that
     // passed the checks, and the open working copy stays as it is until it is complete.
-    openSound(QStringLiteral("The backup"), path, Startup::systemTables())
-        ->snapshotTo(e.workCopyPath(), fs::Durability::Scratch);
+    try {
+        openSound(QStringLiteral("The backup"), path, Startup::systemTables())
+            ->snapshotTo(e.workCopyPath(), fs::Durability::Scratch);
+    } catch (const std::exception& error) {
+        throw FileError(QStringLiteral("Restore failed, the working copy is unchanged: %1")
+                            .arg(errorText(error)));
+    }
     e.closeWork();
     e.openWork();
     e.work().begin(); // the rest of the action's writes land with it, in one commit

@@ -17,6 +17,7 @@ namespace {
 qint64 g_failAt = 0;
 qint64 g_calls = 0;
 quint64 g_serial = 0;
+std::function<void(const QString&, const QString&)> g_hook;
 
 const QString kTemporaryMark = QStringLiteral(".orbis-tmp-");
 // A copy whose source keeps changing is given up after this many readings.
@@ -160,6 +161,8 @@ bool copyInto(int in, const QString& source, const QString& temporary, const QSt
 } // namespace
 
 void step(const QString& what, const QString& path) {
+    if (g_hook)
+        g_hook(what, path);
     ++g_calls;
     if (g_failAt > 0 && g_calls == g_failAt)
         fail(what, path, EIO);
@@ -172,6 +175,10 @@ void failCall(qint64 k) {
 
 qint64 calls() {
     return g_calls;
+}
+
+void setStepHook(std::function<void(const QString&, const QString&)> hook) {
+    g_hook = std::move(hook);
 }
 
 QString temporaryPath(const QString& target) {

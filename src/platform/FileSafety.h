@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <stdexcept>
 
 namespace platform {
@@ -66,6 +67,9 @@ void step(const QString& what, const QString& path);
 // fail it (an input/output error); 0 turns it off. calls() counts the operations since.
 void failCall(qint64 k);
 qint64 calls();
+// For tests too: called before every file operation, with its description and file, so that a
+// test can act (another program committing) at a chosen moment. Empty turns it off.
+void setStepHook(std::function<void(const QString& what, const QString& path)> hook);
 
 } // namespace FileSafety
 

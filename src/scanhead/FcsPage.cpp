@@ -36,12 +36,18 @@ QStringList FcsPage::storeVoltages() {
             continue;
         if (m_editor.RegistryWrite(editor::texts::kStepDacSuffix, voltageName(i), text))
             continue;
-        QString reason = m_editor.platform().registry().errorString();
-        if (!m_editor.platform().registry().keyExists(editor::texts::kHklm,
-                                                      editor::texts::kStepDacKey))
+        const platform::Registry& registry = m_editor.platform().registry();
+        QString reason = registry.errorString();
+        if (!registry.keyExists(editor::texts::kHklm, editor::texts::kStepDacKey))
             reason = u"the registry key %1 is missing"_s.arg(editor::texts::kStepDacKey);
-        failures.append(u"the voltage \"%1\" = %2 could not be written to the registry: %3"_s.arg(
-            voltageName(i), text, reason));
+        // A write whose file was replaced but not flushed is in place all the same.
+        const bool inPlace =
+            m_editor.RegistryRead(editor::texts::kStepDacKey, voltageName(i)) == text;
+        failures.append(
+            (inPlace ? u"the voltage \"%1\" = %2 is in the registry, but may not be on the disk "
+                       u"yet: %3"_s
+                     : u"the voltage \"%1\" = %2 could not be written to the registry: %3"_s)
+                .arg(voltageName(i), text, reason));
     }
     return failures;
 }

@@ -12,6 +12,7 @@
 #include <db/Database.h>
 #include <db/DbError.h>
 #include <form/FormSet.h>
+#include <form/RecordingHost.h>
 #include <form/ScriptRunner.h>
 #include <memory>
 #include <platform/LinuxPlatform.h>
@@ -67,7 +68,10 @@ public:
         platform->administrator = administrator;
         forms = std::make_unique<form::FormSet>();
         runner = std::make_unique<form::ScriptRunner>(*forms);
-        forms->setHost(&runner->host());
+        if (recordBoxes)
+            forms->setHost(&recording);
+        else
+            forms->setHost(&runner->host());
         session = std::make_unique<app::Session>(*forms, *platform, templatePath);
         session->editor().setQuit([this] { quit = true; });
         if (beforeStart)
@@ -80,6 +84,21 @@ public:
     void act(const QString& script) {
         runner->load(script);
         runner->run();
+    }
+    // Presses a button as a person would, answering its questions in turn (recordBoxes).
+    void press(const QString& name, const QList<bool>& answers = {}) {
+        for (bool answer : answers)
+            recording.yesNoAnswers.enqueue(answer);
+        recording.boxes.clear();
+        main().button(name).userPress();
+    }
+    // The message boxes (not the questions) the last press showed.
+    QStringList boxTexts() const {
+        QStringList texts;
+        for (const form::RecordingHost::Box& box : recording.boxes)
+            if (!box.question)
+                texts.append(box.text);
+        return texts;
     }
     void stop() {
         if (session)
@@ -129,6 +148,9 @@ public:
     }
 
     bool administrator = true;
+    // Boxes and questions go to a recording host instead of the script lines.
+    bool recordBoxes = false;
+    form::RecordingHost recording;
     bool quit = false;
     std::function<void(editor::Editor&)> beforeStart;
     QTemporaryDir dir;
