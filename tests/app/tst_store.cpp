@@ -3,12 +3,15 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 #include <app/History.h>
+#include <csignal>
 #include <editor/Texts.h>
 #include <platform/FileSafety.h>
 #include <platform/RegistryHelpers.h>
 #include <records/RecordHelpers.h>
+#include <sys/resource.h>
 
 using records::kAvailableSystems;
 
@@ -480,6 +483,42 @@ private Q_SLOTS:
         }
     }
 
+    // The engine fails (a history insert refused, a disk full at the backup): nothing of the
+    // store is left and the old system database stays.
+    void engineFailuresLeaveNothing_data() {
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("history insert") << QStringLiteral("insert");
+        QTest::newRow("disk full") << QStringLiteral("full");
+    }
+    void engineFailuresLeaveNothing() {
+        QFETCH(QString, failure);
+        Installation in;
+        if (failure == QStringLiteral("insert"))
+            db::Database::open(in.templatePath)
+                ->execute(QStringLiteral("CREATE TRIGGER [Refuse] BEFORE INSERT ON [History] "
+                                         "BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END"));
+        in.recordBoxes = true;
+        in.start();
+        const QString original = Installation::contentOf(in.systemPath);
+        rlimit saved{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        if (failure == QStringLiteral("full")) {
+            rlimit tiny = saved;
+            tiny.rlim_cur = 64 * 1024;
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+        }
+        in.press(QStringLiteral("CmdStore"), {true});
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+        QVERIFY2(in.message().startsWith(kStoreFailed), qPrintable(in.message()));
+        QCOMPARE(Installation::contentOf(in.systemPath), original);
+        QVERIFY(historyRows(in.templatePath).isEmpty());
+        verifyHistoryMatchesBackups(in);
+        verifyNoDebris(in);
+        QVERIFY(in.editor().isWorkOpen() && in.editor().isLive());
+    }
+
     // A failure after the rename is reported as what it is; the editor works on the new
     // database, or is locked when the start-up on it failed, and says the store happened.
     void failureAfterTheRenameSaysStored() {
@@ -641,6 +680,40 @@ private Q_SLOTS:
         QCOMPARE(Installation::contentOf(in.systemPath), before);
         QCOMPARE(historyRows(in.templatePath).size(), 1);
         verifyHistoryMatchesBackups(in);
+        verifyNoDebris(in);
+    }
+
+    // A WAL system database is replaced by a rollback-journal one and leaves no WAL file to
+    // be read as part of it; while another program holds it open, the store waits for it.
+    void walSystemDatabase() {
+        const QString sqlite = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
+        if (sqlite.isEmpty())
+            QSKIP("needs the sqlite3 shell as the other program");
+        Installation in;
+        in.onSystem(QStringLiteral("PRAGMA journal_mode=WAL"));
+        in.recordBoxes = true;
+        in.start();
+        QProcess other;
+        other.start(sqlite, {in.systemPath});
+        QVERIFY(other.waitForStarted());
+        other.write("SELECT count(*) FROM [System Versions];\n");
+        QVERIFY(other.waitForReadyRead(10000));
+        const QString before = Installation::contentOf(in.systemPath);
+        in.press(QStringLiteral("CmdStore"), {true});
+        QVERIFY2(in.message().startsWith(kStoreFailed + QStringLiteral("another program holds")),
+                 qPrintable(in.message()));
+        QCOMPARE(Installation::contentOf(in.systemPath), before);
+        verifyHistoryMatchesBackups(in);
+        other.closeWriteChannel();
+        QVERIFY(other.waitForFinished(10000));
+
+        in.press(QStringLiteral("CmdStore"), {true});
+        QCOMPARE(in.boxTexts(), QStringList());
+        QFile file(in.systemPath);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.read(20).mid(18, 2), QByteArray("\x01\x01"));
+        QVERIFY(!QFileInfo::exists(in.systemPath + QStringLiteral("-wal")));
+        QCOMPARE(Installation::contentOf(backupOf(in, 1)), before);
         verifyNoDebris(in);
     }
 
