@@ -1,8 +1,10 @@
 #include "FcsPage.h"
 
 #include <QLocale>
+#include <devices/Connections.h>
 #include <editor/Editor.h>
 #include <editor/Texts.h>
+#include <microscope/PiezoSwitch.h>
 #include <platform/Platform.h>
 #include <platform/Registry.h>
 
@@ -14,9 +16,13 @@ QString voltageName(int i) {
 }
 } // namespace
 
-FcsPage::FcsPage(editor::Editor& editor) : editor::Declarations(editor.main()), m_editor(editor) {}
+FcsPage::FcsPage(editor::Editor& editor, microscope::PiezoSwitch& piezoSwitch,
+                 devices::Connections& connections)
+    : editor::Declarations(editor.main()), m_editor(editor), m_piezoSwitch(piezoSwitch),
+      m_connections(connections) {}
 
 void FcsPage::ReadFcsPage() {
+    m_connections.showPiezoPort(m_piezoSwitch.checkPiezo1.isChecked());
     for (int i = 0; i < 4; ++i)
         m_lastVoltages[i] = m_editor.RegistryRead(editor::texts::kStepDacKey, voltageName(i));
     if (!m_lastVoltages[0].isEmpty()) {
