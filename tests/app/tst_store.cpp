@@ -444,6 +444,8 @@ private Q_SLOTS:
             QCOMPARE(systemField(in.workCopy(), QStringLiteral("ID Configuration")),
                      QStringLiteral("Unsaved"));
             QVERIFY(in.editor().isWorkOpen() && in.editor().isLive());
+            QVERIFY(Installation::intact(in.systemPath));
+            verifyHistoryMatchesBackups(in);
             verifyNoDebris(in);
         }
         qInfo("restore: %lld file steps failed in turn, each left the working copy as it was",
