@@ -90,7 +90,7 @@ bool Startup::releaseAllowed(const QString& version) {
 
 QByteArray Startup::stateOf(const QString& copyPath) {
     QFile file(copyPath);
-    QCryptographicHash hash(QCryptographicHash::Sha256);
+    QCryptographicHash hash(QCryptographicHash::Blake2b_256);
     if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
         throw platform::FileError(
             QStringLiteral("Cannot read %1: %2").arg(copyPath, file.errorString()));
