@@ -20,13 +20,6 @@ class Platform;
 
 namespace editor {
 
-// A file operation of start-up, store or restore that failed; caught like a database error at
-// the edge of the user action.
-class FileError : public db::DbError {
-public:
-    using db::DbError::DbError;
-};
-
 // The readout flags and values of the main window that the pages test.
 struct ReadoutFlags {
     bool letterS = false;        // the release text carries an "S": side port

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <array>
 #include <editor/Page.h>
 
@@ -29,7 +30,8 @@ public:
     // for them.
     void ReadFcsPage();
     // At a store: the voltages the user changed since the page was read go to the registry.
-    void storeVoltages();
+    // Returns what could not be written, in words.
+    QStringList storeVoltages();
     const std::array<QString, 4>& lastVoltages() const { return m_lastVoltages; }
 
 private:
