@@ -25,7 +25,7 @@ QString wordsFor(db::DbError::Kind kind) {
 } // namespace
 
 std::unique_ptr<db::Database> openSound(const QString& role, const QString& path,
-                                        const QStringList& tables) {
+                                        const QStringList& tables, bool quickCheck) {
     const QFileInfo info(path);
     if (!info.isFile())
         throw db::DbError(QStringLiteral("%1 %2 is missing").arg(role, path));
@@ -37,7 +37,7 @@ std::unique_ptr<db::Database> openSound(const QString& role, const QString& path
     try {
         database = db::Database::openShared(path);
         database->begin();
-        check = database->quickCheck();
+        check = quickCheck ? database->quickCheck() : QStringLiteral("ok");
     } catch (const db::DbError& error) {
         throw db::DbError(
             QStringLiteral("%1 %2 %3: %4").arg(role, path, wordsFor(error.kind()), error.message()),

@@ -7,9 +7,11 @@
 #include "Startup.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <cmath>
+#include <db/DatabaseFingerprint.h>
 #include <editor/Editor.h>
 #include <editor/Scopes.h>
 #include <editor/Texts.h>
@@ -201,11 +203,12 @@ void History::Store() {
 
     m_pages.ndd.storeNddField();
     QStringList afterwards;
-    if (!storeFiles(afterwards))
+    Startup::Handover handover;
+    if (!storeFiles(afterwards, handover))
         return;
     // The voltages belong to the system database they were stored with.
     afterwards += m_pages.fcs.storeVoltages();
-    const Startup::Result started = m_startup->start();
+    const Startup::Result started = m_startup->start(&handover);
     if (started.outcome == Startup::Outcome::Failed || started.outcome == Startup::Outcome::Refused)
         afterwards.append(QStringLiteral("the start-up on it failed: ") + started.reason);
     if (afterwards.isEmpty())
@@ -218,12 +221,17 @@ void History::Store() {
 // The old system database is replaced in one rename, only after its backup and its history row
 // are written and the compacted working copy is complete beside it. Until then a failure
 // removes what the store made and leaves the working copy open as it was.
-bool History::storeFiles(QStringList& afterwards) {
+bool History::storeFiles(QStringList& afterwards, Startup::Handover& handover) {
     editor::Editor& e = m_editor;
     const QString system = e.systemDatabasePath();
     const QDateTime now = QDateTime::currentDateTime();
     QString backup;
     QString compacted;
+    QString workCopy;
+    // A backup that is a second name of the system database is read through this file, which
+    // stays open until the lock is gone: closing any descriptor of a file drops every lock the
+    // process holds on it.
+    QFile linked;
     std::unique_ptr<db::Database> lock;
     std::optional<db::Transaction> row; // committed once the new database is in place
     bool wal = false;
@@ -235,14 +243,27 @@ bool History::storeFiles(QStringList& afterwards) {
             lock = lockSystemDatabase(system);
             wal = inWalMode(*lock);
             backup = backupPath(no);
-            // A connection in a write transaction cannot be the source of a backup; readers
-            // still may, and they see the last commit.
-            db::Database::SnapshotDatabase(system, backup);
-            const QByteArray state = Startup::stateOf(backup);
+            QByteArray state;
+            // Under the lock the system database stays as it is until it is replaced, so the
+            // replaced file itself, under a second name, is its backup. A WAL database keeps
+            // part of itself beside the file and is copied through the engine: a connection in
+            // a write transaction cannot be the source of a backup, but readers still may, and
+            // they see the last commit.
+            if (!wal && fs::linkTo(system, backup)) {
+                linked.setFileName(backup);
+                if (!linked.open(QIODevice::ReadOnly))
+                    throw FileError(
+                        QStringLiteral("Cannot read %1: %2").arg(backup, linked.errorString()));
+                state = db::DatabaseFingerprint::of(linked);
+            } else {
+                db::Database::SnapshotDatabase(system, backup);
+                state = Startup::stateOf(backup);
+            }
             if (state == accepted)
                 break;
             // The other program may go on while the user decides.
             lock.reset();
+            linked.close();
             fs::remove(backup);
             backup.clear();
             if (!askToReplaceChanged(system))
@@ -260,6 +281,12 @@ bool History::storeFiles(QStringList& afterwards) {
         fault("compact");
         compacted = fs::temporaryPath(system);
         db::Database::CompactDatabase(e.workCopyPath(), compacted);
+        // The next working copy is the compacted file: copied now, while it is the store's own,
+        // its state taken on the way, instead of from the system database after the rename.
+        workCopy = fs::temporaryPath(e.workCopyPath());
+        db::DatabaseFingerprint state;
+        fs::copyToNew(compacted, workCopy, fs::Durability::Scratch,
+                      [&state](const char* data, qint64 size) { state.add(data, size); });
         fault("replace");
         try {
             fs::replace(compacted, system);
@@ -268,11 +295,12 @@ bool History::storeFiles(QStringList& afterwards) {
                 throw;
             afterwards.append(QStringLiteral("it may not be on the disk yet: ") + error.message());
         }
+        handover = {system, fs::fileIdentity(system), workCopy, state.result()};
     } catch (const std::exception& error) {
         QString undone;
         row.reset();
         lock.reset();
-        for (const QString& made : {compacted, backup}) {
+        for (const QString& made : {workCopy, compacted, backup}) {
             try {
                 if (!made.isEmpty())
                     fs::remove(made);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Startup.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -11,7 +13,6 @@ namespace app {
 
 struct Pages;
 class Readout;
-class Startup;
 
 // Store, the numbered history of replaced system databases, restore, clear history, save as,
 // the hidden-copy refresh and exit.
@@ -44,7 +45,7 @@ private:
     // The steps of a store up to the replacement of the system database. Before the
     // replacement a failure undoes every step and throws; what fails after it goes into
     // afterwards. False when the user kept a system database that another program changed.
-    bool storeFiles(QStringList& afterwards);
+    bool storeFiles(QStringList& afterwards, Startup::Handover& handover);
     qint64 nextNumber() const;
     QString backupPath(qint64 no) const;
     bool askToReplaceChanged(const QString& system) const;

@@ -6,9 +6,9 @@
 #include "Pages.h"
 #include "Readout.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+#include <db/DatabaseFingerprint.h>
 #include <editor/Editor.h>
 #include <editor/Texts.h>
 #include <form/FormSet.h>
@@ -90,11 +90,15 @@ bool Startup::releaseAllowed(const QString& version) {
 
 QByteArray Startup::stateOf(const QString& copyPath) {
     QFile file(copyPath);
-    QCryptographicHash hash(QCryptographicHash::Blake2b_256);
-    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+    if (!file.open(QIODevice::ReadOnly))
         throw platform::FileError(
             QStringLiteral("Cannot read %1: %2").arg(copyPath, file.errorString()));
-    return hash.result();
+    try {
+        return db::DatabaseFingerprint::of(file);
+    } catch (const db::DbError&) {
+        throw platform::FileError(
+            QStringLiteral("Cannot read %1: %2").arg(copyPath, file.errorString()));
+    }
 }
 
 void Startup::LockEditor() {
@@ -118,9 +122,23 @@ void Startup::run() {
     m_editor.host().message(result.reason, texts::kCaption, form::MessageIcon::Critical);
 }
 
-Startup::Result Startup::start() {
+Startup::Result Startup::start(Handover* handover) {
+    // A working copy handed over and not taken must not stay behind.
+    struct Leftover {
+        Handover* handover;
+        ~Leftover() {
+            if (!handover || handover->workCopy.isEmpty())
+                return;
+            try {
+                fs::remove(handover->workCopy);
+            } catch (const platform::FileError&) {
+                // A stale temporary; the next start of the program removes it.
+            }
+            handover->workCopy.clear();
+        }
+    } leftover{handover};
     try {
-        return steps();
+        return steps(handover);
     } catch (const form::ScriptError&) {
         throw;
     } catch (const std::exception& error) {
@@ -133,7 +151,7 @@ Startup::Result Startup::start() {
     }
 }
 
-Startup::Result Startup::steps() {
+Startup::Result Startup::steps(Handover* handover) {
     editor::Editor& e = m_editor;
     form::Host& host = e.host();
 
@@ -161,7 +179,12 @@ Startup::Result Startup::steps() {
 
     // The system database is checked before anything is copied from it, and the checks, the
     // release and both copies see one state of it: another program may be committing meanwhile.
-    auto system = openSound(kSystemRole, e.systemDatabasePath(), systemTables());
+    // The file that a store compacted a moment ago needs no quick check: the compaction read
+    // every page of the working copy through the engine and wrote them anew.
+    const bool handedOver = handover && !handover->workCopy.isEmpty() &&
+                            handover->system == e.systemDatabasePath() &&
+                            fs::fileIdentity(handover->system) == handover->placed;
+    auto system = openSound(kSystemRole, e.systemDatabasePath(), systemTables(), !handedOver);
     QVariant version;
     {
         db::Recordset rs = system->OpenRecordset(records::kSystemVersions);
@@ -185,9 +208,11 @@ Startup::Result Startup::steps() {
 
     const QString backupFolder = e.databaseFolder() + QStringLiteral("BackupDB");
     fs::makeFolder(backupFolder);
-    // What a killed store or start-up left half-written.
-    fs::removeStaleTemporaries(backupFolder);
-    fs::removeStaleTemporaries(QFileInfo(e.systemDatabasePath()).absolutePath());
+    // What a killed store or start-up left half-written; a store of this program leaves none.
+    if (!handedOver) {
+        fs::removeStaleTemporaries(backupFolder);
+        fs::removeStaleTemporaries(QFileInfo(e.systemDatabasePath()).absolutePath());
+    }
     e.setMessage(QString());
     e.setWorkCopyPath(backupFolder + QStringLiteral("/Temp.mdb"));
 
@@ -199,8 +224,14 @@ Startup::Result Startup::steps() {
     if (QFileInfo::exists(e.workCopyPath()) && p.isReadOnly(e.workCopyPath()))
         p.setReadOnly(e.workCopyPath(), false);
     e.closeWork();
-    system->snapshotTo(e.workCopyPath(), fs::Durability::Scratch);
-    m_systemState = stateOf(e.workCopyPath());
+    if (handedOver) {
+        fs::replace(handover->workCopy, e.workCopyPath(), fs::Durability::Scratch);
+        handover->workCopy.clear();
+        m_systemState = handover->state;
+    } else {
+        system->snapshotTo(e.workCopyPath(), fs::Durability::Scratch);
+        m_systemState = stateOf(e.workCopyPath());
+    }
     if (!QFileInfo::exists(e.HiddenCopyPath()))
         makeHiddenCopy(*system);
     system.reset();

@@ -30,20 +30,31 @@ public:
     Startup(editor::Editor& editor, Pages& pages, Readout& readout, History& history)
         : m_editor(editor), m_pages(pages), m_readout(readout), m_history(history) {}
 
+    // What a store hands to the start-up that follows it: the next working copy, already made
+    // from the compacted file that the store put in place as the system database, and the
+    // state of that file.
+    struct Handover {
+        QString system;    // the system database as the store placed it
+        QByteArray placed; // its file identity right after the replacement
+        QString workCopy;  // a finished copy beside the working copy; start-up takes or removes it
+        QByteArray state;
+    };
+
     // Runs when the main window is loaded. A failure is shown in the status line and in a
     // message box, and the editor stays locked.
     void run();
     // The same, but a failure that is no refusal is left to the caller to report: a store says
-    // first what it did.
-    Result start();
+    // first what it did. After a store, handover spares the work done a moment ago, as long as
+    // the registry still names the file the store placed and that file is still there as placed.
+    Result start(Handover* handover = nullptr);
     // Disables the editing surface; Exit and closing the window stay available.
     void LockEditor();
 
     // The release test: the version text up to its first "." read as a number, at least 3.
     static bool releaseAllowed(const QString& version);
 
-    // The state of the system database that the working copy was taken from. Two copies that
-    // the engine's backup made of one unchanged database have the same state.
+    // The state of the system database that the working copy was taken from. An unchanged
+    // database, its copies through the engine's backup and its other names have the same state.
     const QByteArray& systemState() const { return m_systemState; }
     static QByteArray stateOf(const QString& copyPath);
 
@@ -54,7 +65,7 @@ public:
 
 private:
     Result refuse(const QString& message, bool closeSplash);
-    Result steps();
+    Result steps(Handover* handover);
     void makeHiddenCopy(db::Database& system);
 
     editor::Editor& m_editor;

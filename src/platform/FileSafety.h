@@ -41,6 +41,16 @@ void writeAtomically(const QString& path, const QByteArray& bytes,
 // is read is read again.
 void copyOver(const QString& source, const QString& target,
               Durability durability = Durability::Synced);
+// Copies source into target, a new file (a temporary path), and hands every piece read to
+// observe on its way, so that the bytes can be looked at without reading the file again.
+void copyToNew(const QString& source, const QString& target, Durability durability,
+               const std::function<void(const char* data, qint64 size)>& observe);
+// Gives the file source a second name, target (which must not exist): both then name the same
+// bytes, and nothing is copied. False, with nothing done, where the file system has no second
+// names or target's folder lies on another one. With Synced, target's folder is flushed, so that
+// the new name survives a power loss.
+bool linkTo(const QString& source, const QString& target,
+            Durability durability = Durability::Synced);
 // Renames source (a file beside target) over target and flushes the folder. When only the flush
 // fails, the FileError says replaced().
 void replace(const QString& source, const QString& target,
@@ -51,6 +61,10 @@ void syncFolder(const QString& path);
 void remove(const QString& path);
 // Creates a folder with its missing parents.
 void makeFolder(const QString& path);
+
+// What tells a file apart from another one put at its path, and from its own later states:
+// device, file number, size and time of the last change. Empty when there is no such file.
+QByteArray fileIdentity(const QString& path);
 
 // A name for a new file beside target that will replace it, unique in this process and marked as
 // a temporary of this program. Nothing is created.
