@@ -227,7 +227,6 @@ bool History::storeFiles(QStringList& afterwards, Startup::Handover& handover) {
     const QDateTime now = QDateTime::currentDateTime();
     QString backup;
     QString compacted;
-    QString workCopy;
     // A backup that is a second name of the system database is read through this file, which
     // stays open until the lock is gone: closing any descriptor of a file drops every lock the
     // process holds on it.
@@ -281,12 +280,8 @@ bool History::storeFiles(QStringList& afterwards, Startup::Handover& handover) {
         fault("compact");
         compacted = fs::temporaryPath(system);
         db::Database::CompactDatabase(e.workCopyPath(), compacted);
-        // The next working copy is the compacted file: copied now, while it is the store's own,
-        // its state taken on the way, instead of from the system database after the rename.
-        workCopy = fs::temporaryPath(e.workCopyPath());
-        db::DatabaseFingerprint state;
-        fs::copyToNew(compacted, workCopy, fs::Durability::Scratch,
-                      [&state](const char* data, qint64 size) { state.add(data, size); });
+        // The state of the new system database, taken while the file is the store's own.
+        const QByteArray state = Startup::stateOf(compacted);
         fault("replace");
         try {
             fs::replace(compacted, system);
@@ -295,12 +290,12 @@ bool History::storeFiles(QStringList& afterwards, Startup::Handover& handover) {
                 throw;
             afterwards.append(QStringLiteral("it may not be on the disk yet: ") + error.message());
         }
-        handover = {system, fs::fileIdentity(system), workCopy, state.result()};
+        handover = {system, fs::fileIdentity(system), state};
     } catch (const std::exception& error) {
         QString undone;
         row.reset();
         lock.reset();
-        for (const QString& made : {workCopy, compacted, backup}) {
+        for (const QString& made : {compacted, backup}) {
             try {
                 if (!made.isEmpty())
                     fs::remove(made);

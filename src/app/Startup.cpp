@@ -123,20 +123,6 @@ void Startup::run() {
 }
 
 Startup::Result Startup::start(Handover* handover) {
-    // A working copy handed over and not taken must not stay behind.
-    struct Leftover {
-        Handover* handover;
-        ~Leftover() {
-            if (!handover || handover->workCopy.isEmpty())
-                return;
-            try {
-                fs::remove(handover->workCopy);
-            } catch (const platform::FileError&) {
-                // A stale temporary; the next start of the program removes it.
-            }
-            handover->workCopy.clear();
-        }
-    } leftover{handover};
     try {
         return steps(handover);
     } catch (const form::ScriptError&) {
@@ -181,8 +167,7 @@ Startup::Result Startup::steps(Handover* handover) {
     // release and both copies see one state of it: another program may be committing meanwhile.
     // The file that a store compacted a moment ago needs no quick check: the compaction read
     // every page of the working copy through the engine and wrote them anew.
-    const bool handedOver = handover && !handover->workCopy.isEmpty() &&
-                            handover->system == e.systemDatabasePath() &&
+    const bool handedOver = handover && handover->system == e.systemDatabasePath() &&
                             fs::fileIdentity(handover->system) == handover->placed;
     auto system = openSound(kSystemRole, e.systemDatabasePath(), systemTables(), !handedOver);
     QVariant version;
@@ -225,8 +210,8 @@ Startup::Result Startup::steps(Handover* handover) {
         p.setReadOnly(e.workCopyPath(), false);
     e.closeWork();
     if (handedOver) {
-        fs::replace(handover->workCopy, e.workCopyPath(), fs::Durability::Scratch);
-        handover->workCopy.clear();
+        // The working copy is what the store compacted into the system database a moment ago;
+        // copying that database back would only repeat it.
         m_systemState = handover->state;
     } else {
         system->snapshotTo(e.workCopyPath(), fs::Durability::Scratch);

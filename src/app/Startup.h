@@ -30,14 +30,12 @@ public:
     Startup(editor::Editor& editor, Pages& pages, Readout& readout, History& history)
         : m_editor(editor), m_pages(pages), m_readout(readout), m_history(history) {}
 
-    // What a store hands to the start-up that follows it: the next working copy, already made
-    // from the compacted file that the store put in place as the system database, and the
-    // state of that file.
+    // What a store hands to the start-up that follows it: the system database it put in place,
+    // compacted from the working copy, which therefore holds that database already.
     struct Handover {
-        QString system;    // the system database as the store placed it
+        QString system;
         QByteArray placed; // its file identity right after the replacement
-        QString workCopy;  // a finished copy beside the working copy; start-up takes or removes it
-        QByteArray state;
+        QByteArray state;  // the state of the compacted file
     };
 
     // Runs when the main window is loaded. A failure is shown in the status line and in a

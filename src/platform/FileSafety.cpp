@@ -227,36 +227,6 @@ void copyOver(const QString& source, const QString& target, Durability durabilit
         QStringLiteral("Cannot copy %1: another program keeps changing it").arg(source));
 }
 
-void copyToNew(const QString& source, const QString& target, Durability durability,
-               const std::function<void(const char*, qint64)>& observe) {
-    step(QStringLiteral("Cannot read"), source);
-    Descriptor in(::open(native(source).constData(), O_RDONLY | O_CLOEXEC));
-    if (in.get() < 0)
-        fail(QStringLiteral("Cannot read"), source, errno);
-    Descriptor out(createTemporary(target, target));
-    try {
-        step(QStringLiteral("Cannot write"), target);
-        // Pieces of 1 MiB: a database of a million rows is a hundred and fifty of them.
-        QByteArray buffer(1 << 20, Qt::Uninitialized);
-        for (;;) {
-            const ssize_t n = ::read(in.get(), buffer.data(), size_t(buffer.size()));
-            if (n < 0) {
-                if (errno == EINTR)
-                    continue;
-                fail(QStringLiteral("Cannot read"), source, errno);
-            }
-            if (n == 0)
-                break;
-            observe(buffer.constData(), n);
-            writeAll(out.get(), buffer.constData(), n, target);
-        }
-        finish(out, target, durability);
-    } catch (...) {
-        ::unlink(native(target).constData());
-        throw;
-    }
-}
-
 bool linkTo(const QString& source, const QString& target, Durability durability) {
     step(QStringLiteral("Cannot write"), target);
     if (::link(native(source).constData(), native(target).constData()) != 0) {

@@ -41,10 +41,6 @@ void writeAtomically(const QString& path, const QByteArray& bytes,
 // is read is read again.
 void copyOver(const QString& source, const QString& target,
               Durability durability = Durability::Synced);
-// Copies source into target, a new file (a temporary path), and hands every piece read to
-// observe on its way, so that the bytes can be looked at without reading the file again.
-void copyToNew(const QString& source, const QString& target, Durability durability,
-               const std::function<void(const char* data, qint64 size)>& observe);
 // Gives the file source a second name, target (which must not exist): both then name the same
 // bytes, and nothing is copied. False, with nothing done, where the file system has no second
 // names or target's folder lies on another one. With Synced, target's folder is flushed, so that

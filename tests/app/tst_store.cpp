@@ -162,6 +162,22 @@ private Q_SLOTS:
         QCOMPARE(historyNumbers(in.templatePath), QList<int>{1});
     }
 
+    // The backup is the replaced file itself under a second name, not a copy, and the working
+    // copy that the editor goes on with holds the stored database.
+    void backupIsTheReplacedFile() {
+        Installation in;
+        in.start();
+        const QByteArray replaced = platform::FileSafety::fileIdentity(in.systemPath);
+        in.act(QStringLiteral("click CmdEditConf\ntype EConf \"Second name\"\nclick CmdOK\n") +
+               kStore);
+        QCOMPARE(in.message(), QString());
+        QCOMPARE(platform::FileSafety::fileIdentity(backupOf(in, 1)), replaced);
+        QCOMPARE(Installation::contentOf(in.workCopy()), Installation::contentOf(in.systemPath));
+        QCOMPARE(systemField(in.workCopy(), QStringLiteral("ID Configuration")),
+                 QStringLiteral("Second name"));
+        verifyNoDebris(in);
+    }
+
     void voltagesAreWrittenOnlyWhenChangedAndNotEmpty() {
         Installation in;
         in.writeRegistry(
@@ -539,16 +555,19 @@ private Q_SLOTS:
             QVERIFY(in.main().button(QStringLiteral("CmdStore")).isEnabled());
         }
         {
-            // The start-up after the store cannot write the new working copy.
+            // The start-up after the store cannot write a file: the hidden copy, gone meanwhile.
             Installation in;
             in.recordBoxes = true;
             in.start();
             records::WriteField(in.editor().work(), kAvailableSystems, records::kIdAvailable,
                                 QString(), QStringLiteral("ID Configuration"),
                                 QStringLiteral("Stored"));
-            app::History::faultPoint = [](const char* step) {
-                if (qstrcmp(step, "done") == 0)
-                    platform::FileSafety::failCall(1);
+            const QString hidden = in.editor().HiddenCopyPath();
+            app::History::faultPoint = [hidden](const char* step) {
+                if (qstrcmp(step, "done") != 0)
+                    return;
+                QFile::remove(hidden);
+                platform::FileSafety::failCall(1);
             };
             in.press(QStringLiteral("CmdStore"), {true});
             QVERIFY2(in.message().startsWith(kStoredThen +

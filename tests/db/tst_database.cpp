@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <db/Database.h>
+#include <db/DatabaseFingerprint.h>
 #include <db/DbError.h>
 #include <platform/FileSafety.h>
 
@@ -257,6 +258,40 @@ private Q_SLOTS:
         QVERIFY(!m_db->hasIndexOn(u"No Such Table"_s, u"ID Available"_s));
         m_db->execute(u"DROP INDEX a"_s);
         QVERIFY(!m_db->hasIndexOn(lasers, u"ID Available"_s));
+    }
+
+    // The fingerprint tells content apart, whatever a copy through the engine's backup writes
+    // into the header, and whatever pieces the bytes come in.
+    void fingerprints() {
+        const auto of = [](const QString& path) {
+            QFile f(path);
+            return f.open(QIODevice::ReadOnly) ? DatabaseFingerprint::of(f) : QByteArray();
+        };
+        const QString source = file(u"t.mdb"_s);
+        const QString copy = file(u"copy.mdb"_s);
+        QFile::remove(copy);
+        m_db->snapshotTo(copy);
+        QVERIFY(readAll(source) != readAll(copy)); // the engine set its own header fields
+        QCOMPARE(of(copy), of(source));
+        m_db->execute(
+            u"UPDATE [Available Lasers] SET [Lines] = 4 WHERE [ID Available] = 'Argon'"_s);
+        QVERIFY(of(source) != of(copy));
+
+        const QByteArray bytes = readAll(source);
+        DatabaseFingerprint whole;
+        whole.add(bytes.constData(), bytes.size());
+        DatabaseFingerprint pieces;
+        for (qsizetype at = 0, n = 1; at < bytes.size(); at += n, n = n % 97 + 1)
+            pieces.add(bytes.constData() + at, std::min<qsizetype>(n, bytes.size() - at));
+        QCOMPARE(pieces.result(), whole.result());
+        QCOMPARE(whole.result(), of(source));
+
+        // Outside the header fields it is XXH64, whose spread is known.
+        DatabaseFingerprint empty;
+        QCOMPARE(empty.result().toHex(), QByteArray("ef46db3751d8e999"));
+        DatabaseFingerprint abc;
+        abc.add("abc", 3);
+        QCOMPARE(abc.result().toHex(), QByteArray("44bc2cf5ad770999"));
     }
 
     void relationsByName() {

@@ -145,6 +145,44 @@ private Q_SLOTS:
         QCOMPARE(readAll(file(u"kept.mdb"_s)), QByteArray("kept"));
     }
 
+    // A second name reaches the same bytes and nothing is copied; a name that is taken is an
+    // error, and where the file system has no second names nothing happens.
+    void secondNames() {
+        const QString system = file(u"System.mdb"_s);
+        const QString backup = file(u"Temp1.mdb"_s);
+        writeAll(system, "stored");
+        QVERIFY(fs::linkTo(system, backup));
+        struct stat a {};
+        struct stat b {};
+        QCOMPARE(::stat(QFile::encodeName(system).constData(), &a), 0);
+        QCOMPARE(::stat(QFile::encodeName(backup).constData(), &b), 0);
+        QCOMPARE(a.st_ino, b.st_ino);
+        QCOMPARE(fs::fileIdentity(system), fs::fileIdentity(backup));
+        // The backup outlives the name of the file it was made from.
+        fs::writeAtomically(system, "new");
+        QCOMPARE(readAll(backup), QByteArray("stored"));
+        QVERIFY(fs::fileIdentity(system) != fs::fileIdentity(backup));
+        QVERIFY(fs::fileIdentity(file(u"none.mdb"_s)).isEmpty());
+        QVERIFY_THROWS_EXCEPTION(FileError, fs::linkTo(system, backup));
+        QCOMPARE(readAll(backup), QByteArray("stored"));
+
+        // Its folder's flush is a step of its own that can fail; the name is then gone again.
+        fs::remove(backup);
+        fs::failCall(2);
+        QVERIFY_THROWS_EXCEPTION(FileError, fs::linkTo(system, backup));
+        fs::failCall(0);
+        QVERIFY(!QFile::exists(backup));
+
+        const QString shm = u"/dev/shm"_s;
+        struct stat other {};
+        if (::stat(QFile::encodeName(shm).constData(), &other) != 0 || other.st_dev == a.st_dev)
+            QSKIP("needs a second file system at /dev/shm");
+        QTemporaryDir elsewhere(shm + u"/orbis-XXXXXX"_s);
+        QVERIFY(elsewhere.isValid());
+        QVERIFY(!fs::linkTo(system, elsewhere.filePath(u"Temp1.mdb"_s)));
+        QVERIFY(!QFile::exists(elsewhere.filePath(u"Temp1.mdb"_s)));
+    }
+
     void staleTemporariesOfDeadProcessesGo() {
         // Above the largest process id Linux hands out, so no process has it.
         const QString deadMark = u".orbis-tmp-4194400-1"_s;
