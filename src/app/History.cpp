@@ -140,14 +140,17 @@ void History::FillHistoryList() {
     list.clear();
     db::Recordset rows = e.templ().OpenRecordset(kHistory);
     const bool walked = !rows.eof();
+    // One change of the list for all rows: a window shows a history of thousands of rows once.
+    QList<form::ListBox::Entry> entries;
     for (; !rows.eof(); rows.moveNext()) {
         const QString path = records::NullToText(rows.value(kPath));
         if (QFileInfo(path).isFile())
-            list.addItem(entryText(rows.value(kNo), rows.value(kDate).toDateTime()),
-                         rows.value(kNo));
+            entries.append(
+                {entryText(rows.value(kNo), rows.value(kDate).toDateTime()), rows.value(kNo)});
         else
             rows.deleteRow(); // the backup was deleted outside the program
     }
+    list.addItems(entries);
     if (walked && list.count() > 0) {
         const editor::Quiet quiet(e);
         list.setCurrentIndex(list.count() - 1);

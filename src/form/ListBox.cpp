@@ -21,6 +21,13 @@ void ListBox::addItem(const QString& text, const QVariant& data) {
     emit changed();
 }
 
+void ListBox::addItems(const QList<Entry>& entries) {
+    if (entries.isEmpty())
+        return;
+    m_entries.append(entries);
+    emit changed();
+}
+
 void ListBox::removeItem(int i) {
     if (i < 0 || i >= count())
         throw std::out_of_range("list entry out of range");

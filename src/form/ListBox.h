@@ -28,6 +28,8 @@ public:
     int findText(const QString& text) const;
 
     void addItem(const QString& text, const QVariant& data = {});
+    // Appends entries as one change: a view then shows a long list once, not once per entry.
+    void addItems(const QList<Entry>& entries);
     // Removing the selected entry leaves none selected; removing one before it keeps the same
     // entry selected.
     void removeItem(int i);

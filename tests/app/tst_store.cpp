@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
 #include <app/History.h>
@@ -245,6 +246,25 @@ private Q_SLOTS:
         in.act(QStringLiteral("click CmdRestore"));
         QCOMPARE(in.message(), QStringLiteral("File: %1 not found !")
                                    .arg(in.dir.filePath(QStringLiteral("BackupDB/Temp2.mdb"))));
+    }
+
+    // The history list is filled as one change: a window redraws it once, not once per row,
+    // which for thousands of rows took minutes.
+    void historyListComesAsOneChange() {
+        Installation in;
+        QVERIFY(QDir().mkpath(in.backupFolder()));
+        for (int no = 1; no <= 20; ++no) {
+            QVERIFY(QFile::copy(in.systemPath, backupOf(in, no)));
+            addHistoryRow(in, no, backupOf(in, no));
+        }
+        std::unique_ptr<QSignalSpy> changes;
+        in.beforeStart = [&](editor::Editor&) {
+            changes = std::make_unique<QSignalSpy>(
+                &in.main().listBox(QStringLiteral("ComboHistory")), &form::Control::changed);
+        };
+        in.start();
+        QCOMPARE(in.main().listBox(QStringLiteral("ComboHistory")).count(), 20);
+        QVERIFY2(changes->count() <= 3, qPrintable(QString::number(changes->count())));
     }
 
     void hiddenCopyRefreshNeedsTheExactPassword() {

@@ -119,6 +119,16 @@ private slots:
         list.removeItem(1);
         QCOMPARE(list.currentIndex(), -1);
         QCOMPARE(list.count(), 1);
+
+        // Entries added together are one change, so that a view shows a long list once.
+        QSignalSpy changes(&list, &Control::changed);
+        const int before = runs;
+        list.addItems({{u"Temp1"_s, 1}, {u"Temp2"_s, 2}});
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(list.count(), 3);
+        QCOMPARE(list.itemText(2), u"Temp2"_s);
+        QCOMPARE(list.itemData(1), QVariant(1));
+        QCOMPARE(runs, before);
     }
 
     void textAndTabsRunHandlerOnChange() {
