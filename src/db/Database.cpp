@@ -1,14 +1,17 @@
 #include "Database.h"
 
 #include "DbError.h"
+#include "SchemaAccess.h"
 #include "SqlDialect.h"
 #include "Statement.h"
+#include "WriteFaults.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <fcntl.h>
 #include <sqlite3.h>
 #include <unistd.h>
+#include <utility>
 
 namespace db {
 
@@ -47,7 +50,7 @@ void syncFile(const QString& path) {
 } // namespace
 
 Database::Database(sqlite3* connection, const QString& path)
-    : m_connection(connection), m_path(path) {}
+    : m_connection(connection), m_path(path), m_access(std::make_shared<SchemaAccess>()) {}
 
 Database::~Database() {
     close();
@@ -121,12 +124,65 @@ void Database::SnapshotDatabase(const QString& source, const QString& destinatio
     sqlite3_close_v2(connection);
 }
 
+std::unique_ptr<Database> Database::attach(const QString& path, const QString& schema) {
+    ensureOpen();
+    if (m_owner)
+        throw DbError(
+            QStringLiteral("Cannot attach %1 to the attached database %2").arg(path, m_path));
+    if (!QFileInfo(path).isFile())
+        throw DbError(QStringLiteral("Database file not found: %1").arg(path));
+    // The engine would create a missing file; the check above keeps it from doing so.
+    execute(QStringLiteral("ATTACH DATABASE ? AS %1").arg(bracket(schema)), {path});
+    std::unique_ptr<Database> attached(new Database(m_connection, path));
+    attached->m_schema = schema;
+    attached->m_access = m_access;
+    attached->m_owner = this;
+    m_attached.append(attached.get());
+    m_access->guard(m_connection);
+    try {
+        attached->execute(QStringLiteral("PRAGMA %1.journal_mode=DELETE").arg(bracket(schema)));
+        attached->execute(QStringLiteral("SELECT count(*) FROM %1").arg(attached->master()));
+    } catch (const DbError& error) {
+        attached.reset();
+        throw DbError(QStringLiteral("Cannot open database %1: %2").arg(path, error.message()));
+    }
+    return attached;
+}
+
+QString Database::qualified(const QString& name) const {
+    if (!m_owner)
+        return bracket(name);
+    return bracket(m_schema) + u'.' + bracket(name);
+}
+
+QString Database::master() const {
+    return m_owner ? bracket(m_schema) + QStringLiteral(".sqlite_master")
+                   : QStringLiteral("sqlite_master");
+}
+
 void Database::close() {
     m_cache.clear();
-    if (m_connection) {
-        sqlite3_close_v2(m_connection);
+    if (!m_connection)
+        return;
+    if (m_owner) {
+        // A detach fails inside a transaction; the file then stays attached until the
+        // connection closes, which does no harm.
+        try {
+            execute(QStringLiteral("DETACH DATABASE %1").arg(bracket(m_schema)));
+        } catch (const DbError&) {
+        }
+        m_owner->m_attached.removeOne(this);
+        m_owner = nullptr;
         m_connection = nullptr;
+        return;
     }
+    for (Database* attached : std::as_const(m_attached)) {
+        attached->m_cache.clear();
+        attached->m_connection = nullptr;
+    }
+    m_attached.clear();
+    sqlite3_close_v2(m_connection);
+    m_connection = nullptr;
 }
 
 void Database::ensureOpen() const {
@@ -138,25 +194,47 @@ void Database::execute(const QString& sql, const QVariantList& params) {
     ensureOpen();
     const QString text = dialect::toSqlite(sql);
     if (params.isEmpty()) {
+        const QByteArray utf8 = text.toUtf8();
+        if (faults::armed())
+            countWrites(utf8);
+        const SchemaScope scope(m_access.get(), m_schema.toUtf8());
         char* error = nullptr;
-        if (sqlite3_exec(m_connection, text.toUtf8().constData(), nullptr, nullptr, &error) !=
-            SQLITE_OK) {
-            const QString reason = QString::fromUtf8(error);
+        if (sqlite3_exec(m_connection, utf8.constData(), nullptr, nullptr, &error) != SQLITE_OK) {
+            QString reason = QString::fromUtf8(error);
             sqlite3_free(error);
+            if (!m_access->denied.isEmpty())
+                reason = m_access->denied;
             throw DbError(QStringLiteral("%1 (in \"%2\" on %3)").arg(reason, sql, m_path));
         }
         return;
     }
-    Statement statement(m_connection, text, m_path);
+    Statement statement(*this, text);
     statement.bindAll(params);
     statement.run();
+}
+
+void Database::countWrites(const QByteArray& text) {
+    const SchemaScope scope(m_access.get(), m_schema.toUtf8());
+    const char* tail = text.constData();
+    while (tail && *tail) {
+        sqlite3_stmt* statement = nullptr;
+        const char* rest = nullptr;
+        if (sqlite3_prepare_v2(m_connection, tail, -1, &statement, &rest) != SQLITE_OK)
+            return; // running the text reports the error
+        const bool writes = statement && !sqlite3_stmt_readonly(statement);
+        const QString part = QString::fromUtf8(tail, int(rest - tail)).trimmed();
+        sqlite3_finalize(statement);
+        tail = rest;
+        if (writes)
+            faults::write(part, m_path);
+    }
 }
 
 Statement& Database::cached(const QString& sql) {
     ensureOpen();
     auto it = m_cache.find(sql);
     if (it == m_cache.end())
-        it = m_cache.insert(sql, std::make_shared<Statement>(m_connection, sql, m_path));
+        it = m_cache.insert(sql, std::make_shared<Statement>(*this, sql));
     return **it;
 }
 
@@ -169,9 +247,10 @@ Recordset Database::OpenRecordset(const QString& source, const QVariantList& par
     QString text;
     QString kind;
     {
-        Statement& lookup = cached(
-            QStringLiteral("SELECT type, name FROM sqlite_master WHERE name = ? COLLATE NOCASE "
-                           "AND type IN ('table','view')"));
+        Statement& lookup =
+            cached(QStringLiteral("SELECT type, name FROM %1 WHERE name = ? COLLATE NOCASE "
+                                  "AND type IN ('table','view')")
+                       .arg(master()));
         lookup.bind(1, source);
         QString name;
         if (lookup.step()) {
@@ -181,27 +260,29 @@ Recordset Database::OpenRecordset(const QString& source, const QVariantList& par
         lookup.reset();
         if (kind == u"table") {
             result.m_table = name;
-            text = QStringLiteral("SELECT _rowid_, * FROM ") + bracket(name);
+            text = QStringLiteral("SELECT _rowid_, * FROM ") + qualified(name);
         } else if (kind == u"view") {
-            text = QStringLiteral("SELECT * FROM ") + bracket(name);
+            text = QStringLiteral("SELECT * FROM ") + qualified(name);
         }
     }
     if (text.isEmpty()) {
         text = dialect::toSqlite(source);
         if (const auto single = dialect::parseSingleTableSelect(text)) {
-            Statement& lookup = cached(QStringLiteral(
-                "SELECT name FROM sqlite_master WHERE name = ? COLLATE NOCASE AND type = 'table'"));
+            Statement& lookup =
+                cached(QStringLiteral(
+                           "SELECT name FROM %1 WHERE name = ? COLLATE NOCASE AND type = 'table'")
+                           .arg(master()));
             lookup.bind(1, single->table);
             if (lookup.step())
                 result.m_table = lookup.value(0).toString();
             lookup.reset();
             if (!result.m_table.isEmpty())
                 text = QStringLiteral("SELECT _rowid_, %1 FROM %2 %3")
-                           .arg(single->selectList, bracket(result.m_table), single->rest);
+                           .arg(single->selectList, qualified(result.m_table), single->rest);
         }
     }
 
-    Statement statement(m_connection, text, m_path);
+    Statement statement(*this, text);
     statement.bindAll(params);
     const int first = result.m_table.isEmpty() ? 0 : 1;
     const int count = statement.columnCount();
@@ -230,10 +311,10 @@ Recordset Database::OpenRecordset(const QString& source, const QVariantList& par
 QStringList Database::tableNames() const {
     ensureOpen();
     QStringList names;
-    Statement statement(m_connection,
-                        QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND "
-                                       "name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY rowid"),
-                        m_path);
+    Statement statement(*this,
+                        QStringLiteral("SELECT name FROM %1 WHERE type = 'table' AND "
+                                       "name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY rowid")
+                            .arg(master()));
     while (statement.step())
         names.append(statement.value(0).toString());
     return names;
@@ -242,8 +323,8 @@ QStringList Database::tableNames() const {
 QList<Field> Database::tableFields(const QString& table) const {
     ensureOpen();
     QList<Field> fields;
-    Statement statement(m_connection, QStringLiteral("PRAGMA table_info(%1)").arg(bracket(table)),
-                        m_path);
+    Statement statement(
+        *this, QStringLiteral("PRAGMA %1.table_info(%2)").arg(bracket(m_schema), bracket(table)));
     while (statement.step()) {
         const QString name = statement.value(1).toString();
         fields.append(Field{name, columnType(table, name), QVariant()});
@@ -256,9 +337,12 @@ QList<Field> Database::tableFields(const QString& table) const {
 FieldType Database::columnType(const QString& table, const QString& column) const {
     const char* declared = nullptr;
     int autoIncrement = 0;
-    if (sqlite3_table_column_metadata(m_connection, "main", table.toUtf8().constData(),
-                                      column.toUtf8().constData(), &declared, nullptr, nullptr,
-                                      nullptr, &autoIncrement) != SQLITE_OK)
+    if (!m_connection)
+        return FieldType::Other;
+    if (sqlite3_table_column_metadata(m_connection, m_schema.toUtf8().constData(),
+                                      table.toUtf8().constData(), column.toUtf8().constData(),
+                                      &declared, nullptr, nullptr, nullptr,
+                                      &autoIncrement) != SQLITE_OK)
         return FieldType::Other;
     if (autoIncrement)
         return FieldType::Counter;
@@ -269,7 +353,7 @@ void Database::createTable(const QString& name, const QList<FieldDef>& fields) {
     QStringList columns;
     for (const FieldDef& field : fields)
         columns.append(bracket(field.name) + u' ' + declaredType(field.type));
-    execute(QStringLiteral("CREATE TABLE %1 (%2)").arg(bracket(name), columns.join(u", ")));
+    execute(QStringLiteral("CREATE TABLE %1 (%2)").arg(qualified(name), columns.join(u", ")));
 }
 
 void Database::appendField(const QString& table, const FieldDef& field) {
@@ -277,16 +361,15 @@ void Database::appendField(const QString& table, const FieldDef& field) {
         throw DbError(QStringLiteral("Cannot append the counter field %1 to the table %2 in %3")
                           .arg(field.name, table, m_path));
     execute(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
-                .arg(bracket(table), bracket(field.name), declaredType(field.type)));
+                .arg(qualified(table), bracket(field.name), declaredType(field.type)));
 }
 
 QList<QueryDef> Database::queryDefs() const {
     ensureOpen();
     QList<QueryDef> queries;
     Statement statement(
-        m_connection,
-        QStringLiteral("SELECT name, sql FROM sqlite_master WHERE type = 'view' ORDER BY rowid"),
-        m_path);
+        *this, QStringLiteral("SELECT name, sql FROM %1 WHERE type = 'view' ORDER BY rowid")
+                   .arg(master()));
     while (statement.step())
         queries.append(QueryDef{statement.value(0).toString(),
                                 dialect::viewBody(statement.value(1).toString())});
@@ -308,13 +391,12 @@ bool Database::queryExists(const QString& name) const {
 }
 
 void Database::createQueryDef(const QString& name, const QString& sql) {
-    execute(QStringLiteral("CREATE VIEW %1 AS %2").arg(bracket(name), dialect::toSqlite(sql)));
+    execute(QStringLiteral("CREATE VIEW %1 AS %2").arg(qualified(name), dialect::toSqlite(sql)));
     // SQLite accepts a view over names that do not resolve; the query must work now.
     try {
-        Statement check(m_connection, QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(bracket(name)),
-                        m_path);
+        Statement check(*this, QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(qualified(name)));
     } catch (const DbError& error) {
-        execute(QStringLiteral("DROP VIEW %1").arg(bracket(name)));
+        execute(QStringLiteral("DROP VIEW %1").arg(qualified(name)));
         throw DbError(
             QStringLiteral("Stored query %1 is not valid: %2").arg(name, error.message()));
     }
@@ -323,7 +405,7 @@ void Database::createQueryDef(const QString& name, const QString& sql) {
 void Database::deleteQueryDef(const QString& name) {
     if (!queryExists(name))
         throw DbError(QStringLiteral("No stored query %1 in %2").arg(name, m_path));
-    execute(QStringLiteral("DROP VIEW %1").arg(bracket(name)));
+    execute(QStringLiteral("DROP VIEW %1").arg(qualified(name)));
 }
 
 QStringList Database::relationNames() const {
@@ -331,11 +413,10 @@ QStringList Database::relationNames() const {
     QStringList names;
     if (columnType(kRelationsTable, QStringLiteral("szRelationship")) == FieldType::Other)
         return names;
-    Statement statement(m_connection,
+    Statement statement(*this,
                         QStringLiteral("SELECT szRelationship FROM %1 GROUP BY szRelationship "
                                        "ORDER BY min(rowid)")
-                            .arg(kRelationsTable),
-                        m_path);
+                            .arg(qualified(kRelationsTable)));
     while (statement.step())
         names.append(statement.value(0).toString());
     return names;
@@ -345,14 +426,20 @@ void Database::deleteRelation(const QString& name) {
     ensureOpen();
     if (!relationNames().contains(name, Qt::CaseInsensitive))
         throw DbError(QStringLiteral("No relation %1 in %2").arg(name, m_path));
-    execute(QStringLiteral("DELETE FROM %1 WHERE szRelationship = ?").arg(kRelationsTable), {name});
+    execute(
+        QStringLiteral("DELETE FROM %1 WHERE szRelationship = ?").arg(qualified(kRelationsTable)),
+        {name});
 }
 
 void Database::begin() {
     execute(QStringLiteral("BEGIN"));
 }
 void Database::commit() {
+    ensureOpen();
+    if (sqlite3_txn_state(m_connection, nullptr) == SQLITE_TXN_WRITE)
+        faults::write(QStringLiteral("COMMIT"), m_path);
     execute(QStringLiteral("COMMIT"));
+    faults::committed();
 }
 void Database::rollback() {
     execute(QStringLiteral("ROLLBACK"));

@@ -8,11 +8,17 @@ struct sqlite3_stmt;
 
 namespace db {
 
+class Database;
+struct SchemaAccess;
+
 // One prepared SQL statement. It is reset after each use, so a cached statement can be run
 // again at once; errors carry the database file and the statement text.
 class Statement {
 public:
     Statement(sqlite3* connection, const QString& sql, const QString& fileName);
+    // A statement of a database handle: it reaches only the handle's own schema, so that an
+    // attached file's table is never read or written by mistake (see Database::attach).
+    Statement(const Database& database, const QString& sql);
     ~Statement();
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
@@ -35,11 +41,14 @@ public:
 
 private:
     [[noreturn]] void fail(int code) const;
+    void prepare();
 
     sqlite3* m_connection;
     sqlite3_stmt* m_statement = nullptr;
     QString m_sql;
     QString m_fileName;
+    SchemaAccess* m_access = nullptr;
+    QByteArray m_schema;
 };
 
 } // namespace db
