@@ -32,9 +32,10 @@ Collation columnCollation(const Database& database, const QString& table, const 
     const char* collation = nullptr;
     const QByteArray tableName = table.toUtf8();
     const QByteArray columnName = column.toUtf8();
-    if (sqlite3_table_column_metadata(database.connection(), "main", tableName.constData(),
-                                      columnName.constData(), nullptr, &collation, nullptr, nullptr,
-                                      nullptr) != SQLITE_OK ||
+    const QByteArray schema = database.schemaName().toUtf8();
+    if (sqlite3_table_column_metadata(database.connection(), schema.constData(),
+                                      tableName.constData(), columnName.constData(), nullptr,
+                                      &collation, nullptr, nullptr, nullptr) != SQLITE_OK ||
         !collation)
         return Collation::Binary;
     if (qstricmp(collation, "NOCASE") == 0)
@@ -57,9 +58,8 @@ public:
                 {database.columnType(table, field), columnCollation(database, table, field)});
             columns.append(bracket(field));
         }
-        Statement keys(database.connection(),
-                       QStringLiteral("SELECT %1 FROM %2").arg(columns.join(u", "), bracket(table)),
-                       database.path());
+        Statement keys(database, QStringLiteral("SELECT %1 FROM %2")
+                                     .arg(columns.join(u", "), database.qualified(table)));
         QVariantList values(fields.size());
         while (keys.step()) {
             for (int i = 0; i < values.size(); ++i)
@@ -145,7 +145,7 @@ void refreshInterfaceCANO(Database& work, const SourceRow& row) {
             sourceSummary = i;
     Recordset target =
         work.OpenRecordset(QStringLiteral("SELECT * FROM %1 WHERE %2 = ?")
-                               .arg(bracket(kAvailableInterfaces), bracket(kIdAvailable)),
+                               .arg(work.qualified(kAvailableInterfaces), bracket(kIdAvailable)),
                            {kInterfaceCANO});
     // Without a Summary on both sides there is nothing to tell the rows apart: leave it.
     if (target.eof() || sourceSummary < 0 || !target.hasField(kSummary))
@@ -173,9 +173,8 @@ void mergeRows(Database& templ, Database& work, const QString& operation, const 
         throw DbError(QStringLiteral("%1: the working copy %2 has no table [%3]")
                           .arg(operation, work.path(), destination));
 
-    Statement rows(templ.connection(),
-                   QStringLiteral("SELECT * FROM %1 ORDER BY _rowid_").arg(bracket(source)),
-                   templ.path());
+    Statement rows(
+        templ, QStringLiteral("SELECT * FROM %1 ORDER BY _rowid_").arg(templ.qualified(source)));
     SourceRow row;
     const int columnCount = rows.columnCount();
     for (int i = 0; i < columnCount; ++i) {
@@ -215,10 +214,11 @@ void mergeRows(Database& templ, Database& work, const QString& operation, const 
         names.append(bracket(it->name));
     }
     const QString insertSql =
-        names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(bracket(destination))
-                        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                              .arg(bracket(destination), names.join(u", "),
-                                   QStringList(names.size(), QStringLiteral("?")).join(u", "));
+        names.isEmpty()
+            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(work.qualified(destination))
+            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                  .arg(work.qualified(destination), names.join(u", "),
+                       QStringList(names.size(), QStringLiteral("?")).join(u", "));
 
     const bool textKey = interfaceRule && row.types[keyColumns.first()] == FieldType::Text;
     KeyIndex existing(work, destination, keyFields);
