@@ -111,7 +111,8 @@ void History::storeFiles() {
     int no = 1;
     {
         db::Recordset last = e.templ().OpenRecordset(
-            QStringLiteral("SELECT [No] FROM [History] ORDER BY _rowid_ DESC LIMIT 1"));
+            QStringLiteral("SELECT [No] FROM %1 ORDER BY _rowid_ DESC LIMIT 1")
+                .arg(e.templ().qualified(kHistory)));
         if (!last.eof())
             no = last.value(kNo).toInt() + 1;
     }
@@ -121,9 +122,9 @@ void History::storeFiles() {
         fault("backup");
         db::Database::SnapshotDatabase(e.systemDatabasePath(), backup);
         fault("history");
-        e.templ().execute(
-            QStringLiteral("INSERT INTO [History] ([Date], [No], [Path]) VALUES (?, ?, ?)"),
-            {db::toStored(db::FieldType::Date, now), no, backup});
+        e.templ().execute(QStringLiteral("INSERT INTO %1 ([Date], [No], [Path]) VALUES (?, ?, ?)")
+                              .arg(e.templ().qualified(kHistory)),
+                          {db::toStored(db::FieldType::Date, now), no, backup});
         fault("close");
         e.closeWork(); // commits this action's writes, or fails before anything is replaced
         e.closeTemplate();
@@ -137,6 +138,10 @@ void History::storeFiles() {
         fault("done");
     } catch (const db::DbError& error) {
         QFile::remove(compacted);
+        // While the working copy is open its history row was not committed: the backup belongs
+        // to no row.
+        if (e.isWorkOpen())
+            QFile::remove(backup);
         if (!e.isWorkOpen())
             e.openWork();
         if (!e.isTemplateOpen())
@@ -188,8 +193,9 @@ void History::ClearHistory() {
     db::Recordset rows = e.templ().OpenRecordset(kHistory);
     for (; !rows.eof(); rows.moveNext()) {
         const QString path = records::NullToText(rows.value(kPath));
+        // A backup is deleted only once its row is gone for good.
         if (QFileInfo(path).isFile())
-            files::remove(path);
+            e.whenCommitted([path] { files::remove(path); });
         rows.deleteRow();
     }
     m_pages.database.comboHistory.clear();
