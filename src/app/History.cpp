@@ -96,8 +96,9 @@ void History::Store() {
     const ButtonsDisabled disabled{&frames.cmdExit, &frames.cmdClearHistory, &frames.cmdRestore};
 
     m_pages.ndd.storeNddField();
-    m_pages.fcs.storeVoltages();
     storeFiles();
+    // The registry changes with the system database, never for a store that failed.
+    m_pages.fcs.storeVoltages();
     m_startup->run();
 }
 
@@ -215,6 +216,8 @@ void History::SaveAs() {
         work.begin();
     }
     files::copyOver(e.workCopyPath(), fileName);
+    // The NDD field may have changed under the master switch: show what was saved.
+    m_readout.ReadConfiguration();
 }
 
 void History::RefreshHiddenCopy() {

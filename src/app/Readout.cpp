@@ -233,6 +233,11 @@ void Readout::EditConfigurationName() {
     ReadConfiguration();
 }
 
+void Readout::ReadEveryPage() {
+    Refresh();
+    TabSwitch();
+}
+
 void Readout::TabSwitch() {
     switch (m_editor.tabs().currentIndex()) {
     case editor::PageConfiguration:

@@ -57,6 +57,11 @@ void EditorBoundary::run(const std::function<void()>& action) {
         // set the flag by hand.
         m_editor.setLive(live);
         report(messageOf(error));
+        m_editor.setLive(live);
+    } catch (...) {
+        // Not an error of the program's own kinds: it ends the run, but not with half an action.
+        m_editor.rollbackWork();
+        throw;
     }
 }
 
@@ -102,6 +107,10 @@ void EditorBoundary::runNested(const std::function<void()>& action) {
         }
         m_editor.setLive(live);
         report(messageOf(error));
+        m_editor.setLive(live);
+    } catch (...) {
+        undo();
+        throw;
     }
 }
 

@@ -11,8 +11,8 @@ class Editor;
 // The edge of every user action: the action runs in one transaction of the working copy, with
 // the template database attached to it, so that all its writes to both land together or not at
 // all. An unexpected database or file error rolls the transaction back, is shown in a message box
-// and in the status line, and the page in front is read again from the database; the editor then
-// takes the next action.
+// and in the status line, and every page is read again from the database; the editor then takes
+// the next action.
 //
 // An action of a modal dialog that a running action opened (a button of the dialog) is part of
 // the running action's unit of work; it runs under a savepoint of its own, so that an error undoes

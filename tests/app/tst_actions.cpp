@@ -148,17 +148,23 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(first) && !QFileInfo::exists(second));
     }
 
-    // A store that fails before its history row is committed leaves no backup behind that no
-    // row names.
-    void aFailedStoreLeavesNoStrayBackup() {
+    // A store that fails before its history row is committed changes nothing: no backup that
+    // no row names, no step voltage in the registry.
+    void aFailedStoreLeavesNothingBehind() {
         Installation in;
+        in.writeRegistry(u"\"Path\"=\"%1\"\n"_s.arg(in.systemPath),
+                         u"\"Voltage 0\"=\"100.00\"\n\"Voltage 1\"=\"10.00\"\n"
+                         "\"Voltage 2\"=\"1.00\"\n\"Voltage 3\"=\"0.10\"\n"_s);
         in.start();
+        const QByteArray registry = Installation::hashOf(in.registryPath);
+        in.act(u"tab 4\ntype EU100 \"90.00\""_s);
         db::faults::failAt(3); // the NDD field, the history row, then the commit
         in.act(u"click CmdStore\nanswer yes\n"_s);
         QVERIFY(db::faults::fired());
         QVERIFY(in.message().startsWith(u"Store failed, the system database is unchanged"_s));
         QCOMPARE(historyRows(in.templatePath), 0);
         QVERIFY(!QFileInfo::exists(in.dir.filePath(u"BackupDB/Temp1.mdb"_s)));
+        QCOMPARE(Installation::hashOf(in.registryPath), registry);
     }
 };
 
