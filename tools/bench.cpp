@@ -170,8 +170,12 @@ void bench(const QString& name, bool large, int runs, QTextStream& out) {
 
 } // namespace
 
+int runMonkeyCommand(const QStringList& arguments); // Monkey.cpp
+
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
+    if (application.arguments().contains(QStringLiteral("--monkey")))
+        return runMonkeyCommand(application.arguments());
     const int runs = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 7;
     QTextStream out(stdout);
     out << "Medians of " << runs << " runs (refresh: " << runs * 3
