@@ -57,7 +57,7 @@ public:
 
     // Attaches the existing database file at path under the schema name and returns its handle,
     // which must not outlive this one. Both files keep a rollback journal, so that a commit that
-    // changed both is atomic across them. Fails outside a transaction only.
+    // changed both is atomic across them. Fails inside a transaction.
     std::unique_ptr<Database> attach(const QString& path, const QString& schema);
     // "main" for an opened file, the schema name for an attached one.
     const QString& schemaName() const { return m_schema; }

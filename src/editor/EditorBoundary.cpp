@@ -94,8 +94,13 @@ void EditorBoundary::runNested(const std::function<void()>& action) {
     const bool live = m_editor.isLive();
     try {
         action();
-        if (savepointAlive())
-            m_editor.work().execute(QStringLiteral("RELEASE ") + savepoint);
+        if (savepointAlive()) {
+            try {
+                m_editor.work().execute(QStringLiteral("RELEASE ") + savepoint);
+            } catch (const db::DbError&) {
+                // The action committed on its way (save as): the savepoint went with it.
+            }
+        }
     } catch (const form::ScriptError&) {
         undo();
         throw;

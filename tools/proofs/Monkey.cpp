@@ -259,6 +259,7 @@ private:
         } else if (auto* tree = qobject_cast<form::TreeView*>(&control)) {
             actOnTree(*tree);
         } else if (auto* button = qobject_cast<form::Button*>(&control)) {
+            ++m_report.presses[key(control)];
             line("click", name);
             button->userPress();
         } else {
@@ -380,9 +381,12 @@ QString summary(const MonkeyReport& report, quint64 seed) {
     QStringList verbs;
     for (auto it = report.verbs.cbegin(); it != report.verbs.cend(); ++it)
         verbs.append(QStringLiteral("%1 %2").arg(it.key()).arg(it.value()));
+    QStringList presses;
+    for (auto it = report.presses.cbegin(); it != report.presses.cend(); ++it)
+        presses.append(QStringLiteral("%1 %2").arg(it.key()).arg(it.value()));
     QString text = QStringLiteral("seed %1: %2 actions (%3 more inside dialogs) on %4 controls, "
                                   "%5 start-ups, %6 replacements of the system database, %7 ms\n"
-                                  "verbs: %8\n")
+                                  "verbs: %8\npressed: %9\n")
                        .arg(seed)
                        .arg(report.actions)
                        .arg(report.dialogActions)
@@ -390,7 +394,7 @@ QString summary(const MonkeyReport& report, quint64 seed) {
                        .arg(report.starts)
                        .arg(report.replacements)
                        .arg(report.milliseconds)
-                       .arg(verbs.join(QStringLiteral(", ")));
+                       .arg(verbs.join(QStringLiteral(", ")), presses.join(QStringLiteral(", ")));
     if (!report.passed)
         text += QStringLiteral("FAILED at action %1 (seed %2): %3\n")
                     .arg(report.failedAction)

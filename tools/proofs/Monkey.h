@@ -24,16 +24,17 @@ struct MonkeyOptions {
 
 struct MonkeyReport {
     bool passed = false;
-    QString failure;          // what went wrong, empty when passed
-    int failedAction = 0;     // counting from 1
-    QString script;           // the actions as a headless script that replays them
-    QString folder;           // the installation\'s folder, which the script names
-    int actions = 0;          // actions of the person in the main window
-    int dialogActions = 0;    // actions inside the dialogs they opened
-    int starts = 0;           // start-ups, the first one and those after the program ended
-    int replacements = 0;     // times the system database file was replaced (store, save as)
-    QMap<QString, int> verbs; // script verbs used, with their counts
-    int controls = 0;         // different controls acted on
+    QString failure;            // what went wrong, empty when passed
+    int failedAction = 0;       // counting from 1
+    QString script;             // the actions as a headless script that replays them
+    QString folder;             // the installation\'s folder, which the script names
+    int actions = 0;            // actions of the person in the main window
+    int dialogActions = 0;      // actions inside the dialogs they opened
+    int starts = 0;             // start-ups, the first one and those after the program ended
+    int replacements = 0;       // times the system database file was replaced (store, save as)
+    QMap<QString, int> verbs;   // script verbs used, with their counts
+    QMap<QString, int> presses; // buttons and menu entries pressed, by form/name
+    int controls = 0;           // different controls acted on
     qint64 milliseconds = 0;
 };
 
