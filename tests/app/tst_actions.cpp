@@ -93,6 +93,32 @@ private Q_SLOTS:
         QCOMPARE(in.runner->host().unacknowledgedErrors().size(), 1); // acknowledged with ok
     }
 
+    // The engine gives up the whole transaction after some I/O errors. When that happens inside
+    // a dialog, what the opening action writes afterwards must not land on its own.
+    void aDialogActionThatLosesTheTransactionUndoesTheWholeAction() {
+        Installation in;
+        in.start();
+        editor::Editor& e = in.editor();
+        const QVariant before = storedName(in.workCopy());
+        in.forms->form(u"FormEditConf"_s)->button(u"CmdOK"_s).setHandler([&e] {
+            e.work().execute(u"ROLLBACK"_s);
+            throw db::DbError(u"disk I/O error"_s);
+        });
+        in.main().button(u"CmdEditConf"_s).setHandler([&e, &in] {
+            records::WriteFirstRowField(e.work(), records::kAvailableSystems, kConfiguration,
+                                        u"before the dialog"_s);
+            in.session->pages().editConf.exec();
+            e.templ().execute(u"INSERT INTO %1 ([No], [Path]) VALUES (7, 'Temp7.mdb')"_s.arg(
+                e.templ().qualified(records::kHistory)));
+        });
+        in.act(u"click CmdEditConf\nclick CmdOK\nclick CmdCancel"_s);
+        QCOMPARE(in.session->boundary().caughtErrors(), 1);
+        QCOMPARE(in.message(), u"disk I/O error"_s);
+        QCOMPARE(storedName(in.workCopy()), before);
+        QCOMPARE(historyRows(in.templatePath), 0);
+        QVERIFY(!e.work().inTransaction());
+    }
+
     // A readout that fails half-way, or a handler that cleared the editor-live flag by hand,
     // must not leave the editor quiet for the rest of the session.
     void theLiveFlagSurvivesAFailure() {
