@@ -21,6 +21,7 @@
 #include <form/ScriptError.h>
 #include <form/ScriptRunner.h>
 #include <memory>
+#include <platform/FileSafety.h>
 #include <platform/LinuxPlatform.h>
 #include <platform/Registry.h>
 #include <platform/SingleInstance.h>
@@ -41,6 +42,7 @@ Options parse(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("ORBIS Configuration Tool"));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption headless(QStringLiteral("headless"),
                                       QStringLiteral("Run without a window."));
     const QCommandLineOption registry(QStringLiteral("registry"),
@@ -81,7 +83,7 @@ void installStoreFault() {
             return;
         if (parts.value(1) == QStringLiteral("kill"))
             std::raise(SIGKILL);
-        throw editor::FileError(
+        throw platform::FileError(
             QStringLiteral("Injected failure at the store step %1").arg(parts.value(0)));
     };
 }
@@ -175,14 +177,41 @@ int runWindow(QApplication& application, const Options& options) {
     return application.exec();
 }
 
+// Whether the window system has a display to open the window on. Without one the platform
+// plugin would abort the program with a message about plugins.
+bool displayAvailable() {
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        if (!qEnvironmentVariableIsEmpty(name))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    bool headless = false;
+    bool onlyInformation = false;
+    bool platformChosen = false; // Qt's own -platform option
     for (int i = 1; i < argc; ++i) {
-        if (qstrcmp(argv[i], "--headless") == 0) {
-            QCoreApplication application(argc, argv);
-            return runHeadless(parse(application.arguments()));
-        }
+        const QByteArray argument(argv[i]);
+        headless = headless || argument == "--headless";
+        onlyInformation = onlyInformation || argument == "-h" || argument == "--help" ||
+                          argument == "--help-all" || argument == "-v" || argument == "--version";
+        platformChosen = platformChosen || argument == "-platform";
+    }
+    QCoreApplication::setApplicationVersion(QStringLiteral(ORBIS_VERSION));
+    if (headless || onlyInformation) {
+        // The help and the version need no display either: the parser prints them and ends.
+        QCoreApplication application(argc, argv);
+        const Options options = parse(application.arguments());
+        return runHeadless(options);
+    }
+    if (!platformChosen && !displayAvailable()) {
+        QTextStream(stderr) << "orbis-config: there is no display to open the window on (DISPLAY "
+                               "and WAYLAND_DISPLAY are not set); run with --headless to work "
+                               "without a window\n";
+        return 2;
     }
     QApplication application(argc, argv);
     return runWindow(application, parse(application.arguments()));

@@ -5,6 +5,9 @@
 #include <QTextStream>
 #include <db/Database.h>
 #include <db/DbError.h>
+#include <platform/FileSafety.h>
+
+namespace fs = platform::FileSafety;
 
 int main(int argc, char** argv) {
     QTextStream err(stderr);
@@ -13,8 +16,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString output = QString::fromLocal8Bit(argv[1]);
-    const QString partial = output + QStringLiteral(".partial");
-    QFile::remove(partial);
+    const QString partial = fs::temporaryPath(output);
     QString current;
     try {
         auto database = db::Database::create(partial);
@@ -24,18 +26,25 @@ int main(int argc, char** argv) {
             QFile file(current);
             if (!file.open(QIODevice::ReadOnly))
                 throw db::DbError(QStringLiteral("cannot read ") + current);
-            database->execute(QString::fromUtf8(file.readAll()));
+            const QByteArray text = file.readAll();
+            if (file.error() != QFileDevice::NoError)
+                throw db::DbError(
+                    QStringLiteral("cannot read %1: %2").arg(current, file.errorString()));
+            database->execute(QString::fromUtf8(text));
         }
         database->commit();
         database->close();
+        current.clear();
+        fs::syncFile(partial);
+        fs::replace(partial, output);
     } catch (const db::DbError& error) {
         err << "orbis-mkdb: " << current << ": " << error.message() << "\n";
         QFile::remove(partial);
         return 1;
-    }
-    QFile::remove(output);
-    if (!QFile::rename(partial, output)) {
-        err << "orbis-mkdb: cannot write " << output << "\n";
+    } catch (const platform::FileError& error) {
+        err << "orbis-mkdb: " << error.message() << "\n";
+        if (!error.replaced())
+            QFile::remove(partial);
         return 1;
     }
     return 0;

@@ -15,13 +15,13 @@ INSERT INTO [Available Lasers] ([ID Available], [Status], [ID Potential], [Contr
 INSERT INTO [Available Lasers] ([ID Available], [Status], [ID Potential], [Control], [Special Value], [Version], [Control LED], [Next Optical Device])
     VALUES ('Laser Diode 405', 'Do not use', 'LD 405', 'LD405 Switch', NULL, NULL, 'REG100', 'F/HT1');
 INSERT INTO [Available Lasers] ([ID Available], [Status], [ID Potential], [Control], [Special Value], [Version], [Control LED], [Next Optical Device])
-    VALUES ('Enterprise', 'Do not use', 'Enterprise', 'COM3', NULL, '2.10', 'REG100', 'F/HT1');
+    VALUES ('Enterprise', ' ', 'Enterprise', 'COM2', NULL, '2.10', 'REG100', 'F/HT1');
 INSERT INTO [Available Lasers] ([ID Available], [Status], [ID Potential], [Control], [Special Value], [Version], [Control LED], [Next Optical Device])
     VALUES ('Krypton 413', 'Do not use', 'Krypton 413', 'COM3', NULL, '1.02', 'REG100', 'F/HT1');
 INSERT INTO [Available Lasers] ([ID Available], [Status], [ID Potential], [Control], [Special Value], [Version], [Control LED], [Next Optical Device])
     VALUES ('Titanium:Sapphire', 'Do not use', 'Titanium:Sapphire', 'None', NULL, NULL, 'REG100', 'F/HT1');
 INSERT INTO [Available Lasers] ([ID Available], [Status], [ID Potential], [Control], [Special Value], [Version], [Control LED], [Next Optical Device])
-    VALUES ('Mai Tai', 'Do not use', 'Mai Tai', 'COM4', NULL, '1.07', 'REG100', 'F/HT1');
+    VALUES ('Mai Tai', ' ', 'Mai Tai', 'COM4', NULL, '1.07', 'REG100', 'F/HT1');
 INSERT INTO [Available Lasers] ([ID Available], [Status], [ID Potential], [Control], [Special Value], [Version], [Control LED], [Next Optical Device])
     VALUES ('Chameleon', 'Do not use', 'Chameleon', 'COM4', NULL, '3.4', 'REG100', 'F/HT1');
 

@@ -1,7 +1,9 @@
 -- Interfaces of the demo installation: the serial ports of the host, the CAN nodes and
 -- the SCSI adapter of the scan electronics.
 
--- Serial ports. COM1 carries the stand's CAN adapter, COM2 the AOTF driver; the others are free.
+-- Serial ports. COM1 carries the stand's CAN adapter; the AOTF driver and the Enterprise UV laser
+-- share COM2, so that a port choice shows the conflict warnings; COM4 drives the Mai Tai laser,
+-- COM3 and COM5 belong to devices that are switched off.
 INSERT INTO [Available Interfaces] ([ID Available], [Status], [ID Potential], [Control], [Address], [Baud Rate], [Data Bits], [Parity], [Stop Bits], [Handshake], [Timeout ms], [Summary])
     VALUES ('COM1', ' ', 'SerialPort', NULL, '0x3F8', 19200, 8, 'None', 1, 'None', 1000, 'CAN bus adapter');
 INSERT INTO [Available Interfaces] ([ID Available], [Status], [ID Potential], [Control], [Address], [Baud Rate], [Data Bits], [Parity], [Stop Bits], [Handshake], [Timeout ms], [Summary])
@@ -9,7 +11,7 @@ INSERT INTO [Available Interfaces] ([ID Available], [Status], [ID Potential], [C
 INSERT INTO [Available Interfaces] ([ID Available], [Status], [ID Potential], [Control], [Address], [Baud Rate], [Data Bits], [Parity], [Stop Bits], [Handshake], [Timeout ms], [Summary])
     VALUES ('COM3', 'Do not use', 'SerialPort', NULL, '0x3E8', 9600, 8, 'None', 1, 'None', 1000, NULL);
 INSERT INTO [Available Interfaces] ([ID Available], [Status], [ID Potential], [Control], [Address], [Baud Rate], [Data Bits], [Parity], [Stop Bits], [Handshake], [Timeout ms], [Summary])
-    VALUES ('COM4', 'Do not use', 'SerialPort', NULL, '0x2E8', 9600, 8, 'None', 1, 'None', 1000, NULL);
+    VALUES ('COM4', ' ', 'SerialPort', NULL, '0x2E8', 9600, 8, 'None', 1, 'XonXoff', 1000, 'Mai Tai port');
 INSERT INTO [Available Interfaces] ([ID Available], [Status], [ID Potential], [Control], [Address], [Baud Rate], [Data Bits], [Parity], [Stop Bits], [Handshake], [Timeout ms], [Summary])
     VALUES ('COM5', 'Do not use', 'SerialPort', NULL, '0x3E0', 9600, 8, 'None', 1, 'None', 1000, NULL);
 

@@ -9,12 +9,12 @@ DatabaseFrames::DatabaseFrames(editor::Editor& editor) : editor::Declarations(ed
 }
 
 void DatabaseFrames::lock(form::TabControl& tabs) {
+    m_locked = true;
     tabs.setEnabled(false);
-    cmdRestore.setEnabled(false);
-    cmdClearHistory.setEnabled(false);
-    cmdStore.setEnabled(false);
-    comboHistory.setEnabled(false);
-    mnuSaveAs.setEnabled(false);
+    for (form::Control* control : std::initializer_list<form::Control*>{
+             &cmdEditConf, &comboHistory, &cmdRestore, &cmdClearHistory, &cmdHiddenCopy, &cmdStore,
+             &mnuSaveAs})
+        control->setEnabled(false);
 }
 
 } // namespace app

@@ -16,9 +16,10 @@ class DatabaseFrames : public editor::Declarations {
 public:
     explicit DatabaseFrames(editor::Editor& editor);
 
-    // A refused installation: nothing that changes it can be reached any more; Exit and
-    // closing the window stay available.
+    // A refused installation: nothing that needs the working copy or changes the installation
+    // can be reached any more; Exit, About and closing the window stay available.
     void lock(form::TabControl& tabs);
+    bool isLocked() const { return m_locked; }
 
     const editor::Frame m_frameDatabase =
         frame(editor::kNoPage, u"FrameDatabase"_s, u"System Database"_s);
@@ -47,6 +48,9 @@ public:
     form::MenuItem& mnuExit = menu(u"mnuExit"_s, u"E&xit"_s);
     const editor::Frame m_menuHelp = frame(editor::kNoPage, u"mnuHelp"_s, u"&Help"_s);
     form::MenuItem& mnuAbout = menu(u"mnuAbout"_s, u"&About ..."_s);
+
+private:
+    bool m_locked = false;
 };
 
 } // namespace app

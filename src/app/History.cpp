@@ -1,23 +1,29 @@
 #include "History.h"
 
-#include "Files.h"
+#include "DatabaseCheck.h"
+#include "ErrorText.h"
 #include "Pages.h"
 #include "Readout.h"
 #include "Startup.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <cmath>
 #include <editor/Editor.h>
 #include <editor/Scopes.h>
 #include <editor/Texts.h>
 #include <form/FormSet.h>
+#include <optional>
+#include <platform/FileSafety.h>
 #include <platform/Platform.h>
 #include <records/RecordHelpers.h>
 
 namespace app {
 
 namespace texts = editor::texts;
-using editor::FileError;
+namespace fs = platform::FileSafety;
+using platform::FileError;
 using records::kHistory;
 
 std::function<void(const char*)> History::faultPoint;
@@ -27,38 +33,103 @@ namespace {
 const QString kPath = QStringLiteral("Path");
 const QString kNo = QStringLiteral("No");
 const QString kDate = QStringLiteral("Date");
+const QString kStoreFailed = QStringLiteral("Store failed, the system database is unchanged: %1");
+const QString kStoredThen = QStringLiteral("Stored, the new system database is in place; then %1");
 
 void fault(const char* step) {
     if (History::faultPoint)
         History::faultPoint(step);
 }
 
-// Disables buttons for the length of a scope, then enables them again.
+QString dateText(const QDateTime& date) {
+    return QLocale::system().toString(date.date(), QLocale::ShortFormat) + u' ' +
+           date.time().toString(QStringLiteral("HH:mm:ss"));
+}
+
+// A history number as a whole number; nothing for a value that is none. A whole number too
+// large for the program comes back as kLastNumber, a too small one as -1, so that it is refused.
+std::optional<qint64> wholeNumber(const QVariant& value) {
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+        return value.toLongLong();
+    case QMetaType::Double: {
+        const double number = value.toDouble();
+        if (!std::isfinite(number) || std::trunc(number) != number)
+            return std::nullopt;
+        if (std::abs(number) >= double(History::kLastNumber))
+            return number > 0 ? History::kLastNumber : -1;
+        return qint64(number);
+    }
+    case QMetaType::QString: {
+        bool ok = false;
+        const qint64 number = value.toString().trimmed().toLongLong(&ok);
+        return ok ? std::optional<qint64>(number) : std::nullopt;
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+// Disables buttons for the length of a scope, then enables them again unless the editor was
+// locked meanwhile (a start-up after the store that failed).
 class ButtonsDisabled {
 public:
-    ButtonsDisabled(std::initializer_list<form::Button*> buttons) : m_buttons(buttons) {
+    ButtonsDisabled(const DatabaseFrames& frames, std::initializer_list<form::Button*> buttons)
+        : m_frames(frames), m_buttons(buttons) {
         for (form::Button* button : m_buttons)
             button->setEnabled(false);
     }
     ~ButtonsDisabled() {
         for (form::Button* button : m_buttons)
-            button->setEnabled(true);
+            button->setEnabled(!m_frames.isLocked() || button == &m_frames.cmdExit);
     }
     ButtonsDisabled(const ButtonsDisabled&) = delete;
     ButtonsDisabled& operator=(const ButtonsDisabled&) = delete;
 
 private:
+    const DatabaseFrames& m_frames;
     QList<form::Button*> m_buttons;
 };
 
+// Opens the system database and keeps every other program from committing to it until the
+// connection closes: the backup taken under this lock is then exactly the database that the
+// store replaces. Other programs may go on reading.
+std::unique_ptr<db::Database> lockSystemDatabase(const QString& path) {
+    // A WAL file of a database that another program holds open would be read as part of the
+    // new database that replaces it.
+    if (db::Database::walInUseElsewhere(path))
+        throw db::DbError(QStringLiteral("another program holds the system database %1 open in "
+                                         "WAL mode; close it and store again")
+                              .arg(path));
+    auto database = db::Database::openShared(path);
+    try {
+        database->execute(QStringLiteral("BEGIN IMMEDIATE"));
+    } catch (const db::DbError& error) {
+        if (error.kind() != db::DbError::Kind::Busy)
+            throw;
+        throw db::DbError(QStringLiteral("another program is writing to the system database %1: %2")
+                              .arg(path, error.message()),
+                          error.kind());
+    }
+    return database;
+}
+
+bool inWalMode(db::Database& database) {
+    return database.OpenRecordset(QStringLiteral("PRAGMA journal_mode"))
+               .value(0)
+               .toString()
+               .compare(QStringLiteral("wal"), Qt::CaseInsensitive) == 0;
+}
+
 } // namespace
 
-QString History::entryText(int no, const QDateTime& date) {
-    const QLocale locale = QLocale::system();
-    return QStringLiteral("%1. -  %2 %3")
-        .arg(no)
-        .arg(locale.toString(date.date(), QLocale::ShortFormat),
-             date.time().toString(QStringLiteral("HH:mm:ss")));
+QString History::entryText(const QVariant& no, const QDateTime& date) {
+    return QStringLiteral("%1. -  %2").arg(records::NullToText(no), dateText(date));
+}
+
+QString History::backupPath(qint64 no) const {
+    return m_editor.databaseFolder() + QStringLiteral("BackupDB/Temp%1.mdb").arg(no);
 }
 
 void History::FillHistoryList() {
@@ -69,17 +140,49 @@ void History::FillHistoryList() {
     const bool walked = !rows.eof();
     for (; !rows.eof(); rows.moveNext()) {
         const QString path = records::NullToText(rows.value(kPath));
-        if (QFileInfo(path).isFile()) {
-            const int no = rows.value(kNo).toInt();
-            list.addItem(entryText(no, rows.value(kDate).toDateTime()), no);
-        } else {
+        if (QFileInfo(path).isFile())
+            list.addItem(entryText(rows.value(kNo), rows.value(kDate).toDateTime()),
+                         rows.value(kNo));
+        else
             rows.deleteRow(); // the backup was deleted outside the program
-        }
     }
     if (walked && list.count() > 0) {
         const editor::Quiet quiet(e);
         list.setCurrentIndex(list.count() - 1);
     }
+}
+
+// The number after the highest one in the history (after the last row's, as long as the rows
+// come in order): a number that is there already would overwrite its backup.
+qint64 History::nextNumber() const {
+    std::optional<qint64> last;
+    db::Recordset rows =
+        m_editor.templ().OpenRecordset(QStringLiteral("SELECT [No] FROM [History]"));
+    for (; !rows.eof(); rows.moveNext()) {
+        const std::optional<qint64> no = wholeNumber(rows.value(0));
+        if (no && (!last || *no > *last))
+            last = no;
+    }
+    if (!last)
+        return 1;
+    if (*last < 0 || *last >= kLastNumber)
+        throw db::DbError(QStringLiteral("the history numbers cannot go on after No %1; Clear "
+                                         "History starts them again at 1")
+                              .arg(*last));
+    return *last + 1;
+}
+
+bool History::askToReplaceChanged(const QString& system) const {
+    QDateTime changed = QFileInfo(system).lastModified();
+    const QFileInfo wal(system + QStringLiteral("-wal"));
+    if (wal.exists() && wal.lastModified() > changed)
+        changed = wal.lastModified();
+    return m_editor.host().askYesNo(
+        QStringLiteral("The system database %1 was changed by another program on %2, after the "
+                       "editor copied it. Storing replaces it: those changes are then only in "
+                       "the history. Store anyway ?")
+            .arg(system, dateText(changed)),
+        texts::kCaption);
 }
 
 void History::Store() {
@@ -93,63 +196,127 @@ void History::Store() {
         return;
     const editor::BusyScope busy(e.host());
     DatabaseFrames& frames = m_pages.database;
-    const ButtonsDisabled disabled{&frames.cmdExit, &frames.cmdClearHistory, &frames.cmdRestore};
+    const ButtonsDisabled disabled{frames,
+                                   {&frames.cmdExit, &frames.cmdClearHistory, &frames.cmdRestore}};
 
+    // A store the user gives up (a system database that another program changed) changes
+    // nothing, its NDD field included.
+    e.work().execute(QStringLiteral("SAVEPOINT store"));
     m_pages.ndd.storeNddField();
-    storeFiles();
-    // The registry changes with the system database, never for a store that failed.
-    m_pages.fcs.storeVoltages();
-    m_startup->run();
+    QStringList afterwards;
+    if (!storeFiles(afterwards)) {
+        e.work().execute(QStringLiteral("ROLLBACK TO store"));
+        e.work().execute(QStringLiteral("RELEASE store"));
+        return;
+    }
+    // The voltages belong to the system database they were stored with.
+    afterwards += m_pages.fcs.storeVoltages();
+    const Startup::Result started = m_startup->start();
+    if (started.outcome == Startup::Outcome::Failed || started.outcome == Startup::Outcome::Refused)
+        afterwards.append(QStringLiteral("the start-up on it failed: ") + started.reason);
+    if (afterwards.isEmpty())
+        return;
+    const QString text = kStoredThen.arg(afterwards.join(QStringLiteral("; ")));
+    e.setMessage(text);
+    e.host().message(text, texts::kCaption, form::MessageIcon::Warning);
 }
 
-// The file steps of a store. The old system database is replaced in one atomic step, only
-// after its backup is on the disk and the compacted working copy is complete beside it; until
-// then a failure leaves it untouched and the working copy open as it was.
-void History::storeFiles() {
+// The old system database is replaced in one rename, only after its backup and its history row
+// are written and the compacted working copy is complete beside it. Until then a failure
+// removes what the store made and leaves the working copy open as it was.
+bool History::storeFiles(QStringList& afterwards) {
     editor::Editor& e = m_editor;
+    const QString system = e.systemDatabasePath();
     const QDateTime now = QDateTime::currentDateTime();
-    // The number after the last row's; 1 for an empty history.
-    int no = 1;
-    {
-        db::Recordset last = e.templ().OpenRecordset(
-            QStringLiteral("SELECT [No] FROM %1 ORDER BY _rowid_ DESC LIMIT 1")
-                .arg(e.templ().qualified(kHistory)));
-        if (!last.eof())
-            no = last.value(kNo).toInt() + 1;
-    }
-    const QString backup = e.databaseFolder() + QStringLiteral("BackupDB/Temp%1.mdb").arg(no);
-    const QString compacted = e.systemDatabasePath() + QStringLiteral(".compact");
+    QString backup;
+    QString compacted;
+    std::unique_ptr<db::Database> lock;
+    // The history row goes in through a connection of its own: the template database shares
+    // the working copy's transaction, which the compaction needs committed before the row may
+    // be.
+    std::unique_ptr<db::Database> history;
+    std::optional<db::Transaction> row; // committed once the new database is in place
+    bool wal = false;
     try {
-        fault("backup");
-        db::Database::SnapshotDatabase(e.systemDatabasePath(), backup);
+        const qint64 no = nextNumber();
+        QByteArray accepted = m_startup->systemState();
+        for (;;) {
+            fault("backup");
+            lock = lockSystemDatabase(system);
+            wal = inWalMode(*lock);
+            backup = backupPath(no);
+            // A connection in a write transaction cannot be the source of a backup; readers
+            // still may, and they see the last commit.
+            db::Database::SnapshotDatabase(system, backup);
+            const QByteArray state = Startup::stateOf(backup);
+            if (state == accepted)
+                break;
+            // The other program may go on while the user decides.
+            lock.reset();
+            fs::remove(backup);
+            backup.clear();
+            if (!askToReplaceChanged(system))
+                return false;
+            accepted = state;
+        }
         fault("history");
-        e.templ().execute(QStringLiteral("INSERT INTO %1 ([Date], [No], [Path]) VALUES (?, ?, ?)")
-                              .arg(e.templ().qualified(kHistory)),
-                          {db::toStored(db::FieldType::Date, now), no, backup});
+        history = db::Database::open(e.templatePath());
+        row.emplace(*history);
+        history->execute(
+            QStringLiteral("INSERT INTO [History] ([Date], [No], [Path]) VALUES (?, ?, ?)"),
+            {db::toStored(db::FieldType::Date, now), no, backup});
         fault("close");
-        e.closeWork(); // commits this action's writes, or fails before anything is replaced
-        e.closeTemplate();
+        if (e.work().inTransaction())
+            e.work().commit(); // the compaction reads what this action wrote
         fault("compact");
-        QFile::remove(compacted);
+        compacted = fs::temporaryPath(system);
         db::Database::CompactDatabase(e.workCopyPath(), compacted);
         fault("replace");
-        if (e.platform().isReadOnly(e.systemDatabasePath()))
-            e.platform().setReadOnly(e.systemDatabasePath(), false);
-        files::replace(compacted, e.systemDatabasePath());
-        fault("done");
-    } catch (const db::DbError& error) {
-        QFile::remove(compacted);
-        // While the working copy is open its history row was not committed: the backup belongs
-        // to no row.
-        if (e.isWorkOpen())
-            QFile::remove(backup);
-        if (!e.isWorkOpen())
-            e.openWork();
-        if (!e.isTemplateOpen())
-            e.openTemplate();
-        throw FileError(QStringLiteral("Store failed, the system database is unchanged: %1")
-                            .arg(error.message()));
+        try {
+            fs::replace(compacted, system);
+        } catch (const FileError& error) {
+            if (!error.replaced())
+                throw;
+            afterwards.append(QStringLiteral("it may not be on the disk yet: ") + error.message());
+        }
+    } catch (const std::exception& error) {
+        QString undone;
+        row.reset();
+        history.reset();
+        lock.reset();
+        for (const QString& made : {compacted, backup}) {
+            try {
+                if (!made.isEmpty())
+                    fs::remove(made);
+            } catch (const FileError& removal) {
+                undone += QStringLiteral("; ") + removal.message();
+            }
+        }
+        throw FileError(kStoreFailed.arg(errorText(error) + undone));
     }
+    try {
+        fault("done");
+    } catch (const std::exception& error) {
+        afterwards.append(errorText(error));
+    }
+    try {
+        row->commit();
+    } catch (const std::exception& error) {
+        afterwards.append(QStringLiteral("the history row of the backup %1 could not be saved: %2")
+                              .arg(backup, errorText(error)));
+    }
+    lock.reset();
+    // The engine removes the WAL files of the replaced database when its last connection
+    // closes; left beside the new one, they would be read as part of it.
+    if (wal) {
+        try {
+            fs::remove(system + QStringLiteral("-wal"));
+            fs::remove(system + QStringLiteral("-shm"));
+        } catch (const FileError& error) {
+            afterwards.append(error.message());
+        }
+    }
+    return true;
 }
 
 void History::Restore() {
@@ -157,26 +324,28 @@ void History::Restore() {
     form::ListBox& list = m_pages.database.comboHistory;
     if (list.currentIndex() < 0)
         return;
-    const int no = list.currentData().toInt();
-    if (no <= 0)
+    const QVariant no = list.currentData();
+    db::Recordset row = e.templ().OpenRecordset(
+        QStringLiteral("SELECT [Path] FROM [History] WHERE [No] = ?"), {no});
+    if (row.eof())
         return;
-    if (!records::RecordExistsByNumber(e.templ(), kHistory, kNo, no))
-        return;
-    const QString path =
-        records::NullToText(records::ReadFieldByNumber(e.templ(), kHistory, kNo, no, kPath));
+    const QString path = records::NullToText(row.value(kPath));
     if (!QFileInfo(path).isFile()) {
         e.setMessage(QStringLiteral("File: ") + path + QStringLiteral(" not found !"));
         e.host().beep();
         return;
     }
     const editor::BusyScope busy(e.host());
-    e.closeWork();
+    // Only a sound backup replaces the working copy; the copy is taken from the state that
+    // passed the checks, and the open working copy stays as it is until it is complete.
     try {
-        files::copyOver(path, e.workCopyPath(), files::Flush::No);
-    } catch (...) {
-        e.openWork();
-        throw;
+        openSound(QStringLiteral("The backup"), path, Startup::systemTables())
+            ->snapshotTo(e.workCopyPath(), fs::Durability::Scratch);
+    } catch (const std::exception& error) {
+        throw FileError(QStringLiteral("Restore failed, the working copy is unchanged: %1")
+                            .arg(errorText(error)));
     }
+    e.closeWork();
     e.openWork();
     e.work().begin(); // the rest of the action's writes land with it, in one commit
     m_readout.Refresh();
@@ -191,15 +360,65 @@ void History::ClearHistory() {
     if (!e.host().askYesNo(QStringLiteral("Are you sure ? All older versions are lost !"),
                            texts::kCaption))
         return;
+    // The rows go first and for good; only then the files, which no rollback brings back. A file
+    // that cannot be deleted keeps its row, and so do the rows after it.
+    struct Entry {
+        QList<db::Field> fields;
+        QString path;
+        bool own = false;
+    };
+    QList<Entry> entries;
     db::Recordset rows = e.templ().OpenRecordset(kHistory);
     for (; !rows.eof(); rows.moveNext()) {
-        const QString path = records::NullToText(rows.value(kPath));
-        // A backup is deleted only once its row is gone for good.
-        if (QFileInfo(path).isFile())
-            e.whenCommitted([path] { files::remove(path); });
+        Entry entry;
+        for (int i = 0; i < rows.fieldCount(); ++i)
+            entry.fields.append(rows.field(i));
+        entry.path = records::NullToText(rows.value(kPath));
+        // Only the program's own backups are deleted: a row may name any file, even the system
+        // database. Other files leave the list and stay on the disk.
+        const std::optional<qint64> no = wholeNumber(rows.value(kNo));
+        entry.own = no && !entry.path.isEmpty() &&
+                    QDir::cleanPath(QFileInfo(entry.path).absoluteFilePath()) ==
+                        QDir::cleanPath(QFileInfo(backupPath(*no)).absoluteFilePath());
+        entries.append(entry);
         rows.deleteRow();
     }
-    m_pages.database.comboHistory.clear();
+    rows.close();
+    const bool inAction = e.work().inTransaction();
+    e.commitWork();
+    if (inAction)
+        e.work().begin();
+
+    QString failure;
+    qsizetype kept = entries.size();
+    for (qsizetype i = 0; i < entries.size() && failure.isEmpty(); ++i) {
+        if (!entries.at(i).own)
+            continue;
+        try {
+            fs::remove(entries.at(i).path);
+        } catch (const FileError& error) {
+            failure = error.message();
+            kept = i;
+        }
+    }
+    if (failure.isEmpty()) {
+        m_pages.database.comboHistory.clear();
+        return;
+    }
+    // The rows deleted so far stay deleted with their files; the list shows what is left.
+    db::Recordset history = e.templ().OpenRecordset(kHistory);
+    for (qsizetype i = kept; i < entries.size(); ++i) {
+        history.addNew();
+        for (const db::Field& field : entries.at(i).fields)
+            history.setValue(field.name, field.value);
+        history.update();
+    }
+    FillHistoryList();
+    const QString text =
+        QStringLiteral("Clear History stopped, the older versions still listed are kept: %1")
+            .arg(failure);
+    e.setMessage(text);
+    e.host().message(text, texts::kCaption, form::MessageIcon::Warning);
 }
 
 void History::SaveAs() {
@@ -215,7 +434,7 @@ void History::SaveAs() {
         work.commit();
         work.begin();
     }
-    files::copyOver(e.workCopyPath(), fileName);
+    work.snapshotTo(fileName);
     // The NDD field may have changed under the master switch: show what was saved.
     m_readout.ReadConfiguration();
 }
@@ -226,15 +445,16 @@ void History::RefreshHiddenCopy() {
         return;
     const QString hidden = e.HiddenCopyPath();
     platform::Platform& p = e.platform();
-    if (QFileInfo::exists(hidden)) {
-        if (p.isHidden(hidden))
-            p.setHidden(hidden, false);
-        if (p.isReadOnly(hidden))
-            p.setReadOnly(hidden, false);
-    }
-    files::copyOver(e.systemDatabasePath(), hidden);
-    p.setHidden(hidden, true);
-    p.setReadOnly(hidden, true);
+    // The delivered state is never replaced by a database that is not sound. The rename
+    // replaces a read-only copy too, and its name stays in the hidden list.
+    openSound(QStringLiteral("The system database"), e.systemDatabasePath(),
+              Startup::systemTables())
+        ->snapshotTo(hidden);
+    if (!p.setHidden(hidden, true) || !p.setReadOnly(hidden, true))
+        throw FileError(
+            QStringLiteral("The hidden copy %1 is saved, but could not be made hidden and "
+                           "read-only")
+                .arg(hidden));
     m_pages.database.lMsgHiddenCopy.setCaption(QStringLiteral("Database now saved !"));
 }
 

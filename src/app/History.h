@@ -2,6 +2,8 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
+#include <QVariant>
 #include <editor/Scopes.h>
 #include <functional>
 
@@ -29,14 +31,23 @@ public:
     void Exit();
 
     // The text of a history entry: No + ". -  " + the date in the platform's text form.
-    static QString entryText(int no, const QDateTime& date);
+    static QString entryText(const QVariant& no, const QDateTime& date);
+    // Backup numbers stop here: beyond it, numbers stored as floating point (as the
+    // installation's engine may) are no longer exact.
+    static constexpr qint64 kLastNumber = qint64(1) << 53;
 
     // Called with the name of each file step of a store, before the step runs; tests make a
     // step fail (or the process die) here. Unset in normal use.
     static std::function<void(const char* step)> faultPoint;
 
 private:
-    void storeFiles();
+    // The steps of a store up to the replacement of the system database. Before the
+    // replacement a failure undoes every step and throws; what fails after it goes into
+    // afterwards. False when the user kept a system database that another program changed.
+    bool storeFiles(QStringList& afterwards);
+    qint64 nextNumber() const;
+    QString backupPath(qint64 no) const;
+    bool askToReplaceChanged(const QString& system) const;
 
     editor::Editor& m_editor;
     Pages& m_pages;

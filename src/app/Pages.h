@@ -6,6 +6,7 @@
 #include "LoginDialog.h"
 #include "MainWindow.h"
 
+#include <devices/Connections.h>
 #include <devices/FirmwarePage.h>
 #include <laser/LaserPage.h>
 #include <microscope/MicroscopePage.h>
@@ -29,10 +30,11 @@ struct Pages {
     scanhead::HeadFrames heads{m_editor};
     scanhead::NddSwitch nddSwitch{m_editor};
     microscope::PiezoSwitch piezoSwitch{m_editor};
+    devices::Connections connections{m_editor};
     microscope::MicroscopePage microscope{m_editor, piezoSwitch};
     laser::LaserPage laser{m_editor};
     scanhead::ScanHeadPage scanHead{m_editor};
-    scanhead::FcsPage fcs{m_editor};
+    scanhead::FcsPage fcs{m_editor, piezoSwitch, connections};
     scanhead::NddPage ndd{m_editor, nddSwitch};
     devices::FirmwarePage firmware{m_editor};
     DatabaseFrames database{m_editor};

@@ -121,6 +121,7 @@ void Readout::ReadConfiguration() {
     const QString standName = m_pages.microscope.readStandList(standId, filterWheel);
     ShowConfigurationName(configuration);
     m_pages.window.lidMicroscope.setCaption(standName);
+    m_pages.connections.InterfaceReadout();
 
     m_pages.firmware.readScsiAdapter();
 
@@ -245,6 +246,10 @@ void Readout::TabSwitch() {
         break;
     case editor::PageFcs:
         m_pages.fcs.ReadFcsPage();
+        break;
+    case editor::PageFirmware:
+        m_pages.firmware.FirmwareReadout();
+        m_pages.database.lMsgHiddenCopy.setCaption(QString());
         break;
     default:
         break;

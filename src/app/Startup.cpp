@@ -1,26 +1,79 @@
 #include "Startup.h"
 
-#include "Files.h"
+#include "DatabaseCheck.h"
+#include "ErrorText.h"
 #include "History.h"
 #include "Pages.h"
 #include "Readout.h"
 
-#include <QDir>
+#include <QCryptographicHash>
+#include <QFile>
 #include <QFileInfo>
 #include <editor/Editor.h>
 #include <editor/Texts.h>
 #include <form/FormSet.h>
 #include <form/ScriptError.h>
+#include <platform/FileSafety.h>
 #include <platform/Platform.h>
 #include <records/RecordHelpers.h>
 
 namespace app {
 
 namespace texts = editor::texts;
-using editor::FileError;
+namespace fs = platform::FileSafety;
 
 namespace {
 const QString kRelationToDrop = QStringLiteral("Available InterfacesAvailable Shutters");
+const QString kSystemRole = QStringLiteral("The system database");
+const QString kTemplateRole = QStringLiteral("The template database");
+} // namespace
+
+const QStringList& Startup::systemTables() {
+    static const QStringList tables{
+        records::kSystemVersions,
+        records::kAvailableSystems,
+        QStringLiteral("Available AOM Drivers"),
+        QStringLiteral("Available AOMs"),
+        QStringLiteral("Available DACs"),
+        QStringLiteral("Available Dsps"),
+        QStringLiteral("Available FilterSets"),
+        QStringLiteral("Available Firmware Parameters"),
+        QStringLiteral("Available Interfaces"),
+        QStringLiteral("Available Lamps"),
+        QStringLiteral("Available Objective Lenses"),
+        QStringLiteral("Available Point Detectors"),
+        QStringLiteral("Available Shutters"),
+        QStringLiteral("Available Stages"),
+        QStringLiteral("Available ZLift"),
+        QStringLiteral("Calibration AOM Drivers"),
+        QStringLiteral("Calibration DACs"),
+        QStringLiteral("Calibration ZLift"),
+        QStringLiteral("Potential Filters"),
+        QStringLiteral("Potential Revolvers"),
+        QStringLiteral("Potential Servos"),
+        QStringLiteral("Potential Stages"),
+        QStringLiteral("Potential ZLift"),
+    };
+    return tables;
+}
+
+const QStringList& Startup::templateTables() {
+    static const QStringList tables{
+        records::kHistory,
+        QStringLiteral("Available Cameras"),
+        QStringLiteral("Available DACs Fading"),
+        QStringLiteral("Available Microscopes"),
+        QStringLiteral("Available ZLift"),
+        QStringLiteral("Calibration DACs Fading"),
+        QStringLiteral("Calibration ZLift Conf"),
+        QStringLiteral("Potential Cameras"),
+        QStringLiteral("Potential Filters"),
+        QStringLiteral("Potential Filters Shutter"),
+        QStringLiteral("Potential Revolvers"),
+        QStringLiteral("Potential Servos"),
+        QStringLiteral("Potential ZLift"),
+    };
+    return tables;
 }
 
 bool Startup::releaseAllowed(const QString& version) {
@@ -35,38 +88,52 @@ bool Startup::releaseAllowed(const QString& version) {
     return head.left(end).toDouble() >= 3;
 }
 
+QByteArray Startup::stateOf(const QString& copyPath) {
+    QFile file(copyPath);
+    QCryptographicHash hash(QCryptographicHash::Blake2b_256);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        throw platform::FileError(
+            QStringLiteral("Cannot read %1: %2").arg(copyPath, file.errorString()));
+    return hash.result();
+}
+
 void Startup::LockEditor() {
     m_pages.database.lock(m_editor.tabs());
 }
 
-void Startup::refuse(const QString& message, bool closeSplash) {
+Startup::Result Startup::refuse(const QString& message, bool closeSplash) {
     m_editor.host().beep();
     m_editor.setMessage(message);
     LockEditor();
     if (closeSplash)
         m_editor.host().showSplash(false);
+    return {Outcome::Refused, message};
 }
 
 void Startup::run() {
+    const Result result = start();
+    if (result.outcome != Outcome::Failed)
+        return;
+    m_editor.setMessage(result.reason);
+    m_editor.host().message(result.reason, texts::kCaption, form::MessageIcon::Critical);
+}
+
+Startup::Result Startup::start() {
     try {
-        steps();
+        return steps();
     } catch (const form::ScriptError&) {
         throw;
     } catch (const std::exception& error) {
         // A database or file that cannot be used: the editor stays locked and says why.
-        const QString reason = dynamic_cast<const db::DbError*>(&error)
-                                   ? static_cast<const db::DbError&>(error).message()
-                                   : QString::fromLocal8Bit(error.what());
         m_editor.closeDatabases();
         m_editor.host().showSplash(false);
         m_editor.host().beep();
-        m_editor.setMessage(reason);
         LockEditor();
-        m_editor.host().message(reason, texts::kCaption, form::MessageIcon::Critical);
+        return {Outcome::Failed, errorText(error)};
     }
 }
 
-void Startup::steps() {
+Startup::Result Startup::steps() {
     editor::Editor& e = m_editor;
     form::Host& host = e.host();
 
@@ -74,13 +141,11 @@ void Startup::steps() {
     if (e.otherInstanceRunning()) {
         host.beep();
         e.quit();
-        return;
+        return {Outcome::HandedOver, {}};
     }
     // Only administrators change the installation.
-    if (!e.platform().isAdministrator()) {
-        refuse(texts::kNoAdministrator, false);
-        return;
-    }
+    if (!e.platform().isAdministrator())
+        return refuse(texts::kNoAdministrator, false);
     // The splash window stays up for a moment even on a fast start.
     e.setScanHeadRemoved(false);
     host.showSplash(true);
@@ -91,44 +156,40 @@ void Startup::steps() {
     // The system database named in the registry.
     e.setSystemDatabasePath(e.RegistryRead(texts::kDatabaseKey, QStringLiteral("Path")));
     m_pages.database.lDatabasePath.setText(e.systemDatabasePath());
-    if (e.systemDatabasePath().isEmpty() || !QFileInfo(e.systemDatabasePath()).isFile()) {
-        refuse(texts::kNoSystemDatabase, true);
-        return;
-    }
+    if (e.systemDatabasePath().isEmpty() || !QFileInfo(e.systemDatabasePath()).isFile())
+        return refuse(texts::kNoSystemDatabase, true);
 
-    // Databases of releases before 3.0 lack tables the editor writes.
+    // The system database is checked before anything is copied from it, and the checks, the
+    // release and both copies see one state of it: another program may be committing meanwhile.
+    auto system = openSound(kSystemRole, e.systemDatabasePath(), systemTables());
     QVariant version;
-    bool hasVersionTable = false;
     {
-        auto system = db::Database::open(e.systemDatabasePath());
-        hasVersionTable = records::TableExists(*system, records::kSystemVersions);
-        if (hasVersionTable) {
-            db::Recordset rs = system->OpenRecordset(records::kSystemVersions);
-            if (!rs.eof())
-                version = rs.value(records::kVersionName);
-        }
+        db::Recordset rs = system->OpenRecordset(records::kSystemVersions);
+        if (!rs.eof())
+            version = rs.value(records::kVersionName);
     }
-    if (!hasVersionTable || version.isNull()) {
-        refuse(QStringLiteral("No release in the system database (table \"System Versions\" "
-                              "missing or empty) ! Exit!"),
-               true);
-        return;
-    }
+    if (version.isNull())
+        return refuse(QStringLiteral("No release in the system database (table \"System "
+                                     "Versions\" missing or empty) ! Exit!"),
+                      true);
     const QString versionText = version.toString();
     m_pages.database.lVersion.setCaption(versionText);
-    if (!releaseAllowed(versionText)) {
-        refuse(texts::kOldRelease, true);
-        return;
-    }
-    // The template database must be there before a working copy is made for nothing.
-    if (!QFileInfo(e.templatePath()).isFile()) {
-        refuse(QStringLiteral("No template database %1 found ! Exit!").arg(e.templatePath()), true);
-        return;
-    }
+    // Databases of releases before 3.0 lack tables the editor writes.
+    if (!releaseAllowed(versionText))
+        return refuse(texts::kOldRelease, true);
+    // The template database must be usable before a working copy is made for nothing.
+    if (!QFileInfo(e.templatePath()).isFile())
+        return refuse(QStringLiteral("No template database %1 found ! Exit!").arg(e.templatePath()),
+                      true);
+    openSound(kTemplateRole, e.templatePath(), templateTables());
 
-    files::makeFolder(e.databaseFolder() + QStringLiteral("BackupDB"));
+    const QString backupFolder = e.databaseFolder() + QStringLiteral("BackupDB");
+    fs::makeFolder(backupFolder);
+    // What a killed store or start-up left half-written.
+    fs::removeStaleTemporaries(backupFolder);
+    fs::removeStaleTemporaries(QFileInfo(e.systemDatabasePath()).absolutePath());
     e.setMessage(QString());
-    e.setWorkCopyPath(e.databaseFolder() + QStringLiteral("BackupDB/Temp.mdb"));
+    e.setWorkCopyPath(backupFolder + QStringLiteral("/Temp.mdb"));
 
     // The editor changes only its working copy; the hidden copy keeps the state the
     // installation was delivered in and is made once.
@@ -138,13 +199,11 @@ void Startup::steps() {
     if (QFileInfo::exists(e.workCopyPath()) && p.isReadOnly(e.workCopyPath()))
         p.setReadOnly(e.workCopyPath(), false);
     e.closeWork();
-    files::copyOver(e.systemDatabasePath(), e.workCopyPath(), files::Flush::No);
-    const QString hidden = e.HiddenCopyPath();
-    if (!QFileInfo::exists(hidden)) {
-        files::copyOver(e.systemDatabasePath(), hidden);
-        p.setHidden(hidden, true);
-        p.setReadOnly(hidden, true);
-    }
+    system->snapshotTo(e.workCopyPath(), fs::Durability::Scratch);
+    m_systemState = stateOf(e.workCopyPath());
+    if (!QFileInfo::exists(e.HiddenCopyPath()))
+        makeHiddenCopy(*system);
+    system.reset();
     if (p.isReadOnly(e.templatePath()))
         p.setReadOnly(e.templatePath(), false);
 
@@ -165,6 +224,25 @@ void Startup::steps() {
     m_history.FillHistoryList();
     transaction.commit();
     host.showSplash(false);
+    return {};
+}
+
+void Startup::makeHiddenCopy(db::Database& system) {
+    editor::Editor& e = m_editor;
+    const QString hidden = e.HiddenCopyPath();
+    system.snapshotTo(hidden);
+    if (e.platform().setHidden(hidden, true) && e.platform().setReadOnly(hidden, true))
+        return;
+    // An unprotected copy would pass for the delivered state at every later start; without it
+    // the next start makes it again.
+    QString removal;
+    try {
+        fs::remove(hidden);
+    } catch (const platform::FileError& error) {
+        removal = QStringLiteral("; ") + error.message();
+    }
+    e.setMessage(QStringLiteral("The hidden copy %1 could not be made hidden and read-only%2")
+                     .arg(hidden, removal));
 }
 
 } // namespace app

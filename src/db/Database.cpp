@@ -19,33 +19,32 @@ namespace {
 
 const QString kRelationsTable = QStringLiteral("MSysRelationships");
 
-[[noreturn]] void failOpen(sqlite3* connection, const QString& path) {
+[[noreturn]] void failOpen(sqlite3* connection, const QString& path, int code) {
     const QString reason = connection ? QString::fromUtf8(sqlite3_errmsg(connection))
                                       : QStringLiteral("out of memory");
     sqlite3_close_v2(connection);
-    throw DbError(QStringLiteral("Cannot open database %1: %2").arg(path, reason));
+    throw DbError(QStringLiteral("Cannot open database %1: %2").arg(path, reason), errorKind(code));
 }
 
 sqlite3* openConnection(const QString& path, int flags) {
     sqlite3* connection = nullptr;
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &connection, flags, nullptr) !=
-        SQLITE_OK)
-        failOpen(connection, path);
+    const int rc =
+        sqlite3_open_v2(QFile::encodeName(path).constData(), &connection, flags, nullptr);
+    if (rc != SQLITE_OK)
+        failOpen(connection, path, rc);
     sqlite3_extended_result_codes(connection, 1);
     sqlite3_busy_timeout(connection, 2000);
     return connection;
 }
 
-// Flushes a file's data to the disk; a database written by VACUUM INTO is not.
-void syncFile(const QString& path) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0 || ::fsync(fd) != 0) {
-        if (fd >= 0)
-            ::close(fd);
-        throw DbError(QStringLiteral("Cannot flush %1 to the disk").arg(path));
-    }
-    ::close(fd);
-}
+// Closes a connection of its own on every way out of a scope.
+struct Connection {
+    sqlite3* handle;
+    explicit Connection(sqlite3* h) : handle(h) {}
+    ~Connection() { sqlite3_close_v2(handle); }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+};
 
 } // namespace
 
@@ -68,6 +67,13 @@ std::unique_ptr<Database> Database::open(const QString& path) {
     return database;
 }
 
+std::unique_ptr<Database> Database::openShared(const QString& path) {
+    if (!QFileInfo(path).isFile())
+        throw DbError(QStringLiteral("Database file not found: %1").arg(path));
+    sqlite3* connection = openConnection(path, SQLITE_OPEN_READWRITE);
+    return std::unique_ptr<Database>(new Database(connection, path));
+}
+
 std::unique_ptr<Database> Database::create(const QString& path) {
     if (QFileInfo::exists(path))
         throw DbError(QStringLiteral("Cannot create database %1: the file exists").arg(path));
@@ -78,50 +84,99 @@ std::unique_ptr<Database> Database::create(const QString& path) {
 }
 
 void Database::CompactDatabase(const QString& source, const QString& destination) {
+    namespace fs = platform::FileSafety;
     if (!QFileInfo(source).isFile())
         throw DbError(QStringLiteral("Database file not found: %1").arg(source));
     if (QFileInfo::exists(destination))
         throw DbError(
             QStringLiteral("Cannot compact %1 into %2: the file exists").arg(source, destination));
-    sqlite3* connection = openConnection(source, SQLITE_OPEN_READONLY);
+    const Connection connection(openConnection(source, SQLITE_OPEN_READONLY));
     try {
-        Statement vacuum(connection, QStringLiteral("VACUUM INTO ?"), source);
+        fs::step(QStringLiteral("Cannot write"), destination);
+        Statement vacuum(connection.handle, QStringLiteral("VACUUM INTO ?"), source);
         vacuum.bind(1, destination);
         vacuum.run();
+        // VACUUM INTO leaves its output to the operating system's cache.
+        fs::syncFile(destination);
     } catch (...) {
-        sqlite3_close_v2(connection);
         QFile::remove(destination);
         throw;
     }
-    sqlite3_close_v2(connection);
-    syncFile(destination);
 }
 
-void Database::SnapshotDatabase(const QString& source, const QString& destination) {
-    if (!QFileInfo(source).isFile())
-        throw DbError(QStringLiteral("Database file not found: %1").arg(source));
-    // A read transaction keeps writers of other programs from committing while the file is
-    // copied, and rolls back a journal that a crashed writer left, so the copy is a complete
-    // database exactly as the last commit left it.
-    sqlite3* connection = openConnection(source, SQLITE_OPEN_READONLY);
-    const QString partial = destination + QStringLiteral(".partial");
+void Database::SnapshotDatabase(const QString& source, const QString& destination,
+                                platform::FileSafety::Durability durability) {
+    openShared(source)->snapshotTo(destination, durability);
+}
+
+void Database::snapshotTo(const QString& destination, platform::FileSafety::Durability durability) {
+    namespace fs = platform::FileSafety;
+    ensureOpen();
+    const QString temporary = fs::temporaryPath(destination);
     try {
-        Statement(connection, QStringLiteral("BEGIN"), source).run();
-        Statement(connection, QStringLiteral("SELECT count(*) FROM sqlite_master"), source).run();
-        QFile::remove(partial);
-        if (!QFile::copy(source, partial))
-            throw DbError(QStringLiteral("Cannot copy %1 to %2").arg(source, partial));
-        syncFile(partial);
-        if (::rename(QFile::encodeName(partial).constData(),
-                     QFile::encodeName(destination).constData()) != 0)
-            throw DbError(QStringLiteral("Cannot write %1").arg(destination));
-        syncFile(QFileInfo(destination).absolutePath());
+        fs::step(QStringLiteral("Cannot write"), temporary);
+        writeCopy(temporary, destination);
+        if (durability == fs::Durability::Synced)
+            fs::syncFile(temporary);
     } catch (...) {
-        sqlite3_close_v2(connection);
-        QFile::remove(partial);
+        QFile::remove(temporary);
         throw;
     }
-    sqlite3_close_v2(connection);
+    try {
+        fs::replace(temporary, destination, durability);
+    } catch (const platform::FileError& error) {
+        if (!error.replaced())
+            QFile::remove(temporary);
+        throw;
+    }
+}
+
+void Database::writeCopy(const QString& temporary, const QString& destination) {
+    const Connection copy(openConnection(temporary, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE));
+    // The temporary needs no journal of its own: it counts only once it is complete.
+    Statement(copy.handle, QStringLiteral("PRAGMA journal_mode=OFF"), temporary).run();
+    Statement(copy.handle, QStringLiteral("PRAGMA synchronous=OFF"), temporary).run();
+    sqlite3_backup* backup = sqlite3_backup_init(copy.handle, "main", m_connection, "main");
+    if (!backup)
+        throw DbError(
+            QStringLiteral("Cannot copy the database %1 to %2: %3")
+                .arg(m_path, destination, QString::fromUtf8(sqlite3_errmsg(copy.handle))));
+    const int rc = sqlite3_backup_step(backup, -1);
+    sqlite3_backup_finish(backup);
+    if (rc != SQLITE_DONE)
+        throw DbError(QStringLiteral("Cannot copy the database %1 to %2: %3")
+                          .arg(m_path, destination, QString::fromUtf8(sqlite3_errstr(rc))),
+                      errorKind(rc));
+    // The copy carries its source's journal mode in its header; a copy of a WAL database
+    // must not need a WAL file of its own.
+    Statement(copy.handle, QStringLiteral("PRAGMA journal_mode=DELETE"), temporary).run();
+}
+
+QString Database::quickCheck() {
+    ensureOpen();
+    QStringList problems;
+    Statement check(m_connection, QStringLiteral("PRAGMA quick_check(5)"), m_path);
+    while (check.step())
+        problems.append(check.value(0).toString());
+    return problems.join(u"; ");
+}
+
+bool Database::walInUseElsewhere(const QString& path) {
+    // Every connection to a WAL database keeps a shared lock on one byte of the shared-memory
+    // file (the engine's "dead man switch", byte 128 on Unix) for as long as it is open.
+    constexpr off_t kConnectionLockByte = 128;
+    const int fd =
+        ::open(QFile::encodeName(path + QStringLiteral("-shm")).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = kConnectionLockByte;
+    lock.l_len = 1;
+    const bool held = ::fcntl(fd, F_GETLK, &lock) == 0 && lock.l_type != F_UNLCK;
+    ::close(fd);
+    return held;
 }
 
 std::unique_ptr<Database> Database::attach(const QString& path, const QString& schema) {
@@ -199,12 +254,14 @@ void Database::execute(const QString& sql, const QVariantList& params) {
             countWrites(utf8);
         const SchemaScope scope(m_access.get(), m_schema.toUtf8());
         char* error = nullptr;
-        if (sqlite3_exec(m_connection, utf8.constData(), nullptr, nullptr, &error) != SQLITE_OK) {
+        const int rc = sqlite3_exec(m_connection, utf8.constData(), nullptr, nullptr, &error);
+        if (rc != SQLITE_OK) {
             QString reason = QString::fromUtf8(error);
             sqlite3_free(error);
             if (!m_access->denied.isEmpty())
                 reason = m_access->denied;
-            throw DbError(QStringLiteral("%1 (in \"%2\" on %3)").arg(reason, sql, m_path));
+            throw DbError(QStringLiteral("%1 (in \"%2\" on %3)").arg(reason, sql, m_path),
+                          errorKind(rc));
         }
         return;
     }

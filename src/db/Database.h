@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <memory>
+#include <platform/FileSafety.h>
 
 struct sqlite3;
 
@@ -35,6 +36,10 @@ public:
     // Opens an existing database file for reading and writing. Fails with a DbError naming the
     // file when it is missing or not a database.
     static std::unique_ptr<Database> open(const QString& path);
+    // Opens a database that other programs use too, exactly as it is: its journal mode stays,
+    // nothing is written to it, and a program holding it open is no obstacle. Reading rolls back
+    // a journal that a crashed writer left, as every reader of the file would.
+    static std::unique_ptr<Database> openShared(const QString& path);
     // Creates a new, empty database file (used to build databases and by tests).
     static std::unique_ptr<Database> create(const QString& path);
     // Writes a compacted copy of the database at source to destination, which must not exist
@@ -42,8 +47,21 @@ public:
     static void CompactDatabase(const QString& source, const QString& destination);
 
     // Copies the database at source to destination as one consistent snapshot (other programs
-    // may hold it open), flushed to the disk; destination is replaced in one step.
-    static void SnapshotDatabase(const QString& source, const QString& destination);
+    // may hold it open); destination is replaced in one step.
+    static void SnapshotDatabase(
+        const QString& source, const QString& destination,
+        platform::FileSafety::Durability durability = platform::FileSafety::Durability::Synced);
+    // Copies this database to destination through the engine's online backup: the state of this
+    // connection's open transaction, or else of one moment. The copy is always a self-contained
+    // rollback-journal file, also of a WAL database; destination is replaced in one step.
+    void snapshotTo(const QString& destination, platform::FileSafety::Durability durability =
+                                                    platform::FileSafety::Durability::Synced);
+    // The engine's quick check: "ok", or the first problems it found.
+    QString quickCheck();
+    // Whether another process holds the database at path open in WAL mode. Asked before this
+    // process opens the file itself: asking closes a descriptor of the file's shared memory,
+    // which would drop this process's own locks on it.
+    static bool walInUseElsewhere(const QString& path);
 
     ~Database();
     Database(const Database&) = delete;
@@ -116,6 +134,8 @@ private:
     QString master() const;
     // Passes each statement of the text that writes to the write-fault switch.
     void countWrites(const QByteArray& text);
+    // The online backup of this database into a new file.
+    void writeCopy(const QString& temporary, const QString& destination);
 
     sqlite3* m_connection;
     QString m_path;

@@ -9,12 +9,23 @@ namespace db {
 // table or field, and the engine's reason. The editor catches it at the edge of a user action.
 class DbError : public std::runtime_error {
 public:
-    explicit DbError(const QString& message)
-        : std::runtime_error(message.toStdString()), m_message(message) {}
+    // What went wrong, as far as the caller may act on it.
+    enum class Kind {
+        Other,
+        Busy,         // another connection holds a lock
+        NotADatabase, // the file is not a database of the engine
+        Damaged,      // the engine found the file corrupt
+        Io,           // the file could not be read, written or opened
+    };
+
+    explicit DbError(const QString& message, Kind kind = Kind::Other)
+        : std::runtime_error(message.toStdString()), m_message(message), m_kind(kind) {}
     const QString& message() const { return m_message; }
+    Kind kind() const { return m_kind; }
 
 private:
     QString m_message;
+    Kind m_kind;
 };
 
 } // namespace db

@@ -37,13 +37,34 @@ Statement::~Statement() {
     sqlite3_finalize(m_statement);
 }
 
+DbError::Kind errorKind(int code) {
+    switch (code & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return DbError::Kind::Busy;
+    case SQLITE_NOTADB:
+        return DbError::Kind::NotADatabase;
+    case SQLITE_CORRUPT:
+        return DbError::Kind::Damaged;
+    case SQLITE_IOERR:
+    case SQLITE_FULL:
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+    case SQLITE_READONLY:
+        return DbError::Kind::Io;
+    default:
+        return DbError::Kind::Other;
+    }
+}
+
 void Statement::fail(int code) const {
     QString reason = QString::fromUtf8(sqlite3_errmsg(m_connection));
     if (m_access && !m_access->denied.isEmpty())
         reason = m_access->denied;
     if (reason.isEmpty())
         reason = QString::fromUtf8(sqlite3_errstr(code));
-    throw DbError(QStringLiteral("%1 (in \"%2\" on %3)").arg(reason, m_sql, m_fileName));
+    throw DbError(QStringLiteral("%1 (in \"%2\" on %3)").arg(reason, m_sql, m_fileName),
+                  errorKind(code));
 }
 
 void Statement::bind(int index, const QVariant& value) {

@@ -6,10 +6,14 @@
 struct sqlite3;
 struct sqlite3_stmt;
 
+#include "DbError.h"
+
 namespace db {
 
 class Database;
 struct SchemaAccess;
+// The kind of error an engine result code stands for.
+DbError::Kind errorKind(int code);
 
 // One prepared SQL statement. It is reset after each use, so a cached statement can be run
 // again at once; errors carry the database file and the statement text.

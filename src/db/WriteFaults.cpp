@@ -40,7 +40,8 @@ void detail::write(const QString& what, const QString& file) {
     armed = false;
     throw DbError(QStringLiteral("Injected write fault (write %1): disk full (in \"%2\" on %3)")
                       .arg(counted)
-                      .arg(what.left(200), file));
+                      .arg(what.left(200), file),
+                  DbError::Kind::Io);
 }
 
 void detail::committed() {

@@ -95,7 +95,6 @@ void Editor::closeDatabases() {
     try {
         closeWork();
     } catch (const db::DbError&) {
-        m_whenCommitted.clear();
         m_template.reset();
         m_work.reset();
     }
@@ -110,14 +109,9 @@ void Editor::commitWork() {
     db::Database* database = m_work ? m_work.get() : m_template.get();
     if (database && database->inTransaction())
         database->commit();
-    auto steps = std::move(m_whenCommitted);
-    m_whenCommitted.clear();
-    for (const auto& step : steps)
-        step();
 }
 
 void Editor::rollbackWork() {
-    m_whenCommitted.clear();
     db::Database* database = m_work ? m_work.get() : m_template.get();
     if (!database || !database->inTransaction())
         return;
@@ -126,19 +120,6 @@ void Editor::rollbackWork() {
     } catch (const db::DbError&) {
         // The connection rolls back what is left when it closes.
     }
-}
-
-void Editor::whenCommitted(std::function<void()> step) {
-    const db::Database* database = m_work ? m_work.get() : m_template.get();
-    if (database && database->inTransaction())
-        m_whenCommitted.push_back(std::move(step));
-    else
-        step();
-}
-
-void Editor::dropWaitingSteps(int count) {
-    if (count < int(m_whenCommitted.size()))
-        m_whenCommitted.resize(std::size_t(std::max(count, 0)));
 }
 
 void Editor::setMessage(const QString& text) {

@@ -5,7 +5,6 @@
 #include <db/DbError.h>
 #include <functional>
 #include <memory>
-#include <vector>
 
 namespace form {
 class Form;
@@ -20,13 +19,6 @@ class Platform;
 }
 
 namespace editor {
-
-// A file operation of start-up, store or restore that failed; caught like a database error at
-// the edge of the user action.
-class FileError : public db::DbError {
-public:
-    using db::DbError::DbError;
-};
 
 // The readout flags and values of the main window that the pages test.
 struct ReadoutFlags {
@@ -78,16 +70,10 @@ public:
     // that the copy was closed and opened again meanwhile (restore, store).
     int workGeneration() const { return m_workGeneration; }
 
-    // Commits the running action's transaction, then runs what waited for the commit; rolls it
-    // back and drops what waited. Both do nothing outside a transaction.
+    // Commits the running action's transaction; rolls it back. Both do nothing outside a
+    // transaction.
     void commitWork();
     void rollbackWork();
-    // Runs a step that cannot be undone, such as deleting a file, once the running action has
-    // committed; at once when no transaction is open. A failing action never runs it.
-    void whenCommitted(std::function<void()> step);
-    int waitingSteps() const { return int(m_whenCommitted.size()); }
-    // Drops the steps queued since there were `count` (a nested action that was undone).
-    void dropWaitingSteps(int count);
 
     const QString& templatePath() const { return m_templatePath; }
 
@@ -154,7 +140,6 @@ private:
     std::unique_ptr<db::Database> m_template;
     bool m_templateWanted = false;
     int m_workGeneration = 0;
-    std::vector<std::function<void()>> m_whenCommitted;
     form::TabControl* m_tabs = nullptr;
     form::Label* m_statusLine = nullptr;
 

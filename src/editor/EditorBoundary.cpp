@@ -70,7 +70,6 @@ void EditorBoundary::runNested(const std::function<void()>& action) {
     const QString savepoint = QStringLiteral("action%1").arg(m_depth);
     const bool open = m_editor.isWorkOpen() && m_editor.work().inTransaction();
     const int generation = m_editor.workGeneration();
-    const int waiting = m_editor.waitingSteps();
     if (open)
         m_editor.work().execute(QStringLiteral("SAVEPOINT ") + savepoint);
     // The savepoint is still there unless the action closed the working copy (a store) or the
@@ -80,7 +79,6 @@ void EditorBoundary::runNested(const std::function<void()>& action) {
                m_editor.work().inTransaction();
     };
     auto undo = [&] {
-        m_editor.dropWaitingSteps(waiting);
         if (!savepointAlive())
             return false;
         try {

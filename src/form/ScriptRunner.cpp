@@ -80,7 +80,12 @@ void ScriptRunner::loadFile(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         throw ScriptError(
             0, QStringLiteral("cannot read the script %1: %2").arg(path, file.errorString()));
-    load(QString::fromUtf8(file.readAll()));
+    const QByteArray text = file.readAll();
+    // A read that fails half way must not pass for a shorter script.
+    if (file.error() != QFileDevice::NoError)
+        throw ScriptError(
+            0, QStringLiteral("cannot read the script %1: %2").arg(path, file.errorString()));
+    load(QString::fromUtf8(text));
 }
 
 void ScriptRunner::run() {

@@ -1,23 +1,19 @@
 #pragma once
 
-#include <editor/Page.h>
-
-namespace editor {
-class Editor;
-}
+#include <editor/OptionBox.h>
 
 namespace microscope {
 
 using namespace Qt::StringLiterals;
 
-// The piezo stage in the options of the Configuration page; it shows the same state as the
+// The piezo stage among the options of the Configuration page; it shows the same state as the
 // stage frame of the Microscope page.
-class PiezoSwitch : public editor::Declarations {
+class PiezoSwitch : public editor::OptionBox {
 public:
-    explicit PiezoSwitch(editor::Editor& editor);
+    explicit PiezoSwitch(editor::Editor& editor)
+        : OptionBox(editor, u"CheckPiezo1"_s, u"Piezo XY Stage"_s) {}
 
-    const editor::Frame m_frame = frame(editor::PageConfiguration, u"FrameOptions"_s, u"Options"_s);
-    form::CheckBox& checkPiezo1 = check(u"CheckPiezo1"_s, u"Piezo XY Stage"_s);
+    form::CheckBox& checkPiezo1 = box;
 };
 
 } // namespace microscope

@@ -1,6 +1,6 @@
 #include "FileAttributes.h"
 
-#include "AtomicFile.h"
+#include "FileSafety.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -39,7 +39,12 @@ bool writeHiddenList(const QString& listPath, const QStringList& lines) {
     QString text = lines.join(QLatin1Char('\n'));
     if (!lines.isEmpty())
         text += QLatin1Char('\n');
-    return writeFileAtomically(listPath, text.toUtf8()).isEmpty();
+    try {
+        FileSafety::writeAtomically(listPath, text.toUtf8());
+    } catch (const FileError&) {
+        return false;
+    }
+    return true;
 }
 
 } // namespace

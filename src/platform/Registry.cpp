@@ -1,6 +1,6 @@
 #include "Registry.h"
 
-#include "AtomicFile.h"
+#include "FileSafety.h"
 
 #include <QDir>
 #include <QFile>
@@ -261,9 +261,13 @@ bool keyExistsIn(const Document& doc, const QStringList& path) {
 
 // Replaces the file atomically; returns why it failed, or an empty text.
 QString save(const QString& filePath, const Document& doc) {
-    if (!QDir().mkpath(QFileInfo(filePath).absolutePath()))
-        return QStringLiteral("Cannot create the folder of %1").arg(filePath);
-    return writeFileAtomically(filePath, serialize(doc));
+    try {
+        FileSafety::makeFolder(QFileInfo(filePath).absolutePath());
+        FileSafety::writeAtomically(filePath, serialize(doc));
+    } catch (const FileError& error) {
+        return error.message();
+    }
+    return {};
 }
 
 Document load(const QString& filePath) {

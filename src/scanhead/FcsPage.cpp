@@ -1,8 +1,12 @@
 #include "FcsPage.h"
 
 #include <QLocale>
+#include <devices/Connections.h>
 #include <editor/Editor.h>
 #include <editor/Texts.h>
+#include <microscope/PiezoSwitch.h>
+#include <platform/Platform.h>
+#include <platform/Registry.h>
 
 namespace scanhead {
 
@@ -12,9 +16,13 @@ QString voltageName(int i) {
 }
 } // namespace
 
-FcsPage::FcsPage(editor::Editor& editor) : editor::Declarations(editor.main()), m_editor(editor) {}
+FcsPage::FcsPage(editor::Editor& editor, microscope::PiezoSwitch& piezoSwitch,
+                 devices::Connections& connections)
+    : editor::Declarations(editor.main()), m_editor(editor), m_piezoSwitch(piezoSwitch),
+      m_connections(connections) {}
 
 void FcsPage::ReadFcsPage() {
+    m_connections.showPiezoPort(m_piezoSwitch.checkPiezo1.isChecked());
     for (int i = 0; i < 4; ++i)
         m_lastVoltages[i] = m_editor.RegistryRead(editor::texts::kStepDacKey, voltageName(i));
     if (!m_lastVoltages[0].isEmpty()) {
@@ -26,12 +34,28 @@ void FcsPage::ReadFcsPage() {
     }
 }
 
-void FcsPage::storeVoltages() {
+QStringList FcsPage::storeVoltages() {
+    QStringList failures;
     for (int i = 0; i < 4; ++i) {
         const QString text = m_voltages[i]->text();
-        if (text != m_lastVoltages[i] && !text.isEmpty())
-            m_editor.RegistryWrite(editor::texts::kStepDacSuffix, voltageName(i), text);
+        if (text == m_lastVoltages[i] || text.isEmpty())
+            continue;
+        if (m_editor.RegistryWrite(editor::texts::kStepDacSuffix, voltageName(i), text))
+            continue;
+        const platform::Registry& registry = m_editor.platform().registry();
+        QString reason = registry.errorString();
+        if (!registry.keyExists(editor::texts::kHklm, editor::texts::kStepDacKey))
+            reason = u"the registry key %1 is missing"_s.arg(editor::texts::kStepDacKey);
+        // A write whose file was replaced but not flushed is in place all the same.
+        const bool inPlace =
+            m_editor.RegistryRead(editor::texts::kStepDacKey, voltageName(i)) == text;
+        failures.append(
+            (inPlace ? u"the voltage \"%1\" = %2 is in the registry, but may not be on the disk "
+                       u"yet: %3"_s
+                     : u"the voltage \"%1\" = %2 could not be written to the registry: %3"_s)
+                .arg(voltageName(i), text, reason));
     }
+    return failures;
 }
 
 } // namespace scanhead

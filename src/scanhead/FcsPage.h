@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <array>
 #include <editor/Page.h>
 
@@ -7,23 +8,36 @@ namespace editor {
 class Editor;
 }
 
+namespace devices {
+class Connections;
+}
+namespace microscope {
+class PiezoSwitch;
+}
+
 namespace scanhead {
 
 using namespace Qt::StringLiterals;
 
-// The FCS page: the step voltages of the fading control, kept in the registry.
+// The FCS page: the piezo stage's port and the step voltages of the fading control, kept in the
+// registry.
 class FcsPage : public editor::Declarations {
 public:
-    explicit FcsPage(editor::Editor& editor);
+    FcsPage(editor::Editor& editor, microscope::PiezoSwitch& piezoSwitch,
+            devices::Connections& connections);
 
-    // The step voltages from the registry, or the registry key made for them.
+    // The piezo stage's port, and the step voltages from the registry or the registry key made
+    // for them.
     void ReadFcsPage();
     // At a store: the voltages the user changed since the page was read go to the registry.
-    void storeVoltages();
+    // Returns what could not be written, in words.
+    QStringList storeVoltages();
     const std::array<QString, 4>& lastVoltages() const { return m_lastVoltages; }
 
 private:
     editor::Editor& m_editor;
+    microscope::PiezoSwitch& m_piezoSwitch;
+    devices::Connections& m_connections;
     // The registry values as last read, "Voltage 0" to "Voltage 3".
     std::array<QString, 4> m_lastVoltages;
 

@@ -1,23 +1,19 @@
 #pragma once
 
-#include <editor/Page.h>
-
-namespace editor {
-class Editor;
-}
+#include <editor/OptionBox.h>
 
 namespace scanhead {
 
 using namespace Qt::StringLiterals;
 
-// The master switch of the non-descanned detectors in the options of the Configuration page. The
-// NDD page owns its behaviour.
-class NddSwitch : public editor::Declarations {
+// The master switch of the non-descanned detectors among the options of the Configuration page.
+// The NDD page owns its behaviour.
+class NddSwitch : public editor::OptionBox {
 public:
-    explicit NddSwitch(editor::Editor& editor);
+    explicit NddSwitch(editor::Editor& editor)
+        : OptionBox(editor, u"CheckNDD"_s, u"Non-descanned Detectors"_s) {}
 
-    const editor::Frame m_frame = frame(editor::PageConfiguration, u"FrameOptions"_s, u"Options"_s);
-    form::CheckBox& checkNdd = check(u"CheckNDD"_s, u"Non-descanned Detectors"_s);
+    form::CheckBox& checkNdd = box;
 };
 
 } // namespace scanhead

@@ -10,7 +10,9 @@
 #include <QTextStream>
 #include <app/Session.h>
 #include <db/Database.h>
+#include <db/DbError.h>
 #include <form/FormSet.h>
+#include <form/RecordingHost.h>
 #include <form/ScriptRunner.h>
 #include <memory>
 #include <platform/LinuxPlatform.h>
@@ -66,7 +68,10 @@ public:
         platform->administrator = administrator;
         forms = std::make_unique<form::FormSet>();
         runner = std::make_unique<form::ScriptRunner>(*forms);
-        forms->setHost(&runner->host());
+        if (recordBoxes)
+            forms->setHost(&recording);
+        else
+            forms->setHost(&runner->host());
         session = std::make_unique<app::Session>(*forms, *platform, templatePath);
         session->editor().setQuit([this] { quit = true; });
         if (beforeStart)
@@ -79,6 +84,21 @@ public:
     void act(const QString& script) {
         runner->load(script);
         runner->run();
+    }
+    // Presses a button as a person would, answering its questions in turn (recordBoxes).
+    void press(const QString& name, const QList<bool>& answers = {}) {
+        for (bool answer : answers)
+            recording.yesNoAnswers.enqueue(answer);
+        recording.boxes.clear();
+        main().button(name).userPress();
+    }
+    // The message boxes (not the questions) the last press showed.
+    QStringList boxTexts() const {
+        QStringList texts;
+        for (const form::RecordingHost::Box& box : recording.boxes)
+            if (!box.question)
+                texts.append(box.text);
+        return texts;
     }
     void stop() {
         if (session)
@@ -100,8 +120,37 @@ public:
         file.open(QIODevice::ReadOnly);
         return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
     }
+    // The content of a database, every table's rows in order: copies that the engine made of
+    // one database differ in their bytes, not in this.
+    static QString contentOf(const QString& path) {
+        auto database = db::Database::openShared(path);
+        QString text;
+        for (const QString& table : database->tableNames()) {
+            text += table + u'\n';
+            for (db::Recordset rs = database->OpenRecordset(table); !rs.eof(); rs.moveNext()) {
+                for (int i = 0; i < rs.fieldCount(); ++i)
+                    text += rs.value(i).toString() + u'|';
+                text += u'\n';
+            }
+        }
+        return text;
+    }
+    // The database opens and passes the engine's full integrity check.
+    static bool intact(const QString& path) {
+        try {
+            return db::Database::openShared(path)
+                       ->OpenRecordset(QStringLiteral("PRAGMA integrity_check"))
+                       .value(0)
+                       .toString() == QStringLiteral("ok");
+        } catch (const db::DbError&) {
+            return false;
+        }
+    }
 
     bool administrator = true;
+    // Boxes and questions go to a recording host instead of the script lines.
+    bool recordBoxes = false;
+    form::RecordingHost recording;
     bool quit = false;
     std::function<void(editor::Editor&)> beforeStart;
     QTemporaryDir dir;

@@ -174,6 +174,22 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(first) && !QFileInfo::exists(second));
     }
 
+    // Answering No to the question about a system database that another program changed
+    // gives the store up: the NDD field it wrote goes back, and the master switch stays true to
+    // the database.
+    void aStoreGivenUpChangesNothing() {
+        Installation in;
+        in.start();
+        in.act(u"tick CheckNDD"_s);
+        in.onSystem(u"UPDATE [Available Systems] SET [ID Stand] = 'Elsewhere'"_s);
+        in.act(u"click CmdStore\nanswer yes\nanswer no"_s);
+        QCOMPARE(
+            records::ReadFirstRowField(in.editor().work(), records::kAvailableSystems, u"NDD"_s),
+            QVariant(true));
+        QVERIFY(in.main().checkBox(u"CheckNDD"_s).isChecked());
+        QVERIFY(!in.editor().work().inTransaction());
+    }
+
     // A store that fails before its history row is committed changes nothing: no backup that
     // no row names, no step voltage in the registry.
     void aFailedStoreLeavesNothingBehind() {

@@ -113,6 +113,43 @@ private Q_SLOTS:
         QCOMPARE(result.exitCode, 0);
         QVERIFY(result.err.isEmpty());
     }
+
+    // What works without a display and what says that it needs one.
+    void commandLineWithoutADisplay() {
+        Installation in;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        auto runWith = [&env](const QStringList& arguments) {
+            QProcess process;
+            process.setProcessEnvironment(env);
+            process.start(qEnvironmentVariable("ORBIS_CONFIG"), arguments);
+            process.waitForFinished(30000);
+            return Run{process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                       QString::fromUtf8(process.readAllStandardOutput()),
+                       QString::fromUtf8(process.readAllStandardError())};
+        };
+        Run result = runWith({QStringLiteral("--help")});
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY(result.out.contains(QStringLiteral("--headless")));
+        result = runWith({QStringLiteral("--version")});
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY(result.out.startsWith(QStringLiteral("orbis-config ")));
+        result = runWith({QStringLiteral("--registry"), in.registryPath});
+        QCOMPARE(result.exitCode, 2);
+        QVERIFY(result.err.contains(QStringLiteral("run with --headless")));
+
+        // A script that cannot be read is no empty script.
+        for (const QString& script : {QStringLiteral("/proc/self/mem"), in.dir.path(),
+                                      in.dir.filePath(QStringLiteral("missing.txt"))}) {
+            result = runWith({QStringLiteral("--headless"), QStringLiteral("--registry"),
+                              in.registryPath, QStringLiteral("--template"), in.templatePath,
+                              QStringLiteral("--script"), script});
+            QCOMPARE(result.exitCode, 1);
+            QVERIFY2(result.err.contains(QStringLiteral("cannot read the script ") + script),
+                     qPrintable(result.err));
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestHeadless)

@@ -5,6 +5,7 @@
 #include <app/Startup.h>
 #include <editor/Texts.h>
 #include <form/RecordingHost.h>
+#include <platform/FileSafety.h>
 #include <records/RecordHelpers.h>
 
 class TestStartup : public QObject {
@@ -12,7 +13,8 @@ class TestStartup : public QObject {
 
     static void verifyLocked(const Installation& in) {
         QVERIFY(!in.main().tabControl(QStringLiteral("SSTab1")).isEnabled());
-        for (const char* name : {"CmdStore", "CmdRestore", "CmdClearHistory"})
+        for (const char* name :
+             {"CmdStore", "CmdRestore", "CmdClearHistory", "CmdEditConf", "CmdHiddenCopy"})
             QVERIFY(!in.main().button(QString::fromLatin1(name)).isEnabled());
         QVERIFY(!in.main().listBox(QStringLiteral("ComboHistory")).isEnabled());
         QVERIFY(!in.main().menuItem(QStringLiteral("mnuSaveas")).isEnabled());
@@ -126,6 +128,137 @@ private Q_SLOTS:
         }
     }
 
+    // The system database and the template are checked before any copy is made; the message
+    // names the file and says what is wrong, then gives the engine's text.
+    void unusableDatabasesAreNamedInWords_data() {
+        QTest::addColumn<bool>("system");
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("system of random bytes")
+            << true << QStringLiteral("random") << QStringLiteral("is not a database file: ");
+        QTest::newRow("system empty")
+            << true << QStringLiteral("empty") << QStringLiteral("is empty");
+        QTest::newRow("system damaged")
+            << true << QStringLiteral("pages") << QStringLiteral("is damaged: ");
+        QTest::newRow("system without a table read at start-up")
+            << true << QStringLiteral("Available Systems")
+            << QStringLiteral("has no table \"Available Systems\"");
+        QTest::newRow("template without History")
+            << false << QStringLiteral("History") << QStringLiteral("has no table \"History\"");
+        QTest::newRow("template empty")
+            << false << QStringLiteral("empty") << QStringLiteral("is empty");
+        QTest::newRow("template of random bytes")
+            << false << QStringLiteral("random") << QStringLiteral("is not a database file: ");
+    }
+    void unusableDatabasesAreNamedInWords() {
+        QFETCH(bool, system);
+        QFETCH(QString, damage);
+        QFETCH(QString, words);
+        Installation in;
+        const QString path = system ? in.systemPath : in.templatePath;
+        if (damage == QStringLiteral("random") || damage == QStringLiteral("empty") ||
+            damage == QStringLiteral("pages")) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            if (damage == QStringLiteral("empty"))
+                file.resize(0);
+            QByteArray bytes(damage == QStringLiteral("pages") ? 4 * 4096 : 8192, '\0');
+            for (int i = 0; i < bytes.size(); ++i)
+                bytes[i] = char((i * 7919 + 13) % 251);
+            if (damage == QStringLiteral("pages"))
+                file.seek(4096);
+            if (damage != QStringLiteral("empty"))
+                file.write(bytes);
+        } else {
+            db::Database::open(path)->execute(QStringLiteral("DROP TABLE [%1]").arg(damage));
+        }
+        const QByteArray before = Installation::hashOf(in.systemPath);
+        in.recordBoxes = true;
+        in.start();
+        const QString role = system ? QStringLiteral("The system database ")
+                                    : QStringLiteral("The template database ");
+        QVERIFY2(in.message().startsWith(role + path + u' ' + words), qPrintable(in.message()));
+        QCOMPARE(in.recording.boxes.size(), 1);
+        verifyLocked(in);
+        // Nothing was copied from a database that failed its checks.
+        QVERIFY(!QFileInfo::exists(in.workCopy()));
+        QVERIFY(!QFileInfo::exists(in.dir.filePath(QStringLiteral("System.hid"))));
+        QCOMPARE(Installation::hashOf(in.systemPath), before);
+    }
+
+    // Another program commits while start-up copies the system database: the working copy and
+    // the hidden copy are both the state that passed the checks. A rollback-journal database
+    // keeps the writer waiting meanwhile; a WAL database lets it commit after that state.
+    void copiesAreOneStateWhileAnotherProgramCommits_data() {
+        QTest::addColumn<bool>("wal");
+        QTest::newRow("rollback journal") << false;
+        QTest::newRow("WAL") << true;
+    }
+    void copiesAreOneStateWhileAnotherProgramCommits() {
+        QFETCH(bool, wal);
+        Installation in;
+        if (wal)
+            in.onSystem(QStringLiteral("PRAGMA journal_mode=WAL"));
+        const QString before = Installation::contentOf(in.systemPath);
+        QString attempt;
+        platform::FileSafety::setStepHook([&](const QString&, const QString& path) {
+            if (!attempt.isEmpty() || !path.contains(QStringLiteral("Temp.mdb")))
+                return;
+            auto other = db::Database::openShared(in.systemPath);
+            other->execute(QStringLiteral("PRAGMA busy_timeout = 0"));
+            try {
+                other->execute(
+                    QStringLiteral("UPDATE [Available Systems] SET [ID Stand] = 'Late'"));
+                attempt = QStringLiteral("committed");
+            } catch (const db::DbError& error) {
+                attempt = error.kind() == db::DbError::Kind::Busy ? QStringLiteral("busy")
+                                                                  : error.message();
+            }
+        });
+        in.start();
+        platform::FileSafety::setStepHook({});
+        QCOMPARE(in.message(), QString());
+        QCOMPARE(attempt, wal ? QStringLiteral("committed") : QStringLiteral("busy"));
+        const QString hidden = in.dir.filePath(QStringLiteral("System.hid"));
+        QCOMPARE(Installation::contentOf(hidden), before);
+        in.stop();
+        auto stand = [](const QString& path) {
+            return db::Database::openShared(path)
+                ->OpenRecordset(records::kAvailableSystems)
+                .value(QStringLiteral("ID Stand"))
+                .toString();
+        };
+        QVERIFY(stand(in.workCopy()) != QStringLiteral("Late"));
+        QCOMPARE(stand(in.systemPath) == QStringLiteral("Late"), wal);
+    }
+
+    // Start-up reads a WAL database as it is, while another program has it open in the middle
+    // of a write; the copies are rollback-journal files.
+    void walSystemDatabaseStaysAsItIs() {
+        Installation in;
+        in.onSystem(QStringLiteral("PRAGMA journal_mode=WAL"));
+        auto header = [](const QString& path) {
+            QFile file(path);
+            file.open(QIODevice::ReadOnly);
+            return file.read(20).mid(18, 2);
+        };
+        QCOMPARE(header(in.systemPath), QByteArray("\x02\x02"));
+        auto other = db::Database::openShared(in.systemPath);
+        other->execute(QStringLiteral("BEGIN IMMEDIATE"));
+        other->execute(QStringLiteral("UPDATE [Available Systems] SET [ID Stand] = 'Pending'"));
+        in.start();
+        QCOMPARE(in.message(), QString());
+        QVERIFY(in.editor().isLive());
+        QCOMPARE(header(in.systemPath), QByteArray("\x02\x02"));
+        QCOMPARE(header(in.workCopy()), QByteArray("\x01\x01"));
+        QCOMPARE(header(in.dir.filePath(QStringLiteral("System.hid"))), QByteArray("\x01\x01"));
+        QVERIFY(!QFileInfo::exists(in.workCopy() + QStringLiteral("-wal")));
+        other->execute(QStringLiteral("ROLLBACK"));
+        other.reset();
+        in.stop();
+        QCOMPARE(header(in.systemPath), QByteArray("\x02\x02"));
+    }
+
     void secondInstanceHandsOverAndEnds() {
         Installation in;
         in.start();
@@ -171,7 +304,7 @@ private Q_SLOTS:
         QFile(hidden).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
         QFile::remove(hidden);
         in.start();
-        QCOMPARE(Installation::hashOf(hidden), Installation::hashOf(in.systemPath));
+        QCOMPARE(Installation::contentOf(hidden), Installation::contentOf(in.systemPath));
     }
 
     void readOnlyFilesFromEarlierRunsAreMadeWritable() {

@@ -1,38 +1,21 @@
 #include "Installation.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 #include <app/History.h>
+#include <csignal>
 #include <editor/Texts.h>
+#include <platform/FileSafety.h>
 #include <platform/RegistryHelpers.h>
 #include <records/RecordHelpers.h>
+#include <sys/resource.h>
 
 using records::kAvailableSystems;
 
 namespace {
-
-// The content of a database: every table's rows in order, to compare databases whose files
-// differ (a compacted copy).
-QString contentOf(const QString& path) {
-    auto database = db::Database::open(path);
-    QString text;
-    for (const QString& table : database->tableNames()) {
-        text += table + u'\n';
-        for (db::Recordset rs = database->OpenRecordset(table); !rs.eof(); rs.moveNext()) {
-            for (int i = 0; i < rs.fieldCount(); ++i)
-                text += records::NullToText(rs.value(i)) + u'|';
-            text += u'\n';
-        }
-    }
-    return text;
-}
-
-bool intact(const QString& path) {
-    auto database = db::Database::open(path);
-    db::Recordset check = database->OpenRecordset(QStringLiteral("PRAGMA integrity_check"));
-    return check.value(0).toString() == QStringLiteral("ok");
-}
 
 QList<int> historyNumbers(const QString& templatePath) {
     QList<int> numbers;
@@ -44,6 +27,86 @@ QList<int> historyNumbers(const QString& templatePath) {
 
 const QString kStore = QStringLiteral(
     "click CmdStore\nanswer yes \"Are you sure, you want to store the new system database ?\"\n");
+const QString kStoreFailed = QStringLiteral("Store failed, the system database is unchanged: ");
+const QString kStoredThen = QStringLiteral("Stored, the new system database is in place; then ");
+const QString kClear = QStringLiteral("CmdClearHistory");
+
+struct HistoryRow {
+    qint64 no;
+    QString path;
+};
+
+QList<HistoryRow> historyRows(const QString& templatePath) {
+    QList<HistoryRow> rows;
+    auto database = db::Database::openShared(templatePath);
+    for (db::Recordset rs = database->OpenRecordset(records::kHistory); !rs.eof(); rs.moveNext())
+        rows.append({rs.value(QStringLiteral("No")).toLongLong(),
+                     records::NullToText(rs.value(QStringLiteral("Path")))});
+    return rows;
+}
+
+void addHistoryRow(const Installation& in, const QVariant& no, const QString& path) {
+    db::Database::open(in.templatePath)
+        ->execute(QStringLiteral("INSERT INTO [History] ([No], [Date], [Path]) VALUES (?, "
+                                 "'2024-05-01 10:00:00', ?)"),
+                  {no, path});
+}
+
+QString backupOf(const Installation& in, qint64 no) {
+    return in.dir.filePath(QStringLiteral("BackupDB/Temp%1.mdb").arg(no));
+}
+
+QString systemField(const QString& path, const QString& field) {
+    return records::NullToText(
+        db::Database::openShared(path)->OpenRecordset(kAvailableSystems).value(field));
+}
+
+// Every history row names its own backup, which exists, and every backup has its row.
+void verifyHistoryMatchesBackups(const Installation& in) {
+    QStringList named;
+    for (const HistoryRow& row : historyRows(in.templatePath)) {
+        QCOMPARE(row.path, backupOf(in, row.no));
+        QVERIFY2(QFileInfo(row.path).isFile(), qPrintable(row.path));
+        named.append(QFileInfo(row.path).fileName());
+    }
+    const QStringList backups =
+        QDir(in.backupFolder()).entryList({QStringLiteral("Temp?*.mdb")}, QDir::Files);
+    for (const QString& backup : backups)
+        QVERIFY2(named.contains(backup), qPrintable(backup + QStringLiteral(" has no row")));
+}
+
+// No temporary, journal or half-made file beside the system database or in BackupDB.
+void verifyNoDebris(const Installation& in) {
+    for (const QString& folder : {in.dir.path(), in.backupFolder()}) {
+        for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden)) {
+            const bool debris = name.contains(QStringLiteral("orbis-tmp")) ||
+                                name.endsWith(QStringLiteral("-journal")) ||
+                                name.endsWith(QStringLiteral("-wal")) ||
+                                name.endsWith(QStringLiteral(".compact")) ||
+                                name.endsWith(QStringLiteral(".partial"));
+            QVERIFY2(!debris, qPrintable(folder + u'/' + name));
+        }
+    }
+}
+
+QString registryVoltage(const Installation& in, int i) {
+    return platform::RegistryRead(in.platform->registry(), editor::texts::kHklm,
+                                  editor::texts::kStepDacKey, QStringLiteral("Voltage %1").arg(i));
+}
+
+// An installation with an FCS head and step voltages, started with boxes recorded, whose
+// working copy holds an edit and a changed voltage: a store then writes every kind of file.
+void startEdited(Installation& in) {
+    in.writeRegistry(QStringLiteral("\"Path\"=\"%1\"\n").arg(in.systemPath),
+                     QStringLiteral("\"Voltage 0\"=\"100.00\"\n\"Voltage 1\"=\"10.00\"\n"
+                                    "\"Voltage 2\"=\"1.00\"\n\"Voltage 3\"=\"0.10\"\n"));
+    in.onSystem(QStringLiteral("UPDATE [Available Systems] SET [ID FCS Unit] = 'FCS 1'"));
+    in.recordBoxes = true;
+    in.start();
+    records::WriteFirstRowField(in.editor().work(), kAvailableSystems,
+                                QStringLiteral("ID Configuration"), QStringLiteral("Edited"));
+    in.main().textBox(QStringLiteral("EU100")).setText(QStringLiteral("90.00"));
+}
 
 } // namespace
 
@@ -51,17 +114,21 @@ class TestStore : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { app::History::faultPoint = nullptr; }
+    void cleanup() {
+        app::History::faultPoint = nullptr;
+        platform::FileSafety::failCall(0);
+        platform::FileSafety::setStepHook({});
+    }
 
     void storeKeepsNumberedHistory() {
         Installation in;
         in.start();
-        const QByteArray original = Installation::hashOf(in.systemPath);
+        const QString original = Installation::contentOf(in.systemPath);
         in.act(QStringLiteral("click CmdEditConf\ntype EConf \"Stored name\"\nclick CmdOK\n") +
                kStore);
         QCOMPARE(in.message(), QString());
         const QString first = in.dir.filePath(QStringLiteral("BackupDB/Temp1.mdb"));
-        QCOMPARE(Installation::hashOf(first), original);
+        QCOMPARE(Installation::contentOf(first), original);
         QCOMPARE(historyNumbers(in.templatePath), QList<int>{1});
         form::ListBox& history = in.main().listBox(QStringLiteral("ComboHistory"));
         QCOMPARE(history.count(), 1);
@@ -73,7 +140,7 @@ private Q_SLOTS:
                      QStringLiteral("ID Configuration"), QStringLiteral("Stored name"),
                      QStringLiteral("ID Configuration"))),
                  QStringLiteral("Stored name"));
-        QVERIFY(intact(in.systemPath));
+        QVERIFY(Installation::intact(in.systemPath));
         QVERIFY(!QFileInfo::exists(in.systemPath + QStringLiteral("-journal")));
         QVERIFY(in.editor().isLive());
         QVERIFY(in.main().button(QStringLiteral("CmdCancel")).isEnabled());
@@ -177,7 +244,7 @@ private Q_SLOTS:
         in.act(QStringLiteral("click CmdHiddenCopy\ntype txtPassword Harvest\nclick cmdOK"));
         QCOMPARE(in.main().label(QStringLiteral("LMsgHiddenCopy")).caption(),
                  QStringLiteral("Database now saved !"));
-        QCOMPARE(Installation::hashOf(hidden), Installation::hashOf(in.systemPath));
+        QCOMPARE(Installation::contentOf(hidden), Installation::contentOf(in.systemPath));
         QVERIFY(in.platform->isHidden(hidden));
         QVERIFY(in.platform->isReadOnly(hidden));
     }
@@ -190,7 +257,7 @@ private Q_SLOTS:
             QStringLiteral(
                 "click CmdEditConf\ntype EConf Copied\nclick CmdOK\nclick mnuSaveas\nsave \"%1\"")
                 .arg(target));
-        QVERIFY(intact(target));
+        QVERIFY(Installation::intact(target));
         QCOMPARE(db::Database::open(target)
                      ->OpenRecordset(kAvailableSystems)
                      .value(QStringLiteral("ID Configuration")),
@@ -213,7 +280,7 @@ private Q_SLOTS:
         const QByteArray original = Installation::hashOf(in.systemPath);
         app::History::faultPoint = [step](const char* at) {
             if (step == QString::fromLatin1(at))
-                throw editor::FileError(QStringLiteral("disk full"));
+                throw platform::FileError(QStringLiteral("disk full"));
         };
         in.act(QStringLiteral("click CmdEditConf\ntype EConf Lost\nclick CmdOK\n") + kStore +
                QStringLiteral("ok"));
@@ -223,8 +290,12 @@ private Q_SLOTS:
         for (int no : historyNumbers(in.templatePath))
             QVERIFY(
                 QFileInfo::exists(in.dir.filePath(QStringLiteral("BackupDB/Temp%1.mdb").arg(no))));
-        QVERIFY(!QFileInfo::exists(in.systemPath + QStringLiteral(".compact")));
+        verifyHistoryMatchesBackups(in);
+        QVERIFY(historyNumbers(in.templatePath).isEmpty());
+        verifyNoDebris(in);
+        QVERIFY(in.editor().isWorkOpen());
         QVERIFY(in.main().button(QStringLiteral("CmdCancel")).isEnabled());
+        QVERIFY(in.main().button(QStringLiteral("CmdRestore")).isEnabled());
         app::History::faultPoint = nullptr;
         in.act(kStore);
         QCOMPARE(db::Database::open(in.systemPath)
@@ -258,14 +329,523 @@ private Q_SLOTS:
                        script.fileName()});
         QVERIFY(process.waitForFinished(30000));
         QCOMPARE(process.exitStatus(), QProcess::CrashExit);
-        QVERIFY(intact(in.systemPath));
+        QVERIFY(Installation::intact(in.systemPath));
         const bool old = Installation::hashOf(in.systemPath) == original;
-        const bool replaced = contentOf(in.systemPath) == contentOf(in.workCopy());
+        const bool replaced =
+            Installation::contentOf(in.systemPath) == Installation::contentOf(in.workCopy());
         QVERIFY(old || replaced);
         if (step == QStringLiteral("replace"))
             QVERIFY(old);
         if (step == QStringLiteral("done"))
             QVERIFY(replaced && !old);
+        for (const HistoryRow& row : historyRows(in.templatePath))
+            QVERIFY(QFileInfo(row.path).isFile());
+        // The next start clears what the killed run left half-written.
+        in.start();
+        QCOMPARE(in.message(), QString());
+        verifyNoDebris(in);
+    }
+
+    // Every file step of a store, including the voltages and the start-up after it, fails in
+    // turn. Each run ends with the old system database and nothing of the store left, or with
+    // the new one and its backup, and one box that says which.
+    void everyFailingFileStepOfAStore() {
+        namespace fs = platform::FileSafety;
+        QString oldContent;
+        QString newContent;
+        qint64 steps = 0;
+        {
+            Installation in;
+            startEdited(in);
+            oldContent = Installation::contentOf(in.systemPath);
+            fs::failCall(0);
+            in.press(QStringLiteral("CmdStore"), {true});
+            steps = fs::calls();
+            QCOMPARE(in.boxTexts(), QStringList());
+            newContent = Installation::contentOf(in.systemPath);
+            QCOMPARE(registryVoltage(in, 0), QStringLiteral("90.00"));
+        }
+        QVERIFY(oldContent != newContent);
+        int unchanged = 0;
+        int storedThen = 0;
+        for (qint64 k = 1; k <= steps; ++k) {
+            Installation in;
+            startEdited(in);
+            fs::failCall(k);
+            in.press(QStringLiteral("CmdStore"), {true});
+            fs::failCall(0);
+            const QStringList boxes = in.boxTexts();
+            QCOMPARE(boxes.size(), 1);
+            QCOMPARE(in.message(), boxes.first());
+            QVERIFY(Installation::intact(in.systemPath));
+            verifyHistoryMatchesBackups(in);
+            verifyNoDebris(in);
+            const QString content = Installation::contentOf(in.systemPath);
+            if (content == oldContent) {
+                ++unchanged;
+                QVERIFY2(boxes.first().startsWith(kStoreFailed), qPrintable(boxes.first()));
+                QVERIFY(historyRows(in.templatePath).isEmpty());
+                QCOMPARE(registryVoltage(in, 0), QStringLiteral("100.00"));
+                // The editor goes on as it was and stores the same changes.
+                QVERIFY(in.editor().isWorkOpen() && in.editor().isLive());
+                in.press(QStringLiteral("CmdStore"), {true});
+                QCOMPARE(in.boxTexts(), QStringList());
+                QCOMPARE(Installation::contentOf(in.systemPath), newContent);
+            } else {
+                ++storedThen;
+                QCOMPARE(content, newContent);
+                QVERIFY2(boxes.first().startsWith(kStoredThen), qPrintable(boxes.first()));
+                QCOMPARE(historyRows(in.templatePath).size(), 1);
+                QCOMPARE(Installation::contentOf(backupOf(in, 1)), oldContent);
+                // A voltage is written, or the box says it is not, or that it may not be
+                // on the disk yet.
+                const bool written = registryVoltage(in, 0) == QStringLiteral("90.00");
+                if (boxes.first().contains(QStringLiteral("\"Voltage 0\"")))
+                    QCOMPARE(boxes.first().contains(QStringLiteral("is in the registry")), written);
+                else
+                    QVERIFY(written);
+            }
+        }
+        qInfo("store: %lld file steps failed in turn; %d left the old database, %d the new one",
+              steps, unchanged, storedThen);
+        QVERIFY(unchanged > 0 && storedThen > 0);
+    }
+
+    // Each file step of a restore fails in turn: the working copy with its unsaved edit stays
+    // open as it was, or the backup is restored.
+    void everyFailingFileStepOfARestore() {
+        namespace fs = platform::FileSafety;
+        Installation in;
+        in.recordBoxes = true;
+        in.start();
+        in.press(QStringLiteral("CmdStore"), {true});
+        auto edit = [&in] {
+            records::WriteFirstRowField(in.editor().work(), kAvailableSystems,
+                                        QStringLiteral("ID Configuration"),
+                                        QStringLiteral("Unsaved"));
+        };
+        edit();
+        fs::failCall(0);
+        in.press(QStringLiteral("CmdRestore"));
+        const qint64 steps = fs::calls();
+        QCOMPARE(in.boxTexts(), QStringList());
+        QCOMPARE(systemField(in.workCopy(), QStringLiteral("ID Configuration")),
+                 QStringLiteral("Demo Lab & Imaging"));
+        QVERIFY(steps >= 2);
+        for (qint64 k = 1; k <= steps; ++k) {
+            edit();
+            fs::failCall(k);
+            in.press(QStringLiteral("CmdRestore"));
+            fs::failCall(0);
+            QCOMPARE(in.boxTexts().size(), 1);
+            QVERIFY2(in.message().startsWith(
+                         QStringLiteral("Restore failed, the working copy is unchanged: ")),
+                     qPrintable(in.message()));
+            QCOMPARE(systemField(in.workCopy(), QStringLiteral("ID Configuration")),
+                     QStringLiteral("Unsaved"));
+            QVERIFY(in.editor().isWorkOpen() && in.editor().isLive());
+            QVERIFY(Installation::intact(in.systemPath));
+            verifyHistoryMatchesBackups(in);
+            verifyNoDebris(in);
+        }
+        qInfo("restore: %lld file steps failed in turn, each left the working copy as it was",
+              steps);
+        in.press(QStringLiteral("CmdRestore"));
+        QCOMPARE(in.message(),
+                 QStringLiteral("You must store this restored configuraton to make it active !"));
+        QCOMPARE(systemField(in.workCopy(), QStringLiteral("ID Configuration")),
+                 QStringLiteral("Demo Lab & Imaging"));
+    }
+
+    // Each deletion of Clear History fails in turn: the rows deleted so far are gone with
+    // their files, the others stay with theirs, and the box says that it stopped.
+    void everyFailingFileStepOfClearHistory() {
+        namespace fs = platform::FileSafety;
+        for (qint64 k = 1; k <= 3; ++k) {
+            Installation in;
+            in.recordBoxes = true;
+            in.start();
+            for (int i = 0; i < 3; ++i)
+                in.press(QStringLiteral("CmdStore"), {true});
+            fs::failCall(k);
+            in.press(kClear, {true});
+            const qint64 steps = fs::calls();
+            fs::failCall(0);
+            QCOMPARE(steps, k);
+            QCOMPARE(in.boxTexts().size(), 1);
+            QVERIFY(in.message().startsWith(QStringLiteral(
+                "Clear History stopped, the older versions still listed are kept: Cannot delete")));
+            verifyHistoryMatchesBackups(in);
+            QCOMPARE(historyRows(in.templatePath).size(), 3 - (k - 1));
+            QCOMPARE(in.main().listBox(QStringLiteral("ComboHistory")).count(), 3 - (k - 1));
+            in.press(kClear, {true});
+            QCOMPARE(in.boxTexts(), QStringList());
+            QVERIFY(historyRows(in.templatePath).isEmpty());
+            verifyHistoryMatchesBackups(in);
+        }
+    }
+
+    // The engine fails (a history insert refused, a disk full at the backup): nothing of the
+    // store is left and the old system database stays.
+    void engineFailuresLeaveNothing_data() {
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("history insert") << QStringLiteral("insert");
+        QTest::newRow("disk full") << QStringLiteral("full");
+    }
+    void engineFailuresLeaveNothing() {
+        QFETCH(QString, failure);
+        Installation in;
+        if (failure == QStringLiteral("insert"))
+            db::Database::open(in.templatePath)
+                ->execute(QStringLiteral("CREATE TRIGGER [Refuse] BEFORE INSERT ON [History] "
+                                         "BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END"));
+        in.recordBoxes = true;
+        in.start();
+        const QString original = Installation::contentOf(in.systemPath);
+        rlimit saved{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        if (failure == QStringLiteral("full")) {
+            rlimit tiny = saved;
+            tiny.rlim_cur = 64 * 1024;
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+        }
+        in.press(QStringLiteral("CmdStore"), {true});
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+        QVERIFY2(in.message().startsWith(kStoreFailed), qPrintable(in.message()));
+        QCOMPARE(Installation::contentOf(in.systemPath), original);
+        QVERIFY(historyRows(in.templatePath).isEmpty());
+        verifyHistoryMatchesBackups(in);
+        verifyNoDebris(in);
+        QVERIFY(in.editor().isWorkOpen() && in.editor().isLive());
+    }
+
+    // A failure after the rename is reported as what it is; the editor works on the new
+    // database, or is locked when the start-up on it failed, and says the store happened.
+    void failureAfterTheRenameSaysStored() {
+        {
+            Installation in;
+            in.recordBoxes = true;
+            in.start();
+            app::History::faultPoint = [](const char* step) {
+                if (qstrcmp(step, "done") == 0)
+                    throw platform::FileError(QStringLiteral("Cannot flush the folder /x"));
+            };
+            in.press(QStringLiteral("CmdStore"), {true});
+            QCOMPARE(in.message(), kStoredThen + QStringLiteral("Cannot flush the folder /x"));
+            QCOMPARE(historyRows(in.templatePath).size(), 1);
+            QVERIFY(in.editor().isLive());
+            QVERIFY(in.main().button(QStringLiteral("CmdStore")).isEnabled());
+        }
+        {
+            // The start-up after the store cannot write the new working copy.
+            Installation in;
+            in.recordBoxes = true;
+            in.start();
+            records::WriteFirstRowField(in.editor().work(), kAvailableSystems,
+                                        QStringLiteral("ID Configuration"),
+                                        QStringLiteral("Stored"));
+            app::History::faultPoint = [](const char* step) {
+                if (qstrcmp(step, "done") == 0)
+                    platform::FileSafety::failCall(1);
+            };
+            in.press(QStringLiteral("CmdStore"), {true});
+            QVERIFY2(in.message().startsWith(kStoredThen +
+                                             QStringLiteral("the start-up on it failed: Cannot")),
+                     qPrintable(in.message()));
+            QCOMPARE(in.boxTexts(), QStringList{in.message()});
+            QCOMPARE(systemField(in.systemPath, QStringLiteral("ID Configuration")),
+                     QStringLiteral("Stored"));
+            for (const char* name : {"CmdStore", "CmdRestore", "CmdClearHistory", "CmdEditConf"})
+                QVERIFY(!in.main().button(QString::fromLatin1(name)).isEnabled());
+            QVERIFY(in.main().button(QStringLiteral("CmdCancel")).isEnabled());
+            verifyHistoryMatchesBackups(in);
+        }
+    }
+
+    void voltagesGoWithTheNewDatabaseOnly() {
+        {
+            // A registry that cannot be written: the store happened, the voltage did not.
+            Installation in;
+            startEdited(in);
+            app::History::faultPoint = [](const char* step) {
+                if (qstrcmp(step, "done") == 0)
+                    platform::FileSafety::failCall(1); // the registry's temporary file
+            };
+            in.press(QStringLiteral("CmdStore"), {true});
+            QVERIFY2(
+                in.message().startsWith(kStoredThen + QStringLiteral("the voltage \"Voltage 0\" = "
+                                                                     "90.00 could not be written")),
+                qPrintable(in.message()));
+            QCOMPARE(registryVoltage(in, 0), QStringLiteral("100.00"));
+            QCOMPARE(systemField(in.systemPath, QStringLiteral("ID Configuration")),
+                     QStringLiteral("Edited"));
+        }
+        {
+            // A store that fails writes no voltage.
+            Installation in;
+            startEdited(in);
+            app::History::faultPoint = [](const char* step) {
+                if (qstrcmp(step, "replace") == 0)
+                    throw platform::FileError(QStringLiteral("Cannot replace: disk full"));
+            };
+            in.press(QStringLiteral("CmdStore"), {true});
+            QVERIFY(in.message().startsWith(kStoreFailed));
+            QCOMPARE(registryVoltage(in, 0), QStringLiteral("100.00"));
+        }
+    }
+
+    // The texts of file errors reach the status line exactly, whatever their letters.
+    void fileErrorTextsReachTheUserUnchanged() {
+        Installation in;
+        in.recordBoxes = true;
+        in.start();
+        const QString reason = QStringLiteral("Kein Speicherplatz für /Säle/System.mdb");
+        app::History::faultPoint = [reason](const char* step) {
+            if (qstrcmp(step, "compact") == 0)
+                throw platform::FileError(reason);
+        };
+        in.press(QStringLiteral("CmdStore"), {true});
+        QCOMPARE(in.message(), kStoreFailed + reason);
+        QCOMPARE(in.boxTexts(), QStringList{kStoreFailed + reason});
+    }
+
+    // Another program changes the system database after start-up: the store asks before that
+    // change is replaced, and the backup holds it.
+    void changeOfAnotherProgramIsNotLostSilently() {
+        Installation in;
+        in.recordBoxes = true;
+        in.start();
+        records::WriteFirstRowField(in.editor().work(), kAvailableSystems,
+                                    QStringLiteral("ID Configuration"), QStringLiteral("Editor"));
+        in.onSystem(QStringLiteral("UPDATE [Available Systems] SET [ID Stand] = 'Elsewhere'"));
+        const QString changed = Installation::contentOf(in.systemPath);
+        in.press(QStringLiteral("CmdStore"), {true, false});
+        QCOMPARE(in.recording.boxes.size(), 2);
+        QVERIFY2(in.recording.boxes.at(1).text.startsWith(
+                     QStringLiteral("The system database %1 was changed by another program on ")
+                         .arg(in.systemPath)),
+                 qPrintable(in.recording.boxes.at(1).text));
+        QCOMPARE(Installation::contentOf(in.systemPath), changed);
+        QVERIFY(historyRows(in.templatePath).isEmpty());
+        verifyHistoryMatchesBackups(in);
+        verifyNoDebris(in);
+
+        in.press(QStringLiteral("CmdStore"), {true, true});
+        QCOMPARE(in.boxTexts(), QStringList());
+        QCOMPARE(Installation::contentOf(backupOf(in, 1)), changed);
+        QCOMPARE(systemField(in.systemPath, QStringLiteral("ID Configuration")),
+                 QStringLiteral("Editor"));
+        // Start-up ran again: the next store asks nothing.
+        in.press(QStringLiteral("CmdStore"), {true});
+        QCOMPARE(in.recording.boxes.size(), 1);
+    }
+
+    // From the backup to the rename no other program commits to the system database, so the
+    // backup is exactly the database replaced; a program in the middle of a write makes the
+    // store fail with nothing changed.
+    void systemDatabaseIsLockedWhileItIsReplaced() {
+        Installation in;
+        in.recordBoxes = true;
+        in.start();
+        const QString original = Installation::contentOf(in.systemPath);
+        QString attempt;
+        app::History::faultPoint = [&](const char* step) {
+            if (qstrcmp(step, "compact") != 0)
+                return;
+            auto other = db::Database::openShared(in.systemPath);
+            other->execute(QStringLiteral("PRAGMA busy_timeout = 0"));
+            try {
+                other->execute(
+                    QStringLiteral("UPDATE [Available Systems] SET [ID Stand] = 'Late'"));
+                attempt = QStringLiteral("committed");
+            } catch (const db::DbError& error) {
+                attempt = error.kind() == db::DbError::Kind::Busy ? QStringLiteral("busy")
+                                                                  : error.message();
+            }
+        };
+        in.press(QStringLiteral("CmdStore"), {true});
+        QCOMPARE(attempt, QStringLiteral("busy"));
+        QCOMPARE(in.boxTexts(), QStringList());
+        QCOMPARE(Installation::contentOf(backupOf(in, 1)), original);
+        app::History::faultPoint = nullptr;
+
+        auto writer = db::Database::openShared(in.systemPath);
+        writer->execute(QStringLiteral("BEGIN IMMEDIATE"));
+        const QString before = Installation::contentOf(in.systemPath);
+        in.press(QStringLiteral("CmdStore"), {true});
+        writer->execute(QStringLiteral("ROLLBACK"));
+        QVERIFY2(
+            in.message().startsWith(kStoreFailed + QStringLiteral("another program is writing to")),
+            qPrintable(in.message()));
+        QCOMPARE(Installation::contentOf(in.systemPath), before);
+        QCOMPARE(historyRows(in.templatePath).size(), 1);
+        verifyHistoryMatchesBackups(in);
+        verifyNoDebris(in);
+    }
+
+    // A WAL system database is replaced by a rollback-journal one and leaves no WAL file to
+    // be read as part of it; while another program holds it open, the store waits for it.
+    void walSystemDatabase() {
+        const QString sqlite = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
+        if (sqlite.isEmpty())
+            QSKIP("needs the sqlite3 shell as the other program");
+        Installation in;
+        in.onSystem(QStringLiteral("PRAGMA journal_mode=WAL"));
+        in.recordBoxes = true;
+        in.start();
+        QProcess other;
+        other.start(sqlite, {in.systemPath});
+        QVERIFY(other.waitForStarted());
+        other.write("SELECT count(*) FROM [System Versions];\n");
+        QVERIFY(other.waitForReadyRead(10000));
+        const QString before = Installation::contentOf(in.systemPath);
+        in.press(QStringLiteral("CmdStore"), {true});
+        QVERIFY2(in.message().startsWith(kStoreFailed + QStringLiteral("another program holds")),
+                 qPrintable(in.message()));
+        QCOMPARE(Installation::contentOf(in.systemPath), before);
+        verifyHistoryMatchesBackups(in);
+        other.closeWriteChannel();
+        QVERIFY(other.waitForFinished(10000));
+
+        in.press(QStringLiteral("CmdStore"), {true});
+        QCOMPARE(in.boxTexts(), QStringList());
+        QFile file(in.systemPath);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.read(20).mid(18, 2), QByteArray("\x01\x01"));
+        QVERIFY(!QFileInfo::exists(in.systemPath + QStringLiteral("-wal")));
+        QCOMPARE(Installation::contentOf(backupOf(in, 1)), before);
+        verifyNoDebris(in);
+    }
+
+    // History numbers are 64-bit; a number the history cannot go on from is refused, never
+    // wrapped.
+    void numbersAreNeverWrapped_data() {
+        QTest::addColumn<QVariantList>("existing");
+        QTest::addColumn<qint64>("next"); // 0: refused
+        QTest::newRow("after the 32-bit limit")
+            << QVariantList{qint64(2147483647)} << qint64(2147483648);
+        QTest::newRow("ten digits") << QVariantList{qint64(9999999999)} << qint64(10000000000);
+        QTest::newRow("rows out of order") << QVariantList{qint64(5), qint64(3)} << qint64(6);
+        QTest::newRow("negative") << QVariantList{qint64(-4)} << qint64(0);
+        QTest::newRow("at the limit") << QVariantList{app::History::kLastNumber} << qint64(0);
+        QTest::newRow("a real number") << QVariantList{1e300} << qint64(0);
+    }
+    void numbersAreNeverWrapped() {
+        QFETCH(QVariantList, existing);
+        QFETCH(qint64, next);
+        Installation in;
+        QDir().mkpath(in.backupFolder());
+        for (const QVariant& no : existing) {
+            const QString path =
+                in.dir.filePath(QStringLiteral("BackupDB/old%1.mdb").arg(records::NullToText(no)));
+            QFile::copy(in.systemPath, path);
+            addHistoryRow(in, no, path);
+        }
+        in.recordBoxes = true;
+        in.start();
+        const QString original = Installation::contentOf(in.systemPath);
+        in.press(QStringLiteral("CmdStore"), {true});
+        if (next > 0) {
+            QCOMPARE(in.boxTexts(), QStringList());
+            QVERIFY(QFileInfo(backupOf(in, next)).isFile());
+            QCOMPARE(historyRows(in.templatePath).last().no, next);
+            QVERIFY(in.main()
+                        .listBox(QStringLiteral("ComboHistory"))
+                        .text()
+                        .startsWith(QString::number(next) + QStringLiteral(". -  ")));
+        } else {
+            QVERIFY2(in.message().startsWith(
+                         kStoreFailed + QStringLiteral("the history numbers cannot go on after")),
+                     qPrintable(in.message()));
+            QCOMPARE(Installation::contentOf(in.systemPath), original);
+            QCOMPARE(historyRows(in.templatePath).size(), existing.size());
+        }
+        // Every listed entry can be restored, whatever its number.
+        in.press(QStringLiteral("CmdRestore"));
+        QCOMPARE(in.message(),
+                 QStringLiteral("You must store this restored configuraton to make it active !"));
+    }
+
+    // Clear History deletes the program's own backups only; a row naming any other file
+    // leaves the list, and the file stays.
+    void clearHistoryDeletesOnlyItsOwnBackups() {
+        Installation in;
+        QDir().mkpath(in.backupFolder());
+        const QString own = backupOf(in, 1);
+        const QString misnumbered = backupOf(in, 7);
+        const QString elsewhere = in.dir.filePath(QStringLiteral("Elsewhere.mdb"));
+        for (const QString& path : {own, misnumbered, elsewhere})
+            QFile::copy(in.systemPath, path);
+        addHistoryRow(in, 1, own);
+        addHistoryRow(in, 2, in.systemPath);
+        addHistoryRow(in, 3, misnumbered);
+        addHistoryRow(in, 4, elsewhere);
+        in.recordBoxes = true;
+        in.start();
+        QCOMPARE(in.main().listBox(QStringLiteral("ComboHistory")).count(), 4);
+        in.press(kClear, {true});
+        QCOMPARE(in.boxTexts(), QStringList());
+        QVERIFY(historyRows(in.templatePath).isEmpty());
+        QVERIFY(!QFileInfo::exists(own));
+        for (const QString& path : {in.systemPath, misnumbered, elsewhere})
+            QVERIFY2(QFileInfo(path).isFile(), qPrintable(path));
+        QVERIFY(Installation::intact(in.systemPath));
+    }
+
+    // A backup that is not a sound database never replaces the working copy: the unsaved
+    // edits stay, the message says what is wrong with which file, and the editor goes on.
+    void restoreChecksTheBackupFirst_data() {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("random bytes") << QStringLiteral("random")
+                                      << QStringLiteral("is not a "
+                                                        "database "
+                                                        "file: ");
+        QTest::newRow("empty") << QStringLiteral("empty") << QStringLiteral("is empty");
+        QTest::newRow("no versions")
+            << QStringLiteral("table") << QStringLiteral("has no table \"System Versions\"");
+        QTest::newRow("cut short") << QStringLiteral("cut") << QStringLiteral("is ");
+    }
+    void restoreChecksTheBackupFirst() {
+        QFETCH(QString, damage);
+        QFETCH(QString, words);
+        Installation in;
+        in.recordBoxes = true;
+        in.start();
+        in.press(QStringLiteral("CmdStore"), {true});
+        const QString backup = backupOf(in, 1);
+        if (damage == QStringLiteral("table")) {
+            db::Database::open(backup)->execute(QStringLiteral("DROP TABLE [System Versions]"));
+        } else {
+            QFile file(backup);
+            const qint64 size = file.size();
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            if (damage == QStringLiteral("random")) {
+                QByteArray bytes(4096, '\0');
+                for (int i = 0; i < bytes.size(); ++i)
+                    bytes[i] = char((i * 7919 + 13) % 251);
+                file.write(bytes);
+            }
+            file.resize(damage == QStringLiteral("empty") ? 0
+                        : damage == QStringLiteral("cut") ? size / 3
+                                                          : 4096);
+        }
+        records::WriteFirstRowField(in.editor().work(), kAvailableSystems,
+                                    QStringLiteral("ID Configuration"), QStringLiteral("Unsaved"));
+        in.press(QStringLiteral("CmdRestore"));
+        QVERIFY2(in.message().startsWith(
+                     QStringLiteral("Restore failed, the working copy is unchanged: The backup ") +
+                     backup + u' ' + words),
+                 qPrintable(in.message()));
+        QCOMPARE(systemField(in.workCopy(), QStringLiteral("ID Configuration")),
+                 QStringLiteral("Unsaved"));
+        QVERIFY(in.editor().isWorkOpen());
+        in.press(QStringLiteral("CmdStore"), {true});
+        QCOMPARE(in.boxTexts(), QStringList());
+        QCOMPARE(systemField(in.systemPath, QStringLiteral("ID Configuration")),
+                 QStringLiteral("Unsaved"));
     }
 };
 

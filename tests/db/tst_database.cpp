@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -5,6 +6,7 @@
 #include <db/Database.h>
 #include <db/DbError.h>
 #include <db/WriteFaults.h>
+#include <platform/FileSafety.h>
 
 using namespace Qt::StringLiterals;
 
@@ -428,6 +430,80 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(DbError, Database::CompactDatabase(source, target));
         m_db = Database::open(source);
     }
+
+    // A copy of a database that another program holds open, in WAL mode and inside an
+    // unfinished write: the copy has the committed state, needs no WAL file, and the source
+    // keeps its journal mode.
+    void snapshotOfAWalDatabaseInUse() {
+        m_db.reset();
+        const QString source = file(u"wal.mdb"_s);
+        const QString copy = file(u"copy.mdb"_s);
+        QFile::remove(source);
+        auto other = Database::create(source);
+        other->execute(u"PRAGMA journal_mode=WAL; CREATE TABLE T (x TEXT);"
+                       "INSERT INTO T VALUES ('committed')"_s);
+        other->begin();
+        other->execute(u"INSERT INTO T VALUES ('pending')"_s);
+        Database::SnapshotDatabase(source, copy);
+        other->rollback();
+        QCOMPARE(headerVersions(source), QByteArray("\x02\x02"));
+        QCOMPARE(headerVersions(copy), QByteArray("\x01\x01"));
+        QVERIFY(!QFile::exists(copy + u"-wal"_s));
+        auto copied = Database::openShared(copy);
+        QCOMPARE(copied->quickCheck(), u"ok"_s);
+        QCOMPARE(copied->OpenRecordset(u"T"_s).recordCount(), 1);
+        // Two copies of the same state are the same bytes: the store compares them.
+        const QString second = file(u"second.mdb"_s);
+        Database::SnapshotDatabase(source, second);
+        QCOMPARE(readAll(second), readAll(copy));
+        QVERIFY(QDir(m_dir.path()).entryList({u"*orbis-tmp*"_s}, QDir::Files).isEmpty());
+        m_db = Database::open(file(u"t.mdb"_s));
+    }
+
+    void failedSnapshotOrCompactLeavesNothing() {
+        namespace fs = platform::FileSafety;
+        const QString target = file(u"target.mdb"_s);
+        m_db->close();
+        fs::failCall(0);
+        Database::SnapshotDatabase(file(u"t.mdb"_s), target);
+        const qint64 steps = fs::calls();
+        const QByteArray good = readAll(target);
+        for (qint64 k = 1; k <= steps; ++k) {
+            QFile::remove(target);
+            QFile old(target);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("old");
+            old.close();
+            fs::failCall(k);
+            bool replaced = false;
+            try {
+                Database::SnapshotDatabase(file(u"t.mdb"_s), target);
+            } catch (const platform::FileError& error) {
+                replaced = error.replaced();
+            }
+            fs::failCall(0);
+            QCOMPARE(readAll(target), replaced ? good : QByteArray("old"));
+            QVERIFY(QDir(m_dir.path()).entryList({u"*orbis-tmp*"_s}, QDir::Files).isEmpty());
+        }
+        QFile::remove(target);
+        fs::failCall(1);
+        QVERIFY_THROWS_EXCEPTION(platform::FileError,
+                                 Database::CompactDatabase(file(u"t.mdb"_s), target));
+        fs::failCall(2);
+        QVERIFY_THROWS_EXCEPTION(platform::FileError,
+                                 Database::CompactDatabase(file(u"t.mdb"_s), target));
+        fs::failCall(0);
+        QVERIFY(!QFile::exists(target));
+        m_db = Database::open(file(u"t.mdb"_s));
+    }
+
+private:
+    static QByteArray readAll(const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    // Bytes 18 and 19 of the header: 1 for a rollback journal, 2 for WAL.
+    static QByteArray headerVersions(const QString& path) { return readAll(path).mid(18, 2); }
 };
 
 QTEST_GUILESS_MAIN(TestDatabase)

@@ -199,8 +199,8 @@ private:
         return result;
     }
 
-    // One action of the person on a control of the form; the control's key.
-    QString act(form::Form& form) {
+    // One action of the person on a control of the form; the control.
+    form::Control& act(form::Form& form) {
         QList<form::Control*> candidates = reachable(form);
         if (candidates.isEmpty())
             throw Failure(QStringLiteral("%1 has no control a person can use").arg(form.name()));
@@ -221,7 +221,7 @@ private:
                         m_pending.unhandled.insert(key(*member));
         }
         perform(control);
-        return key(control);
+        return control;
     }
 
     static QString key(const form::Control& control) {
@@ -239,12 +239,12 @@ private:
             option->userChoose();
         } else if (auto* list = qobject_cast<form::ListBox*>(&control)) {
             const int index = list->findText(list->itemText(pick(list->count())));
+            if (list->currentIndex() < 0)
+                m_pending.unselected.insert(key(control));
             line("select", name + u' ' + quoted(list->itemText(index)));
             list->userSelect(index);
         } else if (auto* text = qobject_cast<form::TextBox*>(&control)) {
             const QString typed = m_texts.at(pick(int(m_texts.size())));
-            if (!m_pending.typed.contains(key(control)))
-                m_pending.typed.insert(key(control), text->text());
             line("type", name + u' ' + quoted(typed));
             text->userSetText(typed);
         } else if (auto* tabs = qobject_cast<form::TabControl*>(&control)) {
@@ -305,7 +305,11 @@ private:
         m_pending = {};
         form::FormSet& forms = m_program->forms();
         form::Form* front = forms.innermostDialog();
-        const QString chosen = act(front ? *front : forms.main());
+        const qint64 changes = changesOf(m_program->editor());
+        form::Control& acted = act(front ? *front : forms.main());
+        const QString chosen = key(acted);
+        const bool viewOrInput =
+            acted.kind() == form::Kind::TextBox || acted.kind() == form::Kind::ListBox;
         if (!m_errors.isEmpty())
             throw Failure(QStringLiteral("the editor caught an error: ") + m_errors.join(u'\n'));
         if (m_program->quitRequested()) {
@@ -329,8 +333,16 @@ private:
                     throw Failure(QStringLiteral("%1 is damaged: %2").arg(path, integrity));
             }
         }
+        // Text typed into a box is the person's input until a button stores it, and a list
+        // often only chooses what a page shows (the node whose version is shown). A typing or a
+        // selection that wrote nothing changed only what is shown; a fresh read puts back the
+        // database's text or the first entry, and what follows from them (a Store button
+        // disabled again). Since the last check matched, nothing else can differ.
+        const bool pendingOnly = viewOrInput && changesOf(editor) == changes;
         const QString difference =
             freshReadDifference(m_program->session(), forms, dump(forms), m_pending);
+        if (pendingOnly && m_errors.isEmpty())
+            return;
         if (!m_errors.isEmpty())
             throw Failure(QStringLiteral("reading every page anew caught an error: ") +
                           m_errors.join(u'\n'));

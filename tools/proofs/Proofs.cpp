@@ -138,6 +138,13 @@ QByteArray dump(form::FormSet& forms) {
     return form::controlDump(forms);
 }
 
+qint64 changesOf(editor::Editor& editor) {
+    return editor.work()
+        .OpenRecordset(QStringLiteral("SELECT total_changes()"))
+        .value(0)
+        .toLongLong();
+}
+
 QString controlKey(const QString& form, const QString& name) {
     return form + u'/' + name;
 }
@@ -162,10 +169,8 @@ QString freshReadDifference(app::Session& session, form::FormSet& forms, const Q
         QJsonObject read = QJsonDocument::fromJson(is[i]).object();
         const QString key = controlKey(shown.value(QStringLiteral("form")).toString(),
                                        shown.value(QStringLiteral("name")).toString());
-        const auto typedBefore = pending.typed.constFind(key);
         if (pending.unhandled.contains(key) ||
-            (typedBefore != pending.typed.constEnd() &&
-             read.value(QStringLiteral("text")).toString() == *typedBefore)) {
+            (pending.unselected.contains(key) && read.value(QStringLiteral("index")).toInt() < 0)) {
             for (const char* value : {"checked", "selected", "index", "text"}) {
                 shown.remove(QLatin1String(value));
                 read.remove(QLatin1String(value));

@@ -83,9 +83,9 @@ struct PendingInput {
     // Controls without behaviour that the action set (an option button with its group): their
     // value (checked, selected, index, text) is only shown.
     QSet<QString> unhandled;
-    // Text boxes typed into, with the text they had before: a fresh read may bring that back,
-    // since what was typed into a box that stores nothing is not there to be read.
-    QMap<QString, QString> typed;
+    // Lists selected that had no selection before: a fresh read that again selects nothing shows
+    // that no readout selects them (the page that shows their value is still to come).
+    QSet<QString> unselected;
 };
 
 // Reads every page anew from the working copy, inside the action boundary, and tells how the
@@ -93,7 +93,10 @@ struct PendingInput {
 QString freshReadDifference(app::Session& session, form::FormSet& forms, const QByteArray& before,
                             const PendingInput& pending = {});
 
-// The key of a control in the dump and in `typed`: "form/name".
+// The rows the editor's connection has changed in both databases since it was opened.
+qint64 changesOf(editor::Editor& editor);
+
+// The key of a control in the dump and in PendingInput: "form/name".
 QString controlKey(const QString& form, const QString& name);
 
 } // namespace proofs
