@@ -2,7 +2,6 @@
 
 #include "Texts.h"
 
-#include <algorithm>
 #include <cmath>
 #include <form/FormSet.h>
 #include <platform/Platform.h>

@@ -131,11 +131,11 @@ public:
     }
 
 private:
+    void attachTemplate();
+
     form::FormSet& m_forms;
     platform::Platform& m_platform;
     QString m_templatePath;
-    void attachTemplate();
-
     std::unique_ptr<db::Database> m_work;
     std::unique_ptr<db::Database> m_template;
     bool m_templateWanted = false;
