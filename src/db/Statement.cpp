@@ -182,4 +182,16 @@ int Statement::columnIndex(const QString& name) const {
     return -1;
 }
 
+ScopedStatement::ScopedStatement(Database& database, const QString& sql)
+    : m_database(database), m_statement(database.cached(sql)) {}
+
+QVariant ScopedStatement::value(const QString& table, const QString& field) const {
+    const int column = m_statement.columnIndex(field);
+    if (column < 0)
+        throw DbError(QStringLiteral("Field %1 is not in the table %2 of %3")
+                          .arg(field, table, m_database.path()));
+    return fromStored(m_database.columnType(table, m_statement.columnName(column)),
+                      m_statement.value(column));
+}
+
 } // namespace db

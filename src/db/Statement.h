@@ -55,4 +55,29 @@ private:
     QByteArray m_schema;
 };
 
+// A cached statement of a database in use for one scope: bound, stepped, and reset when the
+// scope ends, however it ends, so that the next user of the same text finds it ready.
+class ScopedStatement {
+public:
+    ScopedStatement(Database& database, const QString& sql);
+    ~ScopedStatement() { m_statement.reset(); }
+    ScopedStatement(const ScopedStatement&) = delete;
+    ScopedStatement& operator=(const ScopedStatement&) = delete;
+
+    ScopedStatement& bind(int index, const QVariant& value) {
+        m_statement.bind(index, value);
+        return *this;
+    }
+    bool next() { return m_statement.step(); }
+    const Statement& statement() const { return m_statement; }
+
+    // The value of a field of the current row, typed as the table declares it; a field the row
+    // lacks is an error naming the table.
+    QVariant value(const QString& table, const QString& field) const;
+
+private:
+    Database& m_database;
+    Statement& m_statement;
+};
+
 } // namespace db

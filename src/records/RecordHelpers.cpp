@@ -11,35 +11,8 @@ using namespace db;
 
 namespace {
 
-// Runs a cached statement and resets it when the scope ends, whatever happens.
-class Query {
-public:
-    Query(Database& db, const QString& sql) : m_db(db), m_statement(db.cached(sql)) {}
-    ~Query() { m_statement.reset(); }
-    Query(const Query&) = delete;
-    Query& operator=(const Query&) = delete;
-
-    Query& bind(int index, const QVariant& value) {
-        m_statement.bind(index, value);
-        return *this;
-    }
-    bool next() { return m_statement.step(); }
-    const Statement& statement() const { return m_statement; }
-
-    // The value of a field of the current row, typed as the table declares it.
-    QVariant value(const QString& table, const QString& field) const {
-        const int column = m_statement.columnIndex(field);
-        if (column < 0)
-            throw DbError(QStringLiteral("Field %1 is not in the table %2 of %3")
-                              .arg(field, table, m_db.path()));
-        return fromStored(m_db.columnType(table, m_statement.columnName(column)),
-                          m_statement.value(column));
-    }
-
-private:
-    Database& m_db;
-    Statement& m_statement;
-};
+// Every lookup of the helpers runs a cached statement for the length of one call.
+using Query = ScopedStatement;
 
 QString selectByKey(const Database& db, const QString& table, const QString& keyField) {
     return QStringLiteral("SELECT * FROM %1 WHERE %2 = ?")
