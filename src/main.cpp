@@ -4,6 +4,8 @@
 //   orbis-config --headless [--registry FILE] [--template FILE] [--script FILE]
 //                [--dump-controls FILE|-]
 //
+// A headless run exits 1 on a script error, 3 when another instance works on the installation,
+// 4 when the editor caught an error that no `ok` line of the script acknowledged.
 // The registry file is --registry, else $ORBIS_REGISTRY, else ~/.config/orbis/registry.reg;
 // the template database is --template, else Conf.mdb beside the program.
 #include <QApplication>
@@ -124,6 +126,9 @@ int runHeadless(const Options& options) {
     session.editor().setInstanceCheck(
         [check = instanceCheck(program.guard), &otherInstance] { return otherInstance = check(); });
     session.editor().setQuit([] {});
+    // An error the editor caught is shown and the script goes on; the run then ends non-zero.
+    runner.host().setErrorHandler(
+        [&err](const QString& text) { err << "orbis-config: error: " << text << Qt::endl; });
     installStoreFault();
     try {
         if (!options.script.isEmpty())
@@ -151,7 +156,7 @@ int runHeadless(const Options& options) {
             }
         }
     }
-    return 0;
+    return runner.host().unacknowledgedErrors().isEmpty() ? 0 : 4;
 }
 
 int runWindow(QApplication& application, const Options& options) {

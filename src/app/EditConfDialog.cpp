@@ -11,8 +11,8 @@ EditConfDialog::EditConfDialog(editor::Editor& editor)
       m_editor(editor) {
     cmdOk.setHandler([this] {
         // The system row is the first and only row of its table.
-        records::WriteField(m_editor.work(), records::kAvailableSystems, records::kIdAvailable,
-                            QString(), u"ID Configuration"_s, eConf.text());
+        records::WriteFirstRowField(m_editor.work(), records::kAvailableSystems,
+                                    u"ID Configuration"_s, eConf.text());
         form().hide();
     });
     cmdCancel.setHandler([this] { form().hide(); });

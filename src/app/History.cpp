@@ -204,11 +204,17 @@ void History::Store() {
     const ButtonsDisabled disabled{frames,
                                    {&frames.cmdExit, &frames.cmdClearHistory, &frames.cmdRestore}};
 
+    // A store the user gives up (a system database that another program changed) changes
+    // nothing, its NDD field included.
+    e.work().execute(QStringLiteral("SAVEPOINT store"));
     m_pages.ndd.storeNddField();
     QStringList afterwards;
     Startup::Handover handover;
-    if (!storeFiles(afterwards, handover))
+    if (!storeFiles(afterwards, handover)) {
+        e.work().execute(QStringLiteral("ROLLBACK TO store"));
+        e.work().execute(QStringLiteral("RELEASE store"));
         return;
+    }
     // The voltages belong to the system database they were stored with.
     afterwards += m_pages.fcs.storeVoltages();
     const Startup::Result started = m_startup->start(&handover);
@@ -235,6 +241,10 @@ bool History::storeFiles(QStringList& afterwards, Startup::Handover& handover) {
     // process holds on it.
     QFile linked;
     std::unique_ptr<db::Database> lock;
+    // The history row goes in through a connection of its own: the template database shares
+    // the working copy's transaction, which the compaction needs committed before the row may
+    // be.
+    std::unique_ptr<db::Database> history;
     std::optional<db::Transaction> row; // committed once the new database is in place
     bool wal = false;
     try {
@@ -273,8 +283,9 @@ bool History::storeFiles(QStringList& afterwards, Startup::Handover& handover) {
             accepted = state;
         }
         fault("history");
-        row.emplace(e.templ());
-        e.templ().execute(
+        history = db::Database::open(e.templatePath());
+        row.emplace(*history);
+        history->execute(
             QStringLiteral("INSERT INTO [History] ([Date], [No], [Path]) VALUES (?, ?, ?)"),
             {db::toStored(db::FieldType::Date, now), no, backup});
         fault("close");
@@ -297,6 +308,7 @@ bool History::storeFiles(QStringList& afterwards, Startup::Handover& handover) {
     } catch (const std::exception& error) {
         QString undone;
         row.reset();
+        history.reset();
         lock.reset();
         for (const QString& made : {compacted, backup}) {
             try {
@@ -374,31 +386,59 @@ void History::ClearHistory() {
     if (!e.host().askYesNo(QStringLiteral("Are you sure ? All older versions are lost !"),
                            texts::kCaption))
         return;
-    QString failure;
+    // The rows go first and for good; only then the files, which no rollback brings back. A file
+    // that cannot be deleted keeps its row, and so do the rows after it.
+    struct Entry {
+        QList<db::Field> fields;
+        QString path;
+        bool own = false;
+    };
+    QList<Entry> entries;
     db::Recordset rows = e.templ().OpenRecordset(kHistory);
     for (; !rows.eof(); rows.moveNext()) {
-        const QString path = records::NullToText(rows.value(kPath));
+        Entry entry;
+        for (int i = 0; i < rows.fieldCount(); ++i)
+            entry.fields.append(rows.field(i));
+        entry.path = records::NullToText(rows.value(kPath));
         // Only the program's own backups are deleted: a row may name any file, even the system
         // database. Other files leave the list and stay on the disk.
         const std::optional<qint64> no = wholeNumber(rows.value(kNo));
-        const bool own = no && !path.isEmpty() &&
-                         QDir::cleanPath(QFileInfo(path).absoluteFilePath()) ==
-                             QDir::cleanPath(QFileInfo(backupPath(*no)).absoluteFilePath());
-        if (own) {
-            try {
-                fs::remove(path);
-            } catch (const FileError& error) {
-                failure = error.message();
-                break;
-            }
-        }
+        entry.own = no && !entry.path.isEmpty() &&
+                    QDir::cleanPath(QFileInfo(entry.path).absoluteFilePath()) ==
+                        QDir::cleanPath(QFileInfo(backupPath(*no)).absoluteFilePath());
+        entries.append(entry);
         rows.deleteRow();
+    }
+    rows.close();
+    const bool inAction = e.work().inTransaction();
+    e.commitWork();
+    if (inAction)
+        e.work().begin();
+
+    QString failure;
+    qsizetype kept = entries.size();
+    for (qsizetype i = 0; i < entries.size() && failure.isEmpty(); ++i) {
+        if (!entries.at(i).own)
+            continue;
+        try {
+            fs::remove(entries.at(i).path);
+        } catch (const FileError& error) {
+            failure = error.message();
+            kept = i;
+        }
     }
     if (failure.isEmpty()) {
         m_pages.database.comboHistory.clear();
         return;
     }
     // The rows deleted so far stay deleted with their files; the list shows what is left.
+    db::Recordset history = e.templ().OpenRecordset(kHistory);
+    for (qsizetype i = kept; i < entries.size(); ++i) {
+        history.addNew();
+        for (const db::Field& field : entries.at(i).fields)
+            history.setValue(field.name, field.value);
+        history.update();
+    }
     FillHistoryList();
     const QString text =
         QStringLiteral("Clear History stopped, the older versions still listed are kept: %1")
@@ -421,6 +461,8 @@ void History::SaveAs() {
         work.begin();
     }
     work.snapshotTo(fileName);
+    // The NDD field may have changed under the master switch: show what was saved.
+    m_readout.ReadConfiguration();
 }
 
 void History::RefreshHiddenCopy() {

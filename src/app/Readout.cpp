@@ -47,13 +47,14 @@ void Readout::markReleaseRow() {
 
 void Readout::Refresh() {
     editor::Editor& e = m_editor;
-    e.setLive(false);
     {
-        db::Recordset versions = e.work().OpenRecordset(kSystemVersions);
-        if (!versions.eof())
-            m_pages.database.lVersion.setCaption(NullToText(versions.value(kVersionName)));
-    }
-    {
+        // A readout that fails leaves the flag as it found it.
+        const editor::Quiet quiet(e);
+        {
+            db::Recordset versions = e.work().OpenRecordset(kSystemVersions);
+            if (!versions.eof())
+                m_pages.database.lVersion.setCaption(NullToText(versions.value(kVersionName)));
+        }
         const editor::BusyScope busy(e.host());
         ReadConfiguration();
         m_pages.microscope.showStandPorts(m_pages.window.lidMicroscope.caption());
@@ -231,6 +232,11 @@ void Readout::EditConfigurationName() {
     m_pages.editConf.exec();
     m_editor.host().processEvents();
     ReadConfiguration();
+}
+
+void Readout::ReadEveryPage() {
+    Refresh();
+    TabSwitch();
 }
 
 void Readout::TabSwitch() {

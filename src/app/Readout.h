@@ -24,6 +24,9 @@ public:
     void ReadConfiguration();
     // The page of SSTab1 brought to the front.
     void TabSwitch();
+    // Every page read anew from the working copy, as after an action that failed: the whole
+    // editor, then the page in front.
+    void ReadEveryPage();
     void ShowConfigurationName(const QString& name);
     // CmdEditConf: the configuration name dialog, then the readout again.
     void EditConfigurationName();

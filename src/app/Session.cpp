@@ -6,7 +6,7 @@ namespace app {
 
 Session::Session(form::FormSet& forms, platform::Platform& platform, const QString& templatePath)
     : m_editor(forms, platform, templatePath),
-      m_boundary(m_editor, [this] { m_readout.TabSwitch(); }), m_pages(m_editor),
+      m_boundary(m_editor, [this] { m_readout.ReadEveryPage(); }), m_pages(m_editor),
       m_readout(m_editor, m_pages), m_history(m_editor, m_pages, m_readout),
       m_startup(m_editor, m_pages, m_readout, m_history) {
     m_history.setStartup(m_startup);

@@ -1,15 +1,18 @@
 #include "Database.h"
 
 #include "DbError.h"
+#include "SchemaAccess.h"
 #include "SchemaCache.h"
 #include "SqlDialect.h"
 #include "Statement.h"
+#include "WriteFaults.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <fcntl.h>
 #include <sqlite3.h>
 #include <unistd.h>
+#include <utility>
 
 namespace db {
 
@@ -98,7 +101,7 @@ int traceStatement(unsigned, void* context, void* statement, void* text) {
 } // namespace
 
 Database::Database(sqlite3* connection, const QString& path)
-    : m_connection(connection), m_path(path) {}
+    : m_connection(connection), m_path(path), m_access(std::make_shared<SchemaAccess>()) {}
 
 Database::~Database() {
     close();
@@ -228,6 +231,42 @@ bool Database::walInUseElsewhere(const QString& path) {
     return held;
 }
 
+std::unique_ptr<Database> Database::attach(const QString& path, const QString& schema) {
+    ensureOpen();
+    if (m_owner)
+        throw DbError(
+            QStringLiteral("Cannot attach %1 to the attached database %2").arg(path, m_path));
+    if (!QFileInfo(path).isFile())
+        throw DbError(QStringLiteral("Database file not found: %1").arg(path));
+    // The engine would create a missing file; the check above keeps it from doing so.
+    execute(QStringLiteral("ATTACH DATABASE ? AS %1").arg(bracket(schema)), {path});
+    std::unique_ptr<Database> attached(new Database(m_connection, path));
+    attached->m_schema = schema;
+    attached->m_access = m_access;
+    attached->m_owner = this;
+    m_attached.append(attached.get());
+    m_access->guard(m_connection);
+    try {
+        attached->execute(QStringLiteral("PRAGMA %1.journal_mode=DELETE").arg(bracket(schema)));
+        attached->execute(QStringLiteral("SELECT count(*) FROM %1").arg(attached->master()));
+    } catch (const DbError& error) {
+        attached.reset();
+        throw DbError(QStringLiteral("Cannot open database %1: %2").arg(path, error.message()));
+    }
+    return attached;
+}
+
+QString Database::qualified(const QString& name) const {
+    if (!m_owner)
+        return bracket(name);
+    return bracket(m_schema) + u'.' + bracket(name);
+}
+
+QString Database::master() const {
+    return m_owner ? bracket(m_schema) + QStringLiteral(".sqlite_master")
+                   : QStringLiteral("sqlite_master");
+}
+
 void Database::setStatementTrace(std::function<void(const QString&)> trace) {
     ensureOpen();
     m_trace = std::move(trace);
@@ -237,14 +276,35 @@ void Database::setStatementTrace(std::function<void(const QString&)> trace) {
         sqlite3_trace_v2(m_connection, 0, nullptr, nullptr);
 }
 
-void Database::close() {
+void Database::forget() {
     m_cache.clear();
     m_transient.clear();
-    m_schema.reset();
-    if (m_connection) {
-        sqlite3_close_v2(m_connection);
+    m_schemaCache.reset();
+}
+
+void Database::close() {
+    forget();
+    if (!m_connection)
+        return;
+    if (m_owner) {
+        // A detach fails inside a transaction; the file then stays attached until the
+        // connection closes, which does no harm.
+        try {
+            execute(QStringLiteral("DETACH DATABASE %1").arg(bracket(m_schema)));
+        } catch (const DbError&) {
+        }
+        m_owner->m_attached.removeOne(this);
+        m_owner = nullptr;
         m_connection = nullptr;
+        return;
     }
+    for (Database* attached : std::as_const(m_attached)) {
+        attached->forget();
+        attached->m_connection = nullptr;
+    }
+    m_attached.clear();
+    sqlite3_close_v2(m_connection);
+    m_connection = nullptr;
 }
 
 void Database::ensureOpen() const {
@@ -256,12 +316,17 @@ void Database::execute(const QString& sql, const QVariantList& params) {
     ensureOpen();
     const QString text = dialect::toSqlite(sql);
     if (params.isEmpty() && !isSingleStatement(text)) {
+        const QByteArray utf8 = text.toUtf8();
+        if (faults::armed())
+            countWrites(utf8);
+        const SchemaScope scope(m_access.get(), m_schema.toUtf8());
         char* error = nullptr;
-        const int rc =
-            sqlite3_exec(m_connection, text.toUtf8().constData(), nullptr, nullptr, &error);
+        const int rc = sqlite3_exec(m_connection, utf8.constData(), nullptr, nullptr, &error);
         if (rc != SQLITE_OK) {
-            const QString reason = QString::fromUtf8(error);
+            QString reason = QString::fromUtf8(error);
             sqlite3_free(error);
+            if (!m_access->denied.isEmpty())
+                reason = m_access->denied;
             throw DbError(QStringLiteral("%1 (in \"%2\" on %3)").arg(reason, sql, m_path),
                           errorKind(rc));
         }
@@ -275,10 +340,10 @@ void Database::execute(const QString& sql, const QVariantList& params) {
 
 SchemaCache& Database::schema() const {
     ensureOpen();
-    if (!m_schema)
-        m_schema = std::make_unique<SchemaCache>(m_connection, m_path);
-    m_schema->check();
-    return *m_schema;
+    if (!m_schemaCache)
+        m_schemaCache = std::make_unique<SchemaCache>(*this);
+    m_schemaCache->check();
+    return *m_schemaCache;
 }
 
 Statement& Database::transient(const QString& sql) {
@@ -286,16 +351,33 @@ Statement& Database::transient(const QString& sql) {
     if (it == m_transient.end()) {
         if (m_transient.size() >= kTransientStatements)
             m_transient.clear();
-        it = m_transient.insert(sql, std::make_shared<Statement>(m_connection, sql, m_path));
+        it = m_transient.insert(sql, std::make_shared<Statement>(*this, sql));
     }
     return **it;
+}
+
+void Database::countWrites(const QByteArray& text) {
+    const SchemaScope scope(m_access.get(), m_schema.toUtf8());
+    const char* tail = text.constData();
+    while (tail && *tail) {
+        sqlite3_stmt* statement = nullptr;
+        const char* rest = nullptr;
+        if (sqlite3_prepare_v2(m_connection, tail, -1, &statement, &rest) != SQLITE_OK)
+            return; // running the text reports the error
+        const bool writes = statement && !sqlite3_stmt_readonly(statement);
+        const QString part = QString::fromUtf8(tail, int(rest - tail)).trimmed();
+        sqlite3_finalize(statement);
+        tail = rest;
+        if (writes)
+            faults::write(part, m_path);
+    }
 }
 
 Statement& Database::cached(const QString& sql) {
     ensureOpen();
     auto it = m_cache.find(sql);
     if (it == m_cache.end())
-        it = m_cache.insert(sql, std::make_shared<Statement>(m_connection, sql, m_path));
+        it = m_cache.insert(sql, std::make_shared<Statement>(*this, sql));
     return **it;
 }
 
@@ -309,9 +391,9 @@ Recordset Database::OpenRecordset(const QString& source, const QVariantList& par
     const SchemaCache::Table* table = known.table(source);
     if (table) {
         result.m_table = table->name;
-        text = QStringLiteral("SELECT _rowid_, * FROM ") + bracket(table->name);
+        text = QStringLiteral("SELECT _rowid_, * FROM ") + qualified(table->name);
     } else if (const SchemaCache::View* view = known.view(source)) {
-        text = QStringLiteral("SELECT * FROM ") + bracket(view->name);
+        text = QStringLiteral("SELECT * FROM ") + qualified(view->name);
     } else {
         text = dialect::toSqlite(source);
         if (const auto single = dialect::parseSingleTableSelect(text)) {
@@ -319,7 +401,7 @@ Recordset Database::OpenRecordset(const QString& source, const QVariantList& par
             if (table) {
                 result.m_table = table->name;
                 text = QStringLiteral("SELECT _rowid_, %1 FROM %2 %3")
-                           .arg(single->selectList, bracket(table->name), single->rest);
+                           .arg(single->selectList, qualified(table->name), single->rest);
             }
         }
     }
@@ -374,6 +456,8 @@ QList<Field> Database::tableFields(const QString& table) const {
 }
 
 FieldType Database::columnType(const QString& table, const QString& column) const {
+    if (!m_connection)
+        return FieldType::Other;
     const SchemaCache::Table* found = schema().table(table);
     const SchemaCache::Column* field = found ? found->column(column) : nullptr;
     return field ? field->type : FieldType::Other;
@@ -393,7 +477,7 @@ void Database::createTable(const QString& name, const QList<FieldDef>& fields) {
     QStringList columns;
     for (const FieldDef& field : fields)
         columns.append(bracket(field.name) + u' ' + declaredType(field.type));
-    execute(QStringLiteral("CREATE TABLE %1 (%2)").arg(bracket(name), columns.join(u", ")));
+    execute(QStringLiteral("CREATE TABLE %1 (%2)").arg(qualified(name), columns.join(u", ")));
 }
 
 void Database::appendField(const QString& table, const FieldDef& field) {
@@ -401,7 +485,7 @@ void Database::appendField(const QString& table, const FieldDef& field) {
         throw DbError(QStringLiteral("Cannot append the counter field %1 to the table %2 in %3")
                           .arg(field.name, table, m_path));
     execute(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
-                .arg(bracket(table), bracket(field.name), declaredType(field.type)));
+                .arg(qualified(table), bracket(field.name), declaredType(field.type)));
 }
 
 QList<QueryDef> Database::queryDefs() const {
@@ -421,13 +505,12 @@ bool Database::queryExists(const QString& name) const {
 }
 
 void Database::createQueryDef(const QString& name, const QString& sql) {
-    execute(QStringLiteral("CREATE VIEW %1 AS %2").arg(bracket(name), dialect::toSqlite(sql)));
+    execute(QStringLiteral("CREATE VIEW %1 AS %2").arg(qualified(name), dialect::toSqlite(sql)));
     // SQLite accepts a view over names that do not resolve; the query must work now.
     try {
-        Statement check(m_connection, QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(bracket(name)),
-                        m_path);
+        Statement check(*this, QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(qualified(name)));
     } catch (const DbError& error) {
-        execute(QStringLiteral("DROP VIEW %1").arg(bracket(name)));
+        execute(QStringLiteral("DROP VIEW %1").arg(qualified(name)));
         throw DbError(
             QStringLiteral("Stored query %1 is not valid: %2").arg(name, error.message()));
     }
@@ -436,7 +519,7 @@ void Database::createQueryDef(const QString& name, const QString& sql) {
 void Database::deleteQueryDef(const QString& name) {
     if (!queryExists(name))
         throw DbError(QStringLiteral("No stored query %1 in %2").arg(name, m_path));
-    execute(QStringLiteral("DROP VIEW %1").arg(bracket(name)));
+    execute(QStringLiteral("DROP VIEW %1").arg(qualified(name)));
 }
 
 QStringList Database::relationNames() const {
@@ -444,11 +527,10 @@ QStringList Database::relationNames() const {
     QStringList names;
     if (columnType(kRelationsTable, QStringLiteral("szRelationship")) == FieldType::Other)
         return names;
-    Statement statement(m_connection,
+    Statement statement(*this,
                         QStringLiteral("SELECT szRelationship FROM %1 GROUP BY szRelationship "
                                        "ORDER BY min(rowid)")
-                            .arg(kRelationsTable),
-                        m_path);
+                            .arg(qualified(kRelationsTable)));
     while (statement.step())
         names.append(statement.value(0).toString());
     return names;
@@ -458,14 +540,20 @@ void Database::deleteRelation(const QString& name) {
     ensureOpen();
     if (!relationNames().contains(name, Qt::CaseInsensitive))
         throw DbError(QStringLiteral("No relation %1 in %2").arg(name, m_path));
-    execute(QStringLiteral("DELETE FROM %1 WHERE szRelationship = ?").arg(kRelationsTable), {name});
+    execute(
+        QStringLiteral("DELETE FROM %1 WHERE szRelationship = ?").arg(qualified(kRelationsTable)),
+        {name});
 }
 
 void Database::begin() {
     execute(QStringLiteral("BEGIN"));
 }
 void Database::commit() {
+    ensureOpen();
+    if (sqlite3_txn_state(m_connection, nullptr) == SQLITE_TXN_WRITE)
+        faults::write(QStringLiteral("COMMIT"), m_path);
     execute(QStringLiteral("COMMIT"));
+    faults::committed();
 }
 void Database::rollback() {
     execute(QStringLiteral("ROLLBACK"));

@@ -18,6 +18,7 @@ namespace db {
 
 class SchemaCache;
 class Statement;
+struct SchemaAccess;
 
 // A stored query: its name and its SQL text.
 struct QueryDef {
@@ -27,6 +28,11 @@ struct QueryDef {
 
 // One open database file. Files are always self-contained (rollback journal, never a WAL
 // sidecar), so that a plain copy of a closed file is complete.
+//
+// A second file can be attached to an open one (attach): both then share one connection, so
+// that one transaction, and one commit, covers both files. The attached file has a handle of its
+// own that works like any Database; the table names it generates carry its schema name, and a
+// statement of either handle that would reach the other file's tables fails.
 class Database {
 public:
     // Opens an existing database file for reading and writing. Fails with a DbError naming the
@@ -64,8 +70,21 @@ public:
     Database& operator=(const Database&) = delete;
 
     const QString& path() const { return m_path; }
+    // Closes the connection; an attached handle detaches its file. Handles attached to this one
+    // are closed with it.
     void close();
     bool isOpen() const { return m_connection != nullptr; }
+
+    // Attaches the existing database file at path under the schema name and returns its handle,
+    // which must not outlive this one. Both files keep a rollback journal, so that a commit that
+    // changed both is atomic across them. Fails inside a transaction.
+    std::unique_ptr<Database> attach(const QString& path, const QString& schema);
+    // "main" for an opened file, the schema name for an attached one.
+    const QString& schemaName() const { return m_schema; }
+    // A table or view name as this handle's SQL texts write it: [name] on the main schema,
+    // [schema].[name] on an attached one. SQL texts run through an attached handle name its
+    // tables this way.
+    QString qualified(const QString& name) const;
 
     // Runs SQL text (one or more statements, in the installation's dialect) with optional
     // bound parameters for a single statement.
@@ -93,7 +112,8 @@ public:
     QStringList relationNames() const;
     void deleteRelation(const QString& name);
 
-    // Transactions (see Transaction for the RAII form).
+    // Transactions of the connection (see Transaction for the RAII form): on a file with an
+    // attached one, they cover both.
     void begin();
     void commit();
     void rollback();
@@ -112,29 +132,43 @@ public:
     // a value of it (`column = ?` or `column IS ?`) does not read the whole table.
     bool hasIndexOn(const QString& table, const QString& column) const;
 
-    // Calls trace with the text of each statement as it starts to run, bound values filled in;
-    // an empty function ends the tracing. For measuring what a part of the editor reads.
+    // Calls trace with the text of each statement of the connection as it starts to run, bound
+    // values filled in (an attached database shares its owner's connection, so its statements
+    // come too); an empty function ends the tracing. For measuring what a part of the editor
+    // reads.
     void setStatementTrace(std::function<void(const QString& sql)> trace);
 
     sqlite3* connection() const { return m_connection; }
+    // The connection's record of the schema its running statement may reach.
+    SchemaAccess* schemaAccess() const { return m_access.get(); }
 
 private:
     Database(sqlite3* connection, const QString& path);
     void ensureOpen() const;
+    // The schema's own catalogue as an SQL name.
+    QString master() const;
+    // Passes each statement of the text that writes to the write-fault switch.
+    void countWrites(const QByteArray& text);
     // The schema as kept, checked against the engine's schema version first.
     SchemaCache& schema() const;
     // A prepared statement that its caller uses up before it returns, so that it can be dropped
     // at any other time; for the texts of OpenRecordset and execute.
     Statement& transient(const QString& sql);
+    // Drops the kept statements and schema, before the connection goes.
+    void forget();
     // The online backup of this database into a new file.
     void writeCopy(const QString& temporary, const QString& destination);
 
     sqlite3* m_connection;
     QString m_path;
+    QString m_schema = QStringLiteral("main");
     QHash<QString, std::shared_ptr<Statement>> m_cache;
     QHash<QString, std::shared_ptr<Statement>> m_transient;
-    mutable std::unique_ptr<SchemaCache> m_schema;
+    mutable std::unique_ptr<SchemaCache> m_schemaCache;
     std::function<void(const QString&)> m_trace;
+    std::shared_ptr<SchemaAccess> m_access;
+    Database* m_owner = nullptr; // the handle whose connection an attached one shares
+    QList<Database*> m_attached; // the handles attached to this one
 };
 
 // Begins a transaction; commit() ends it, and destruction without commit rolls it back. The

@@ -167,7 +167,7 @@ void Recordset::update() {
         names.append(bracket(m_columns[i].origin));
         values.append(m_buffer[i]);
     }
-    const QString table = bracket(m_table);
+    const QString table = m_database->qualified(m_table);
     if (m_mode == EditMode::Edit) {
         Row& row = m_rows[m_current];
         if (!names.isEmpty()) {
@@ -201,9 +201,8 @@ void Recordset::update() {
             columns.append(column.origin.isEmpty() ? QStringLiteral("NULL")
                                                    : bracket(column.origin));
         Statement read(
-            m_database->connection(),
-            QStringLiteral("SELECT %1 FROM %2 WHERE _rowid_ = ?").arg(columns.join(u", "), table),
-            m_database->path());
+            *m_database,
+            QStringLiteral("SELECT %1 FROM %2 WHERE _rowid_ = ?").arg(columns.join(u", "), table));
         read.bind(1, row.rowid);
         read.step();
         for (int i = 0; i < m_columns.size(); ++i)
@@ -223,8 +222,9 @@ void Recordset::deleteRow() {
     requireUpdatable("Delete");
     cancelUpdate();
     Row& row = const_cast<Row&>(currentRow());
-    m_database->execute(QStringLiteral("DELETE FROM %1 WHERE _rowid_ = ?").arg(bracket(m_table)),
-                        {row.rowid});
+    m_database->execute(
+        QStringLiteral("DELETE FROM %1 WHERE _rowid_ = ?").arg(m_database->qualified(m_table)),
+        {row.rowid});
     row.deleted = true;
 }
 

@@ -1,5 +1,6 @@
 #include "SchemaCache.h"
 
+#include "Database.h"
 #include "SqlDialect.h"
 #include "Statement.h"
 
@@ -12,10 +13,14 @@ const SchemaCache::Column* SchemaCache::Table::column(const QString& columnName)
     return it == byName.constEnd() ? nullptr : &columns[*it];
 }
 
-SchemaCache::SchemaCache(sqlite3* connection, const QString& path)
-    : m_connection(connection), m_path(path),
-      m_version(
-          std::make_unique<Statement>(connection, QStringLiteral("PRAGMA schema_version"), path)) {}
+SchemaCache::SchemaCache(const Database& database)
+    : m_database(database),
+      m_version(std::make_unique<Statement>(database, QStringLiteral("PRAGMA ") +
+                                                          own(QStringLiteral("schema_version")))) {}
+
+QString SchemaCache::own(const QString& name) const {
+    return bracket(m_database.schemaName()) + u'.' + name;
+}
 
 SchemaCache::~SchemaCache() = default;
 
@@ -49,10 +54,9 @@ void SchemaCache::check() {
 void SchemaCache::readMaster() {
     if (m_masterRead)
         return;
-    Statement master(m_connection,
-                     QStringLiteral("SELECT type, name, sql FROM sqlite_master WHERE type IN "
-                                    "('table', 'view') ORDER BY rowid"),
-                     m_path);
+    Statement master(m_database, QStringLiteral("SELECT type, name, sql FROM %1 WHERE type IN "
+                                                "('table', 'view') ORDER BY rowid")
+                                     .arg(own(QStringLiteral("sqlite_master"))));
     while (master.step()) {
         const QString name = master.value(1).toString();
         if (master.value(0).toString() == u"table") {
@@ -85,8 +89,10 @@ const SchemaCache::Table* SchemaCache::table(const QString& name) {
     auto table = std::make_unique<Table>();
     table->name = *stored;
     const QByteArray tableName = table->name.toUtf8();
-    Statement info(m_connection, QStringLiteral("PRAGMA table_info(%1)").arg(bracket(table->name)),
-                   m_path);
+    Statement info(m_database,
+                   QStringLiteral("PRAGMA %1")
+                       .arg(own(QStringLiteral("table_info(%1)").arg(bracket(table->name)))));
+    const QByteArray schema = m_database.schemaName().toUtf8();
     int keyColumns = 0;
     int integerKey = -1;
     while (info.step()) {
@@ -96,9 +102,10 @@ const SchemaCache::Table* SchemaCache::table(const QString& name) {
         const char* declared = nullptr;
         const char* collation = nullptr;
         int autoIncrement = 0;
-        if (sqlite3_table_column_metadata(m_connection, "main", tableName.constData(),
-                                          columnName.constData(), &declared, &collation, nullptr,
-                                          nullptr, &autoIncrement) == SQLITE_OK) {
+        if (sqlite3_table_column_metadata(m_database.connection(), schema.constData(),
+                                          tableName.constData(), columnName.constData(), &declared,
+                                          &collation, nullptr, nullptr,
+                                          &autoIncrement) == SQLITE_OK) {
             column.type = autoIncrement ? FieldType::Counter
                                         : fieldTypeFromDeclared(QString::fromUtf8(declared));
             column.collation = QString::fromUtf8(collation).toUpper();
@@ -123,8 +130,9 @@ const SchemaCache::Table* SchemaCache::table(const QString& name) {
 void SchemaCache::readIndexes(Table& table) {
     if (table.indexesRead)
         return;
-    Statement list(m_connection, QStringLiteral("PRAGMA index_list(%1)").arg(bracket(table.name)),
-                   m_path);
+    Statement list(m_database,
+                   QStringLiteral("PRAGMA %1")
+                       .arg(own(QStringLiteral("index_list(%1)").arg(bracket(table.name)))));
     QStringList indexes;
     while (list.step()) {
         // A partial index leaves rows out; a lookup through it would miss them.
@@ -132,8 +140,9 @@ void SchemaCache::readIndexes(Table& table) {
             indexes.append(list.value(1).toString());
     }
     for (const QString& index : indexes) {
-        Statement info(m_connection, QStringLiteral("PRAGMA index_xinfo(%1)").arg(bracket(index)),
-                       m_path);
+        Statement info(m_database,
+                       QStringLiteral("PRAGMA %1")
+                           .arg(own(QStringLiteral("index_xinfo(%1)").arg(bracket(index)))));
         // The first row is the leading column; an expression has no name.
         if (info.step() && info.value(5).toInt() == 1 && !info.value(2).isNull())
             table.indexLeads.append(

@@ -8,10 +8,9 @@
 #include <QStringList>
 #include <memory>
 
-struct sqlite3;
-
 namespace db {
 
+class Database;
 class Statement;
 
 // What a database's schema says about its tables, fields, indexes and stored queries, read once
@@ -44,7 +43,8 @@ public:
         QString sql; // the query text after AS
     };
 
-    SchemaCache(sqlite3* connection, const QString& path);
+    // The schema of the database handle, which outlives this.
+    explicit SchemaCache(const Database& database);
     ~SchemaCache();
     SchemaCache(const SchemaCache&) = delete;
     SchemaCache& operator=(const SchemaCache&) = delete;
@@ -72,8 +72,10 @@ private:
     void readMaster();
     void readIndexes(Table& table);
 
-    sqlite3* m_connection;
-    QString m_path;
+    // A PRAGMA or the catalogue of the handle's own schema (main, or the attached file's).
+    QString own(const QString& name) const;
+
+    const Database& m_database;
     std::unique_ptr<Statement> m_version;
     qint64 m_schemaVersion = -1;
     bool m_masterRead = false;

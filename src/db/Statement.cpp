@@ -1,6 +1,9 @@
 #include "Statement.h"
 
+#include "Database.h"
 #include "DbError.h"
+#include "SchemaAccess.h"
+#include "WriteFaults.h"
 
 #include <sqlite3.h>
 
@@ -8,13 +11,26 @@ namespace db {
 
 Statement::Statement(sqlite3* connection, const QString& sql, const QString& fileName)
     : m_connection(connection), m_sql(sql), m_fileName(fileName) {
-    const QByteArray text = sql.toUtf8();
+    prepare();
+}
+
+Statement::Statement(const Database& database, const QString& sql)
+    : m_connection(database.connection()), m_sql(sql), m_fileName(database.path()),
+      m_access(database.schemaAccess()), m_schema(database.schemaName().toUtf8()) {
+    if (!m_connection)
+        throw DbError(QStringLiteral("Database %1 is closed").arg(m_fileName));
+    prepare();
+}
+
+void Statement::prepare() {
+    const SchemaScope scope(m_access, m_schema);
+    const QByteArray text = m_sql.toUtf8();
     const int rc =
         sqlite3_prepare_v2(m_connection, text.constData(), int(text.size()), &m_statement, nullptr);
     if (rc != SQLITE_OK)
         fail(rc);
     if (!m_statement) // an empty or comment-only text
-        throw DbError(QStringLiteral("Empty SQL statement \"%1\" on %2").arg(sql, fileName));
+        throw DbError(QStringLiteral("Empty SQL statement \"%1\" on %2").arg(m_sql, m_fileName));
 }
 
 Statement::~Statement() {
@@ -43,6 +59,8 @@ DbError::Kind errorKind(int code) {
 
 void Statement::fail(int code) const {
     QString reason = QString::fromUtf8(sqlite3_errmsg(m_connection));
+    if (m_access && !m_access->denied.isEmpty())
+        reason = m_access->denied;
     if (reason.isEmpty())
         reason = QString::fromUtf8(sqlite3_errstr(code));
     throw DbError(QStringLiteral("%1 (in \"%2\" on %3)").arg(reason, m_sql, m_fileName),
@@ -93,6 +111,10 @@ void Statement::bindAll(const QVariantList& values) {
 }
 
 bool Statement::step() {
+    if (faults::armed() && !sqlite3_stmt_busy(m_statement) && !sqlite3_stmt_readonly(m_statement))
+        faults::write(m_sql, m_fileName);
+    // The engine prepares the statement again after a schema change, under the same rules.
+    const SchemaScope scope(m_access, m_schema);
     const int rc = sqlite3_step(m_statement);
     if (rc == SQLITE_ROW)
         return true;
@@ -158,6 +180,18 @@ int Statement::columnIndex(const QString& name) const {
         if (columnName(i).compare(name, Qt::CaseInsensitive) == 0)
             return i;
     return -1;
+}
+
+ScopedStatement::ScopedStatement(Database& database, const QString& sql)
+    : m_database(database), m_statement(database.cached(sql)) {}
+
+QVariant ScopedStatement::value(const QString& table, const QString& field) const {
+    const int column = m_statement.columnIndex(field);
+    if (column < 0)
+        throw DbError(QStringLiteral("Field %1 is not in the table %2 of %3")
+                          .arg(field, table, m_database.path()));
+    return fromStored(m_database.columnType(table, m_statement.columnName(column)),
+                      m_statement.value(column));
 }
 
 } // namespace db

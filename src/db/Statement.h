@@ -10,6 +10,8 @@ struct sqlite3_stmt;
 
 namespace db {
 
+class Database;
+struct SchemaAccess;
 // The kind of error an engine result code stands for.
 DbError::Kind errorKind(int code);
 
@@ -18,6 +20,9 @@ DbError::Kind errorKind(int code);
 class Statement {
 public:
     Statement(sqlite3* connection, const QString& sql, const QString& fileName);
+    // A statement of a database handle: it reaches only the handle's own schema, so that an
+    // attached file's table is never read or written by mistake (see Database::attach).
+    Statement(const Database& database, const QString& sql);
     ~Statement();
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
@@ -40,11 +45,39 @@ public:
 
 private:
     [[noreturn]] void fail(int code) const;
+    void prepare();
 
     sqlite3* m_connection;
     sqlite3_stmt* m_statement = nullptr;
     QString m_sql;
     QString m_fileName;
+    SchemaAccess* m_access = nullptr;
+    QByteArray m_schema;
+};
+
+// A cached statement of a database in use for one scope: bound, stepped, and reset when the
+// scope ends, however it ends, so that the next user of the same text finds it ready.
+class ScopedStatement {
+public:
+    ScopedStatement(Database& database, const QString& sql);
+    ~ScopedStatement() { m_statement.reset(); }
+    ScopedStatement(const ScopedStatement&) = delete;
+    ScopedStatement& operator=(const ScopedStatement&) = delete;
+
+    ScopedStatement& bind(int index, const QVariant& value) {
+        m_statement.bind(index, value);
+        return *this;
+    }
+    bool next() { return m_statement.step(); }
+    const Statement& statement() const { return m_statement; }
+
+    // The value of a field of the current row, typed as the table declares it; a field the row
+    // lacks is an error naming the table.
+    QVariant value(const QString& table, const QString& field) const;
+
+private:
+    Database& m_database;
+    Statement& m_statement;
 };
 
 } // namespace db

@@ -45,29 +45,47 @@ db::Database& Editor::templ() const {
 void Editor::openWork() {
     closeWork();
     m_work = db::Database::open(m_workCopyPath);
+    ++m_workGeneration;
     // Start-up copies the working copy anew from the system database, so it needs no protection
     // against a power loss; a killed program loses nothing with this setting.
     m_work->execute(QStringLiteral("PRAGMA synchronous = OFF"));
+    if (m_templateWanted)
+        attachTemplate();
+}
+
+void Editor::attachTemplate() {
+    if (m_template && m_template->inTransaction())
+        m_template->commit();
+    m_template.reset();
+    m_template = m_work->attach(m_templatePath, QStringLiteral("conf"));
 }
 
 void Editor::closeWork() {
     if (!m_work)
         return;
-    if (m_work->inTransaction())
-        m_work->commit();
+    commitWork();
+    // The attached template goes with the connection; it stays open on its own.
+    m_template.reset();
     m_work.reset();
+    if (m_templateWanted)
+        m_template = db::Database::open(m_templatePath);
 }
 
 void Editor::openTemplate() {
     closeTemplate();
-    m_template = db::Database::open(m_templatePath);
+    m_templateWanted = true;
+    if (m_work)
+        attachTemplate();
+    else
+        m_template = db::Database::open(m_templatePath);
 }
 
 void Editor::closeTemplate() {
+    m_templateWanted = false;
     if (!m_template)
         return;
     if (m_template->inTransaction())
-        m_template->commit();
+        commitWork();
     m_template.reset();
 }
 
@@ -76,12 +94,30 @@ void Editor::closeDatabases() {
     try {
         closeWork();
     } catch (const db::DbError&) {
+        m_template.reset();
         m_work.reset();
     }
     try {
         closeTemplate();
     } catch (const db::DbError&) {
         m_template.reset();
+    }
+}
+
+void Editor::commitWork() {
+    db::Database* database = m_work ? m_work.get() : m_template.get();
+    if (database && database->inTransaction())
+        database->commit();
+}
+
+void Editor::rollbackWork() {
+    db::Database* database = m_work ? m_work.get() : m_template.get();
+    if (!database || !database->inTransaction())
+        return;
+    try {
+        database->rollback();
+    } catch (const db::DbError&) {
+        // The connection rolls back what is left when it closes.
     }
 }
 
@@ -101,6 +137,7 @@ void Editor::WaitMs(int ms) {
     const long slices = std::lrint(ms / 50.0); // rounds half to even
     if (slices < 0)
         return;
+    const form::InputPause pause(m_forms);
     for (long i = 0; i <= slices; ++i) {
         host().processEvents();
         host().sleepMs(50);

@@ -50,15 +50,30 @@ public:
     platform::Platform& platform() const { return m_platform; }
 
     // The working copy and the template database; both throw when not open.
+    //
+    // While the working copy is open, the template database is attached to its connection, so
+    // that a user action's writes to both land in one commit or not at all. templ() is then a
+    // handle on the attached file: it reads and writes the template's tables by their names as
+    // any database does; an SQL text run through it names its tables with
+    // templ().qualified(name), since many tables exist in both files.
     db::Database& work() const;
     db::Database& templ() const;
     bool isWorkOpen() const { return m_work != nullptr; }
     bool isTemplateOpen() const { return m_template != nullptr; }
     void openWork();
-    void closeWork(); // commits the work of the running action first
+    // Commits the work of the running action first; the template stays open on its own.
+    void closeWork();
     void openTemplate();
-    void closeTemplate();
+    void closeTemplate(); // commits the work of the running action first when it is attached
     void closeDatabases();
+    // Counts the openings of the working copy, so that code holding on to a transaction can tell
+    // that the copy was closed and opened again meanwhile (restore, store).
+    int workGeneration() const { return m_workGeneration; }
+
+    // Commits the running action's transaction; rolls it back. Both do nothing outside a
+    // transaction.
+    void commitWork();
+    void rollbackWork();
 
     const QString& templatePath() const { return m_templatePath; }
 
@@ -68,8 +83,9 @@ public:
     void setStatusLine(form::Label& label) { m_statusLine = &label; }
     void setMessage(const QString& text);
 
-    // Waits ms milliseconds in slices of 50 ms, letting the window process its events before
-    // each slice: ms / 50 rounded half to even, plus one.
+    // Waits ms milliseconds in slices of 50 ms, letting the window repaint before each slice:
+    // ms / 50 rounded half to even, plus one. No user input runs during the wait: a click would
+    // start an action inside the running one.
     void WaitMs(int ms);
     // The save-file dialog; true and fileName set to the choice, false when cancelled.
     bool AskSaveFileName(QString& fileName, const QString& description, const QString& pattern);
@@ -115,11 +131,15 @@ public:
     }
 
 private:
+    void attachTemplate();
+
     form::FormSet& m_forms;
     platform::Platform& m_platform;
     QString m_templatePath;
     std::unique_ptr<db::Database> m_work;
     std::unique_ptr<db::Database> m_template;
+    bool m_templateWanted = false;
+    int m_workGeneration = 0;
     form::TabControl* m_tabs = nullptr;
     form::Label* m_statusLine = nullptr;
 

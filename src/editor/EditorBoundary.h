@@ -8,10 +8,15 @@ namespace editor {
 
 class Editor;
 
-// The edge of every user action: the action runs in one transaction of the working copy, so
-// that all its writes land together or not at all. An unexpected database or file error rolls
-// the transaction back, is shown in a message box and in the status line, and the page in front
-// is read again from the database.
+// The edge of every user action: the action runs in one transaction of the working copy, with
+// the template database attached to it, so that all its writes to both land together or not at
+// all. An unexpected database or file error rolls the transaction back, is shown in a message box
+// and in the status line, and every page is read again from the database; the editor then takes
+// the next action.
+//
+// An action of a modal dialog that a running action opened (a button of the dialog) is part of
+// the running action's unit of work; it runs under a savepoint of its own, so that an error undoes
+// only what it wrote and is shown like any other, while the dialog stays open.
 class EditorBoundary : public form::ActionBoundary {
 public:
     EditorBoundary(Editor& editor, std::function<void()> reread)
@@ -23,12 +28,17 @@ public:
     int caughtErrors() const { return m_caught; }
 
 private:
-    void report(const QString& message);
+    void runNested(const std::function<void()>& action);
+    // Shows the error (unless show is false), then reads the page in front again.
+    void report(const QString& message, bool show = true);
 
     Editor& m_editor;
     std::function<void()> m_reread;
     int m_depth = 0;
     int m_caught = 0;
+    // A nested action failed in a way that undid the whole transaction: the outer action must
+    // not commit what it writes afterwards on its own.
+    bool m_broken = false;
 };
 
 } // namespace editor

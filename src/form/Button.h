@@ -15,6 +15,7 @@ public:
     void press() { fire(m_handler); }
     void userPress();
     void setHandler(std::function<void()> handler) { m_handler = std::move(handler); }
+    bool hasHandler() const override { return bool(m_handler); }
 
 protected:
     Button(Form& form, Kind kind, const QString& baseName, int index)

@@ -15,6 +15,7 @@ public:
     void setChecked(bool checked);
     void userSetChecked(bool checked);
     void setHandler(std::function<void()> handler) { m_handler = std::move(handler); }
+    bool hasHandler() const override { return bool(m_handler); }
 
     QJsonObject toJson() const override;
 

@@ -69,6 +69,10 @@ public:
     // The control's state as one line of the control dump; also what scripts `expect`.
     virtual QJsonObject toJson() const;
 
+    // Whether a person's input runs behaviour. The random-action proof needs to know: what a
+    // person sets on a control without behaviour is only shown, and no fresh read shows it.
+    virtual bool hasHandler() const { return false; }
+
 signals:
     void changed();
 

@@ -92,7 +92,13 @@ void FormSet::showModal(Form& dialog) {
     }
     if (!dialog.isVisible())
         return;
-    host().runModal(dialog);
+    try {
+        host().runModal(dialog);
+    } catch (...) {
+        // An error that ends the modal run must not leave the dialog modal above the window.
+        dialog.hide();
+        throw;
+    }
     // A host returns only once the dialog is hidden; should one fail to, the dialog must not stay
     // modal above the main window.
     dialog.hide();
@@ -105,6 +111,8 @@ Host& FormSet::host() const {
 }
 
 void FormSet::runUserAction(const std::function<void()>& action) {
+    if (m_inputPauses > 0)
+        return;
     if (m_boundary)
         m_boundary->run(action);
     else

@@ -48,7 +48,11 @@ public:
     void setHost(Host* host) { m_host = host; }
     // nullptr = run actions directly.
     void setBoundary(ActionBoundary* boundary) { m_boundary = boundary; }
+    // Runs a person's action inside the boundary; while input is paused it is ignored.
     void runUserAction(const std::function<void()>& action);
+
+    // Whether the running action waits (see InputPause).
+    bool isInputPaused() const { return m_inputPauses > 0; }
 
 private:
     friend class Form;
@@ -65,6 +69,22 @@ private:
     QList<OpenDialog> m_open;
     Host* m_host = nullptr;
     ActionBoundary* m_boundary = nullptr;
+    int m_inputPauses = 0;
+
+    friend class InputPause;
+};
+
+// A wait of the running action: the window repaints, but a person's input that arrives meanwhile
+// starts no action, which would run inside the waiting one.
+class InputPause {
+public:
+    explicit InputPause(FormSet& forms) : m_forms(forms) { ++m_forms.m_inputPauses; }
+    ~InputPause() { --m_forms.m_inputPauses; }
+    InputPause(const InputPause&) = delete;
+    InputPause& operator=(const InputPause&) = delete;
+
+private:
+    FormSet& m_forms;
 };
 
 } // namespace form

@@ -19,9 +19,16 @@ public:
     virtual bool askYesNo(const QString& text, const QString& title) = 0;
     // A modal box with an OK button.
     virtual void message(const QString& text, const QString& title, MessageIcon icon) = 0;
+    // The box that shows an error the action boundary caught: the window shows it like any
+    // message; a headless run reports it and goes on.
+    virtual void showError(const QString& text, const QString& title) {
+        message(text, title, MessageIcon::Critical);
+    }
     virtual void beep() = 0;
     // The hourglass pointer.
     virtual void setBusy(bool busy) = 0;
+    // Lets the window repaint and handle its own events; a person's input waits until the
+    // running action ends, since it would start an action inside it.
     virtual void processEvents() = 0;
     virtual void sleepMs(int ms) = 0;
     // The save-file dialog; the chosen path, or nothing when the person cancels.

@@ -47,6 +47,7 @@ public:
     bool selectText(const QString& text);
     void userSelect(int index);
     void setHandler(std::function<void()> handler) { m_handler = std::move(handler); }
+    bool hasHandler() const override { return bool(m_handler); }
 
     QJsonObject toJson() const override;
 

@@ -20,6 +20,7 @@ public:
     void setSelected(bool selected);
     void userChoose();
     void setHandler(std::function<void()> handler) { m_handler = std::move(handler); }
+    bool hasHandler() const override { return bool(m_handler); }
 
     QJsonObject toJson() const override;
 

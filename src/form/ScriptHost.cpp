@@ -12,6 +12,14 @@ void ScriptHost::message(const QString& text, const QString&, MessageIcon) {
     m_runner.answerMessage(text);
 }
 
+void ScriptHost::showError(const QString& text, const QString&) {
+    if (m_runner.acknowledgeError(text))
+        return;
+    m_errors.append(text);
+    if (m_errorHandler)
+        m_errorHandler(text);
+}
+
 std::optional<QString> ScriptHost::askSaveFileName(const QString&, const QString&, const QString&) {
     return m_runner.answerSaveFile();
 }

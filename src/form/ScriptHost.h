@@ -2,6 +2,9 @@
 
 #include "Host.h"
 
+#include <QStringList>
+#include <functional>
+
 namespace form {
 
 class ScriptRunner;
@@ -14,6 +17,9 @@ public:
 
     bool askYesNo(const QString& text, const QString& title) override;
     void message(const QString& text, const QString& title, MessageIcon icon) override;
+    // A script may acknowledge an error box with an `ok` line, as any box; one it does not
+    // acknowledge is reported through the error handler and the run goes on.
+    void showError(const QString& text, const QString& title) override;
     void beep() override { ++m_beeps; }
     void setBusy(bool busy) override { m_busy = busy; }
     void processEvents() override {}
@@ -24,6 +30,12 @@ public:
     void showSplash(bool shown) override { m_splash = shown; }
     void raiseMainWindow() override {}
 
+    // Called with each error box that no script line acknowledged.
+    void setErrorHandler(std::function<void(const QString&)> handler) {
+        m_errorHandler = std::move(handler);
+    }
+    const QStringList& unacknowledgedErrors() const { return m_errors; }
+
     int beeps() const { return m_beeps; }
     bool isBusy() const { return m_busy; }
     bool isSplashShown() const { return m_splash; }
@@ -31,6 +43,8 @@ public:
 
 private:
     ScriptRunner& m_runner;
+    std::function<void(const QString&)> m_errorHandler;
+    QStringList m_errors;
     int m_beeps = 0;
     bool m_busy = false;
     bool m_splash = false;

@@ -93,6 +93,13 @@ void ScriptRunner::run() {
         performNext();
 }
 
+bool ScriptRunner::runNext() {
+    if (atEnd())
+        return false;
+    performNext();
+    return true;
+}
+
 void ScriptRunner::fail(int line, const QString& reason) const {
     throw ScriptError(line, reason);
 }
@@ -312,8 +319,23 @@ std::optional<QString> ScriptRunner::answerSaveFile() {
     return line.args[0];
 }
 
+bool ScriptRunner::acknowledgeError(const QString& text) {
+    if (m_next >= m_lines.size() || m_lines.at(m_next).verb != u"ok")
+        return false;
+    const Line& line = m_lines.at(m_next++);
+    checkArgs(line, 0, 1);
+    checkBoxText(line, 0, QStringLiteral("error box"), text);
+    return true;
+}
+
 void ScriptRunner::runWhileOpen(Form& dialog) {
     while (dialog.isVisible()) {
+        if (m_next >= m_lines.size() && m_closeDialogsWhenDone) {
+            dialog.userClose();
+            if (dialog.isVisible()) // its close handler failed
+                dialog.hide();
+            continue;
+        }
         if (m_next >= m_lines.size())
             fail(m_current,
                  QStringLiteral("the script ended while the dialog %1 is open").arg(dialog.name()));

@@ -27,6 +27,14 @@ public:
     // Runs the lines not yet taken. Any error that escapes an action ends the run as a
     // ScriptError on that action's line.
     void run();
+    // Runs the next action with the lines it takes for its boxes and dialogs; false when no
+    // line is left.
+    bool runNext();
+    bool atEnd() const { return m_next >= m_lines.size(); }
+    // When the lines run out while a dialog is open, close it as a person would instead of
+    // failing. The write-fault tour needs this: an action that failed inside a dialog leaves it
+    // open, and the lines that would have closed it are not reached.
+    void setCloseDialogsWhenDone(bool close) { m_closeDialogsWhenDone = close; }
 
     ScriptHost& host() { return m_host; }
 
@@ -34,6 +42,9 @@ public:
     bool answerQuestion(const QString& text);
     void answerMessage(const QString& text);
     std::optional<QString> answerSaveFile();
+    // Takes an `ok` line that follows as the acknowledgement of an error box; false when the
+    // next line is something else.
+    bool acknowledgeError(const QString& text);
     // Runs lines until the dialog is hidden.
     void runWhileOpen(Form& dialog);
 
@@ -62,6 +73,7 @@ private:
     std::vector<Line> m_lines;
     std::size_t m_next = 0;
     int m_current = 0;
+    bool m_closeDialogsWhenDone = false;
 };
 
 } // namespace form

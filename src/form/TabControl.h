@@ -34,6 +34,7 @@ public:
     void setCurrentIndex(int index);
     void userSelect(int index);
     void setHandler(std::function<void()> handler) { m_handler = std::move(handler); }
+    bool hasHandler() const override { return bool(m_handler); }
 
     QJsonObject toJson() const override;
 

@@ -15,6 +15,7 @@ public:
     void setText(const QString& text);
     void userSetText(const QString& text);
     void setHandler(std::function<void()> handler) { m_handler = std::move(handler); }
+    bool hasHandler() const override { return bool(m_handler); }
 
     QJsonObject toJson() const override;
 

@@ -40,6 +40,9 @@ public:
     void setDoubleClickHandler(std::function<void()> handler) {
         m_doubleClickHandler = std::move(handler);
     }
+    bool hasHandler() const override {
+        return bool(m_nodeClickHandler) || bool(m_doubleClickHandler);
+    }
 
     QJsonObject toJson() const override;
 

@@ -56,7 +56,12 @@ void writeSingleValue(const Instruction& instruction, const QString& table, cons
         fail(instruction, QStringLiteral("the table [%1] has no field [%2]").arg(table, row));
     if (!fields.contains(valueRow.toLower()))
         fail(instruction, QStringLiteral("the table [%1] has no field [%2]").arg(table, valueRow));
-    WriteField(instruction.work, table, row, key, valueRow, value);
+    // The configuration tables of the template give the system row (the only row of
+    // "Available Systems") no key: an empty Key there means the first row.
+    if (key.isEmpty())
+        WriteFirstRowField(instruction.work, table, valueRow, value);
+    else
+        WriteField(instruction.work, table, row, key, valueRow, value);
 }
 
 void copyRecords(const Instruction& instruction, const QString& table, const QString& recordTable,
@@ -86,13 +91,14 @@ void copyRecords(const Instruction& instruction, const QString& table, const QSt
     if (emptyFirst) {
         QStringList marks(kOffsetRows.size(), QStringLiteral("?"));
         QVariantList offsets(kOffsetRows.begin(), kOffsetRows.end());
-        instruction.work.execute(QStringLiteral("DELETE FROM %1 WHERE %2 IS NULL OR %2 NOT IN (%3)")
-                                     .arg(bracket(table), bracket(kIdAvailable), marks.join(u", ")),
-                                 offsets);
+        instruction.work.execute(
+            QStringLiteral("DELETE FROM %1 WHERE %2 IS NULL OR %2 NOT IN (%3)")
+                .arg(instruction.work.qualified(table), bracket(kIdAvailable), marks.join(u", ")),
+            offsets);
     }
 
-    const QString select =
-        QStringLiteral("SELECT * FROM %1 WHERE %2 = ?").arg(bracket(table), bracket(kIdAvailable));
+    const QString select = QStringLiteral("SELECT * FROM %1 WHERE %2 = ?")
+                               .arg(instruction.work.qualified(table), bracket(kIdAvailable));
     Recordset templates = instruction.templ.OpenRecordset(recordTable);
     for (; !templates.eof(); templates.moveNext()) {
         const QVariant object = templates.value(objectKeyField);

@@ -16,7 +16,7 @@ using db::Database;
 // is the object's id or "All".
 //
 // - A row with a `ValueRow` writes `Value` into that field of the first row of `Table` whose
-//   field `Row` holds `Key` (WriteField).
+//   field `Row` holds `Key` (WriteField); an empty Key names the table's first row.
 // - A row without one copies the object's rows of the record table `Record Table` (those whose
 //   objectKeyField is objectId) into `Table`, matched by `ID Available`: every field of the
 //   installation row becomes the template's. With `Copy` Yes the table is emptied first, but

@@ -11,38 +11,34 @@ using namespace db;
 
 namespace {
 
-// Runs a cached statement and resets it when the scope ends, whatever happens.
-class Query {
-public:
-    Query(Database& db, const QString& sql) : m_db(db), m_statement(db.cached(sql)) {}
-    ~Query() { m_statement.reset(); }
-    Query(const Query&) = delete;
-    Query& operator=(const Query&) = delete;
+// Every lookup of the helpers runs a cached statement for the length of one call.
+using Query = ScopedStatement;
 
-    Query& bind(int index, const QVariant& value) {
-        m_statement.bind(index, value);
-        return *this;
-    }
-    bool next() { return m_statement.step(); }
-    const Statement& statement() const { return m_statement; }
+QString selectByKey(const Database& db, const QString& table, const QString& keyField) {
+    return QStringLiteral("SELECT * FROM %1 WHERE %2 = ?")
+        .arg(db.qualified(table), bracket(keyField));
+}
 
-    // The value of a field of the current row, typed as the table declares it.
-    QVariant value(const QString& table, const QString& field) const {
-        const int column = m_statement.columnIndex(field);
-        if (column < 0)
-            throw DbError(QStringLiteral("Field %1 is not in the table %2 of %3")
-                              .arg(field, table, m_db.path()));
-        return fromStored(m_db.columnType(table, m_statement.columnName(column)),
-                          m_statement.value(column));
-    }
+bool noRow(const QString& key) {
+    return key.isEmpty();
+}
 
-private:
-    Database& m_db;
-    Statement& m_statement;
-};
+bool noRow(const QVariant& key) {
+    return !key.isValid() || key.isNull() ||
+           (key.typeId() == QMetaType::QString && key.toString().isEmpty());
+}
 
-QString selectByKey(const QString& table, const QString& keyField) {
-    return QStringLiteral("SELECT * FROM %1 WHERE %2 = ?").arg(bracket(table), bracket(keyField));
+// Sets a field of the row with this rowid.
+void writeRow(Database& db, const QString& table, qint64 rowid, const QString& field,
+              const QVariant& value) {
+    const FieldType type = db.columnType(table, field);
+    if (type == FieldType::Other)
+        throw DbError(
+            QStringLiteral("Field %1 is not in the table %2 of %3").arg(field, table, db.path()));
+    Query update(db, QStringLiteral("UPDATE %1 SET %2 = ? WHERE _rowid_ = ?")
+                         .arg(db.qualified(table), bracket(field)));
+    update.bind(1, toStored(type, value)).bind(2, rowid);
+    update.next();
 }
 
 QVariant firstValue(Database& db, const QString& table, const QString& sql, const QVariant& key,
@@ -68,57 +64,80 @@ const QString kFilterPlacement = QStringLiteral("Available FilterPlacement");
 
 QVariant ReadField(Database& db, const QString& table, const QString& keyField, const QString& key,
                    const QString& field) {
-    return firstValue(db, table, selectByKey(table, keyField), key, field);
+    if (noRow(key))
+        return QVariant();
+    return firstValue(db, table, selectByKey(db, table, keyField), key, field);
 }
 
 QVariant ReadFieldByNumber(Database& db, const QString& table, const QString& keyField, qint32 key,
                            const QString& field) {
-    return firstValue(db, table, selectByKey(table, keyField), key, field);
+    return firstValue(db, table, selectByKey(db, table, keyField), key, field);
 }
 
 void WriteField(Database& db, const QString& table, const QString& keyField, const QString& key,
                 const QString& field, const QVariant& value) {
+    if (noRow(key))
+        return;
     qint64 rowid = 0;
     {
-        Query query(db, key.isEmpty() ? QStringLiteral("SELECT _rowid_ FROM %1").arg(bracket(table))
-                                      : QStringLiteral("SELECT _rowid_ FROM %1 WHERE %2 = ?")
-                                            .arg(bracket(table), bracket(keyField)));
-        if (!key.isEmpty())
-            query.bind(1, key);
+        Query query(db, QStringLiteral("SELECT _rowid_ FROM %1 WHERE %2 = ?")
+                            .arg(db.qualified(table), bracket(keyField)));
+        query.bind(1, key);
         if (!query.next())
             return;
         rowid = query.statement().value(0).toLongLong();
     }
-    const FieldType type = db.columnType(table, field);
-    if (type == FieldType::Other)
-        throw DbError(
-            QStringLiteral("Field %1 is not in the table %2 of %3").arg(field, table, db.path()));
-    Query update(db, QStringLiteral("UPDATE %1 SET %2 = ? WHERE _rowid_ = ?")
-                         .arg(bracket(table), bracket(field)));
-    update.bind(1, toStored(type, value)).bind(2, rowid);
-    update.next();
+    writeRow(db, table, rowid, field, value);
+}
+
+QVariant ReadFirstRowField(Database& db, const QString& table, const QString& field) {
+    Query query(
+        db, QStringLiteral("SELECT * FROM %1 ORDER BY _rowid_ LIMIT 1").arg(db.qualified(table)));
+    if (!query.next())
+        return QVariant();
+    return query.value(table, field);
+}
+
+void WriteFirstRowField(Database& db, const QString& table, const QString& field,
+                        const QVariant& value) {
+    qint64 rowid = 0;
+    {
+        Query query(db, QStringLiteral("SELECT _rowid_ FROM %1 ORDER BY _rowid_ LIMIT 1")
+                            .arg(db.qualified(table)));
+        if (!query.next())
+            return;
+        rowid = query.statement().value(0).toLongLong();
+    }
+    writeRow(db, table, rowid, field, value);
 }
 
 bool RecordExists(Database& db, const QString& table, const QString& keyField, const QString& key) {
-    return anyRow(db, selectByKey(table, keyField), {key});
+    if (noRow(key))
+        return false;
+    return anyRow(db, selectByKey(db, table, keyField), {key});
 }
 
 bool RecordExistsAt(Database& db, const QString& table, const QString& keyField, const QString& key,
                     const QString& secondField, qint32 number) {
+    if (noRow(key))
+        return false;
     return anyRow(db,
                   QStringLiteral("SELECT * FROM %1 WHERE ((%2 = ?) AND (%3 = ?))")
-                      .arg(bracket(table), bracket(keyField), bracket(secondField)),
+                      .arg(db.qualified(table), bracket(keyField), bracket(secondField)),
                   {key, number});
 }
 
 bool RecordExistsByNumber(Database& db, const QString& table, const QString& keyField,
                           const QVariant& value) {
-    return anyRow(db, selectByKey(table, keyField), {value});
+    if (noRow(value))
+        return false;
+    return anyRow(db, selectByKey(db, table, keyField), {value});
 }
 
 bool TableExists(Database& db, const QString& name) {
-    Query query(db, QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND "
-                                   "name = ? COLLATE BINARY"));
+    Query query(db, QStringLiteral("SELECT 1 FROM %1 WHERE type = 'table' AND "
+                                   "name = ? COLLATE BINARY")
+                        .arg(db.qualified(QStringLiteral("sqlite_master"))));
     query.bind(1, name);
     return query.next();
 }
@@ -141,7 +160,9 @@ bool IsUsable(const QVariant& status) {
 }
 
 bool IsDeviceUsable(Database& db, const QString& table, const QString& id) {
-    const QString sql = selectByKey(table, kIdAvailable);
+    if (noRow(id))
+        return false;
+    const QString sql = selectByKey(db, table, kIdAvailable);
     Query query(db, sql);
     query.bind(1, id);
     if (!query.next())
@@ -150,7 +171,9 @@ bool IsDeviceUsable(Database& db, const QString& table, const QString& id) {
 }
 
 QVariant FilterCodeNumber(Database& db, const QString& idPotential) {
-    Query query(db, selectByKey(kPotentialFilters, kIdPotential));
+    if (noRow(idPotential))
+        return QVariant();
+    Query query(db, selectByKey(db, kPotentialFilters, kIdPotential));
     query.bind(1, idPotential);
     if (!query.next())
         return QVariant();
@@ -159,8 +182,10 @@ QVariant FilterCodeNumber(Database& db, const QString& idPotential) {
 }
 
 QVariant FilterAtPosition(Database& db, const QString& wheelId, qint32 position) {
+    if (noRow(wheelId))
+        return QVariant();
     Query query(db, QStringLiteral("SELECT * FROM %1 WHERE ((%2 = ?) AND ([Position] = ?))")
-                        .arg(bracket(kFilterPlacement), QStringLiteral("[ID Available]")));
+                        .arg(db.qualified(kFilterPlacement), bracket(kIdAvailable)));
     query.bind(1, wheelId).bind(2, position);
     if (!query.next())
         return QVariant();
@@ -168,7 +193,9 @@ QVariant FilterAtPosition(Database& db, const QString& wheelId, qint32 position)
 }
 
 QVariant FilterType(Database& db, const QString& idPotential) {
-    Query query(db, selectByKey(kPotentialFilters, kIdPotential));
+    if (noRow(idPotential))
+        return QVariant();
+    Query query(db, selectByKey(db, kPotentialFilters, kIdPotential));
     query.bind(1, idPotential);
     if (!query.next())
         return QVariant();
@@ -177,7 +204,9 @@ QVariant FilterType(Database& db, const QString& idPotential) {
 }
 
 qint32 CountIncludedPositions(Database& db, const QString& wheelId) {
-    Query query(db, selectByKey(kFilterPlacement, kIdAvailable));
+    if (noRow(wheelId))
+        return 0;
+    Query query(db, selectByKey(db, kFilterPlacement, kIdAvailable));
     query.bind(1, wheelId);
     qint32 count = 0;
     while (query.next()) {

@@ -8,6 +8,10 @@
 // installation. Keys are bound as parameters, so any text (a quote included) is a valid key;
 // table and field names come from the program and its template. Each helper reads what it
 // needs from the first matching row, in table order, and keeps nothing open.
+//
+// An empty key names no row: keys are often read from rows, where Null reads as the empty text,
+// and such a key must not hit some row by accident. The helpers then read Null, find nothing and
+// write nothing. A caller that means the first row of a table says so with the FirstRow helpers.
 namespace db {
 class Database;
 }
@@ -21,10 +25,17 @@ QVariant ReadField(Database& db, const QString& table, const QString& keyField, 
                    const QString& field);
 QVariant ReadFieldByNumber(Database& db, const QString& table, const QString& keyField, qint32 key,
                            const QString& field);
-// Sets `field` of the first row whose keyField equals key (of the first row of the table when
-// key is empty); nothing happens when there is no such row.
+// Sets `field` of the first row whose keyField equals key; nothing happens when there is no such
+// row.
 void WriteField(Database& db, const QString& table, const QString& keyField, const QString& key,
                 const QString& field, const QVariant& value);
+
+// The first row of a table in table order, for tables of one row such as the system row of
+// "Available Systems": the value of `field`, Null when the table is empty; and its update,
+// which writes nothing to an empty table.
+QVariant ReadFirstRowField(Database& db, const QString& table, const QString& field);
+void WriteFirstRowField(Database& db, const QString& table, const QString& field,
+                        const QVariant& value);
 
 bool RecordExists(Database& db, const QString& table, const QString& keyField, const QString& key);
 bool RecordExistsAt(Database& db, const QString& table, const QString& keyField, const QString& key,

@@ -34,46 +34,36 @@ Collation columnCollation(const Database& database, const QString& table, const 
     return Collation::Binary;
 }
 
-// Resets a cached statement when the scope ends, whatever happens.
-class ResetOnExit {
-public:
-    explicit ResetOnExit(Statement& statement) : m_statement(statement) {}
-    ~ResetOnExit() { m_statement.reset(); }
-    ResetOnExit(const ResetOnExit&) = delete;
-    ResetOnExit& operator=(const ResetOnExit&) = delete;
-
-private:
-    Statement& m_statement;
-};
-
 // Finds a template row's key in the destination through the index on a key field: one lookup
 // per template row, so a merge costs what the template holds, however long the destination is.
 // The engine compares as the destination's field does (its collation and type).
 class KeyLookup {
 public:
-    KeyLookup(Database& database, const QString& table, const QStringList& fields) {
+    KeyLookup(Database& database, const QString& table, const QStringList& fields)
+        : m_database(database) {
         QStringList conditions;
         for (const QString& field : fields) {
             m_types.append(database.columnType(table, field));
             // IS, so that a Null key finds a Null key.
             conditions.append(bracket(field) + QStringLiteral(" IS ?"));
         }
-        m_statement = &database.cached(QStringLiteral("SELECT 1 FROM %1 WHERE %2 LIMIT 1")
-                                           .arg(bracket(table), conditions.join(u" AND ")));
+        m_sql = QStringLiteral("SELECT 1 FROM %1 WHERE %2 LIMIT 1")
+                    .arg(database.qualified(table), conditions.join(u" AND "));
     }
 
     // Whether the destination holds the key of a template row, as the destination would store
     // it: a key the merge wrote itself (rounded into a long field, say) is found again.
     bool contains(const QVariantList& sourceValues) {
-        const ResetOnExit reset(*m_statement);
+        ScopedStatement lookup(m_database, m_sql);
         for (int i = 0; i < sourceValues.size(); ++i)
-            m_statement->bind(i + 1, toStored(m_types[i], sourceValues[i]));
-        return m_statement->step();
+            lookup.bind(i + 1, toStored(m_types[i], sourceValues[i]));
+        return lookup.next();
     }
 
 private:
+    Database& m_database;
     QVector<FieldType> m_types;
-    Statement* m_statement;
+    QString m_sql;
 };
 
 // The keys of a destination table, read once per merge and held in the form in which the
@@ -88,13 +78,12 @@ public:
                 {database.columnType(table, field), columnCollation(database, table, field)});
             columns.append(bracket(field));
         }
-        Statement& keys = database.cached(
-            QStringLiteral("SELECT %1 FROM %2").arg(columns.join(u", "), bracket(table)));
-        const ResetOnExit reset(keys);
+        ScopedStatement keys(database, QStringLiteral("SELECT %1 FROM %2")
+                                           .arg(columns.join(u", "), database.qualified(table)));
         QVariantList values(fields.size());
-        while (keys.step()) {
+        while (keys.next()) {
             for (int i = 0; i < values.size(); ++i)
-                values[i] = keys.value(i);
+                values[i] = keys.statement().value(i);
             m_keys.insert(compose(values));
         }
     }
@@ -176,7 +165,7 @@ void refreshInterfaceCANO(Database& work, const SourceRow& row) {
             sourceSummary = i;
     Recordset target =
         work.OpenRecordset(QStringLiteral("SELECT * FROM %1 WHERE %2 = ?")
-                               .arg(bracket(kAvailableInterfaces), bracket(kIdAvailable)),
+                               .arg(work.qualified(kAvailableInterfaces), bracket(kIdAvailable)),
                            {kInterfaceCANO});
     // Without a Summary on both sides there is nothing to tell the rows apart: leave it.
     if (target.eof() || sourceSummary < 0 || !target.hasField(kSummary))
@@ -212,9 +201,8 @@ void mergeRows(Database& templ, Database& work, const QString& operation, const 
         row.types.append(field.type);
         selected.append(bracket(field.name));
     }
-    Statement& rows = templ.cached(QStringLiteral("SELECT %1 FROM %2 ORDER BY _rowid_")
-                                       .arg(selected.join(u", "), bracket(source)));
-    const ResetOnExit resetRows(rows);
+    ScopedStatement rows(templ, QStringLiteral("SELECT %1 FROM %2 ORDER BY _rowid_")
+                                    .arg(selected.join(u", "), templ.qualified(source)));
     const int columnCount = int(row.names.size());
 
     QHash<QString, Field> destinationFields;
@@ -223,7 +211,7 @@ void mergeRows(Database& templ, Database& work, const QString& operation, const 
 
     QVector<int> keyColumns;
     for (const QString& keyField : keyFields) {
-        const int column = rows.columnIndex(keyField);
+        const int column = rows.statement().columnIndex(keyField);
         if (column < 0)
             throw DbError(QStringLiteral("%1: the template table [%2] has no key field [%3]")
                               .arg(operation, source, keyField));
@@ -249,10 +237,11 @@ void mergeRows(Database& templ, Database& work, const QString& operation, const 
         names.append(bracket(it->name));
     }
     const QString insertSql =
-        names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(bracket(destination))
-                        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                              .arg(bracket(destination), names.join(u", "),
-                                   QStringList(names.size(), QStringLiteral("?")).join(u", "));
+        names.isEmpty()
+            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(work.qualified(destination))
+            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                  .arg(work.qualified(destination), names.join(u", "),
+                       QStringList(names.size(), QStringLiteral("?")).join(u", "));
 
     const bool textKey = interfaceRule && row.types[keyColumns.first()] == FieldType::Text;
     const bool indexed = std::any_of(keyFields.begin(), keyFields.end(), [&](const QString& f) {
@@ -269,9 +258,9 @@ void mergeRows(Database& templ, Database& work, const QString& operation, const 
     Statement& insert = work.cached(insertSql);
     row.stored.resize(columnCount);
     QVariantList keyValues(keyColumns.size());
-    while (rows.step()) {
+    while (rows.next()) {
         for (int i = 0; i < columnCount; ++i)
-            row.stored[i] = rows.value(i);
+            row.stored[i] = rows.statement().value(i);
         for (int k = 0; k < keyColumns.size(); ++k)
             keyValues[k] = row.value(keyColumns[k]);
         const QString key = existing ? existing->keyOf(keyValues) : QString();

@@ -38,8 +38,7 @@ void NddPage::CheckNDDClicked() {
     if (!ticked && m_editor.isLive())
         checkNdd2.setChecked(false);
     // The system row is the first and only row of its table.
-    records::WriteField(m_editor.work(), records::kAvailableSystems, records::kIdAvailable,
-                        QString(), kNddField, ticked);
+    records::WriteFirstRowField(m_editor.work(), records::kAvailableSystems, kNddField, ticked);
 }
 
 void NddPage::resetPathLists() {
@@ -57,8 +56,7 @@ void NddPage::resetPathLists() {
 void NddPage::storeNddField() {
     const bool ndd =
         m_switch.checkNdd.isChecked() && (checkNdd1.isChecked() || checkNdd2.isChecked());
-    records::WriteField(m_editor.work(), records::kAvailableSystems, records::kIdAvailable,
-                        QString(), kNddField, ndd);
+    records::WriteFirstRowField(m_editor.work(), records::kAvailableSystems, kNddField, ndd);
 }
 
 } // namespace scanhead

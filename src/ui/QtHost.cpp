@@ -5,6 +5,7 @@
 #include "WindowApp.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -87,7 +88,8 @@ void QtHost::setBusy(bool busy) {
 }
 
 void QtHost::processEvents() {
-    QCoreApplication::processEvents();
+    // A click now would start an action inside the running one; it waits in the queue instead.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void QtHost::sleepMs(int ms) {

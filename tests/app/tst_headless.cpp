@@ -15,7 +15,7 @@ class TestHeadless : public QObject {
         QString err;
     };
 
-    static Run run(const Installation& in, const QString& script) {
+    static Run run(const Installation& in, const QString& script, const QString& storeFault = {}) {
         QStringList arguments{QStringLiteral("--headless"),
                               QStringLiteral("--registry"),
                               in.registryPath,
@@ -30,6 +30,11 @@ class TestHeadless : public QObject {
             arguments << QStringLiteral("--script") << file.fileName();
         }
         QProcess process;
+        if (!storeFault.isEmpty()) {
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("ORBIS_STORE_FAULT"), storeFault);
+            process.setProcessEnvironment(env);
+        }
         process.start(qEnvironmentVariable("ORBIS_CONFIG"), arguments);
         process.waitForFinished(30000);
         return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
@@ -85,6 +90,28 @@ private Q_SLOTS:
         QCOMPARE(
             control(result.out, QStringLiteral("LMsg")).value(QStringLiteral("caption")).toString(),
             QStringLiteral("No system database found ! Exit configuration tool !"));
+    }
+
+    // An error the editor catches is shown and the script goes on; the run then ends non-zero,
+    // unless the script acknowledged the error box.
+    void caughtErrorsAreReportedAndTheScriptGoesOn() {
+        Installation in;
+        const QString store = QStringLiteral(
+            "click CmdStore\nanswer yes \"Are you sure, you want to store the new system "
+            "database ?\"\n");
+        Run result = run(in, store + QStringLiteral("expect CmdStore enabled true\n"),
+                         QStringLiteral("history"));
+        QCOMPARE(result.exitCode, 4);
+        QVERIFY2(result.err.startsWith(QStringLiteral("orbis-config: error: Store failed")),
+                 qPrintable(result.err));
+        QVERIFY(control(result.out, QStringLiteral("LMsg"))
+                    .value(QStringLiteral("caption"))
+                    .toString()
+                    .startsWith(QStringLiteral("Store failed")));
+        result = run(in, store + QStringLiteral("ok\nexpect CmdStore enabled true\n"),
+                     QStringLiteral("history"));
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY(result.err.isEmpty());
     }
 
     // What works without a display and what says that it needs one.

@@ -318,9 +318,11 @@ private Q_SLOTS:
         QVERIFY(!in.platform->isReadOnly(in.workCopy()));
         QVERIFY(!in.platform->isReadOnly(in.systemPath));
         // The copy is fresh and the editor can write into it.
-        records::WriteField(in.editor().work(), records::kAvailableSystems, records::kIdAvailable,
-                            QString(), QStringLiteral("ID Configuration"),
-                            QStringLiteral("written"));
+        records::WriteFirstRowField(in.editor().work(), records::kAvailableSystems,
+                                    QStringLiteral("ID Configuration"), QStringLiteral("written"));
+        QCOMPARE(records::ReadFirstRowField(in.editor().work(), records::kAvailableSystems,
+                                            QStringLiteral("ID Configuration")),
+                 QVariant(QStringLiteral("written")));
     }
 
     void relationIsDroppedFromTheWorkingCopyOnly() {
@@ -362,9 +364,9 @@ private Q_SLOTS:
         in.start();
         editor::Editor& e = in.editor();
         in.main().checkBox(QStringLiteral("CheckSpekro")).setHandler([&e] {
-            records::WriteField(e.work(), records::kAvailableSystems, records::kIdAvailable,
-                                QString(), QStringLiteral("ID Configuration"),
-                                QStringLiteral("half written"));
+            records::WriteFirstRowField(e.work(), records::kAvailableSystems,
+                                        QStringLiteral("ID Configuration"),
+                                        QStringLiteral("half written"));
             records::ReadField(e.work(), QStringLiteral("No Such Table"), records::kIdAvailable,
                                QStringLiteral("x"), records::kStatus);
         });
@@ -372,9 +374,9 @@ private Q_SLOTS:
         in.act(before ? QStringLiteral("untick CheckSpekro\nok")
                       : QStringLiteral("tick CheckSpekro\nok"));
         QVERIFY(in.message().contains(QStringLiteral("No Such Table")));
-        QVERIFY(records::NullToText(records::ReadField(
-                    e.work(), records::kAvailableSystems, records::kIdAvailable, QString(),
-                    QStringLiteral("ID Configuration"))) != QStringLiteral("half written"));
+        QVERIFY(records::NullToText(records::ReadFirstRowField(
+                    e.work(), records::kAvailableSystems, QStringLiteral("ID Configuration"))) !=
+                QStringLiteral("half written"));
         QCOMPARE(in.session->boundary().caughtErrors(), 1);
         QVERIFY(!e.work().inTransaction());
     }

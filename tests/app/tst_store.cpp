@@ -104,8 +104,8 @@ void startEdited(Installation& in) {
     in.onSystem(QStringLiteral("UPDATE [Available Systems] SET [ID FCS Unit] = 'FCS 1'"));
     in.recordBoxes = true;
     in.start();
-    records::WriteField(in.editor().work(), kAvailableSystems, records::kIdAvailable, QString(),
-                        QStringLiteral("ID Configuration"), QStringLiteral("Edited"));
+    records::WriteFirstRowField(in.editor().work(), kAvailableSystems,
+                                QStringLiteral("ID Configuration"), QStringLiteral("Edited"));
     in.main().textBox(QStringLiteral("EU100")).setText(QStringLiteral("90.00"));
 }
 
@@ -456,9 +456,9 @@ private Q_SLOTS:
         in.start();
         in.press(QStringLiteral("CmdStore"), {true});
         auto edit = [&in] {
-            records::WriteField(in.editor().work(), kAvailableSystems, records::kIdAvailable,
-                                QString(), QStringLiteral("ID Configuration"),
-                                QStringLiteral("Unsaved"));
+            records::WriteFirstRowField(in.editor().work(), kAvailableSystems,
+                                        QStringLiteral("ID Configuration"),
+                                        QStringLiteral("Unsaved"));
         };
         edit();
         fs::failCall(0);
@@ -579,9 +579,9 @@ private Q_SLOTS:
             Installation in;
             in.recordBoxes = true;
             in.start();
-            records::WriteField(in.editor().work(), kAvailableSystems, records::kIdAvailable,
-                                QString(), QStringLiteral("ID Configuration"),
-                                QStringLiteral("Stored"));
+            records::WriteFirstRowField(in.editor().work(), kAvailableSystems,
+                                        QStringLiteral("ID Configuration"),
+                                        QStringLiteral("Stored"));
             const QString hidden = in.editor().HiddenCopyPath();
             app::History::faultPoint = [hidden](const char* step) {
                 if (qstrcmp(step, "done") != 0)
@@ -656,8 +656,8 @@ private Q_SLOTS:
         Installation in;
         in.recordBoxes = true;
         in.start();
-        records::WriteField(in.editor().work(), kAvailableSystems, records::kIdAvailable, QString(),
-                            QStringLiteral("ID Configuration"), QStringLiteral("Editor"));
+        records::WriteFirstRowField(in.editor().work(), kAvailableSystems,
+                                    QStringLiteral("ID Configuration"), QStringLiteral("Editor"));
         in.onSystem(QStringLiteral("UPDATE [Available Systems] SET [ID Stand] = 'Elsewhere'"));
         const QString changed = Installation::contentOf(in.systemPath);
         in.press(QStringLiteral("CmdStore"), {true, false});
@@ -871,8 +871,8 @@ private Q_SLOTS:
                         : damage == QStringLiteral("cut") ? size / 3
                                                           : 4096);
         }
-        records::WriteField(in.editor().work(), kAvailableSystems, records::kIdAvailable, QString(),
-                            QStringLiteral("ID Configuration"), QStringLiteral("Unsaved"));
+        records::WriteFirstRowField(in.editor().work(), kAvailableSystems,
+                                    QStringLiteral("ID Configuration"), QStringLiteral("Unsaved"));
         in.press(QStringLiteral("CmdRestore"));
         QVERIFY2(in.message().startsWith(
                      QStringLiteral("Restore failed, the working copy is unchanged: The backup ") +

@@ -1,10 +1,12 @@
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <db/Database.h>
 #include <db/DatabaseFingerprint.h>
 #include <db/DbError.h>
+#include <db/WriteFaults.h>
 #include <platform/FileSafety.h>
 
 using namespace Qt::StringLiterals;
@@ -326,6 +328,182 @@ private Q_SLOTS:
             t.commit();
         }
         QCOMPARE(m_db->OpenRecordset(u"Available Lasers"_s).recordCount(), 2);
+    }
+
+    // A second file attached to the connection: the template database beside the working copy.
+    // Both hold a table of the same name, as most of the installation's tables do.
+    std::unique_ptr<Database> attachTemplate() {
+        const QString path = file(u"conf.mdb"_s);
+        QFile::remove(path);
+        auto templ = Database::create(path);
+        templ->execute(u"CREATE TABLE [Available Lasers] ([ID Available] TEXT, [Status] TEXT);"
+                       "INSERT INTO [Available Lasers] VALUES ('Template Argon', ' ');"
+                       "CREATE TABLE [History] ([No] INTEGER, [Path] TEXT);"
+                       "INSERT INTO [History] VALUES (1, 'Temp1.mdb');"
+                       "CREATE VIEW [CP History] AS SELECT * FROM [History];"_s);
+        templ.reset();
+        return m_db->attach(path, u"conf"_s);
+    }
+
+    void anAttachedFileIsReadAndWrittenThroughItsHandle() {
+        auto templ = attachTemplate();
+        QCOMPARE(templ->schemaName(), u"conf"_s);
+        QCOMPARE(templ->qualified(u"History"_s), u"[conf].[History]"_s);
+        QCOMPARE(m_db->qualified(u"History"_s), u"[History]"_s);
+
+        // Each handle sees its own file's tables under the same names.
+        QCOMPARE(m_db->OpenRecordset(u"Available Lasers"_s).recordCount(), 3);
+        Recordset lasers = templ->OpenRecordset(u"Available Lasers"_s);
+        QCOMPARE(lasers.recordCount(), 1);
+        QCOMPARE(lasers.value(0).toString(), u"Template Argon"_s);
+        QCOMPARE(templ->OpenRecordset(u"SELECT * FROM [Available Lasers] WHERE [Status] = ' '"_s)
+                     .value(0)
+                     .toString(),
+                 u"Template Argon"_s);
+        QCOMPARE(templ->tableFields(u"Available Lasers"_s).size(), 2);
+        QCOMPARE(templ->columnType(u"History"_s, u"No"_s), FieldType::Long);
+        QCOMPARE(m_db->columnType(u"History"_s, u"No"_s), FieldType::Other);
+        QVERIFY(templ->tableNames().contains(u"History"_s));
+        QVERIFY(!m_db->tableNames().contains(u"History"_s));
+        QVERIFY(templ->queryExists(u"CP History"_s));
+        QCOMPARE(templ->OpenRecordset(u"CP History"_s).recordCount(), 1);
+
+        // Edits through the handle reach its own file.
+        lasers.edit();
+        lasers.setValue(u"Status"_s, u"Do not use"_s);
+        lasers.update();
+        lasers.addNew();
+        lasers.setValue(u"ID Available"_s, u"Template HeNe"_s);
+        lasers.update();
+        Recordset history = templ->OpenRecordset(u"History"_s);
+        history.deleteRow();
+        templ->createTable(u"Favourite Filters"_s, {{u"ID Potential"_s, FieldType::Text}});
+        templ->appendField(u"History"_s, {u"Date"_s, FieldType::Date});
+        templ.reset();
+        QVERIFY(!m_db->tableNames().contains(u"Favourite Filters"_s));
+        QCOMPARE(m_db->OpenRecordset(u"SELECT * FROM [Available Lasers] WHERE Status = ' '"_s)
+                     .recordCount(),
+                 2); // the working file's rows are untouched
+        auto reopened = Database::open(file(u"conf.mdb"_s));
+        QCOMPARE(reopened->OpenRecordset(u"SELECT * FROM [Available Lasers] WHERE Status = ' '"_s)
+                     .recordCount(),
+                 0);
+        QCOMPARE(reopened->OpenRecordset(u"Available Lasers"_s).recordCount(), 2);
+        QCOMPARE(reopened->OpenRecordset(u"History"_s).recordCount(), 0);
+        QVERIFY(reopened->tableNames().contains(u"Favourite Filters"_s));
+        QCOMPARE(reopened->tableFields(u"History"_s).size(), 3);
+    }
+
+    // Unqualified names resolve in every attached file: a statement of one handle that would
+    // read or write the other file's table must fail rather than hit the wrong database.
+    void aStatementNeverReachesTheOtherFile() {
+        auto templ = attachTemplate();
+        const QString fromWork = failure([&] { m_db->OpenRecordset(u"SELECT * FROM History"_s); });
+        QVERIFY2(fromWork.contains(u"History"_s) && fromWork.contains(u"conf"_s),
+                 qPrintable(fromWork));
+        QVERIFY(!failure([&] { m_db->execute(u"DELETE FROM [History]"_s); }).isEmpty());
+        QVERIFY(!failure([&] {
+                     templ->execute(u"UPDATE [Available Lasers] SET Status = 'x'"_s);
+                 }).isEmpty());
+        QVERIFY(!failure([&] {
+                     templ->execute(u"UPDATE [Available Lasers] SET Status = ? "
+                                    "WHERE [ID Available] = ?"_s,
+                                    {u"x"_s, u"Argon"_s});
+                 }).isEmpty());
+        QVERIFY(!failure([&] {
+                     templ->OpenRecordset(u"SELECT * FROM [Available Lasers] INNER JOIN "
+                                          "[History] ON 1 = 1"_s);
+                 }).isEmpty());
+        QCOMPARE(m_db->OpenRecordset(u"SELECT * FROM [Available Lasers] WHERE Status = 'x'"_s)
+                     .recordCount(),
+                 0);
+        // Named with its database, the other file's table is within reach of its own handle.
+        templ->execute(
+            u"UPDATE %1 SET Status = 'x'"_s.arg(templ->qualified(u"Available Lasers"_s)));
+        QCOMPARE(templ
+                     ->OpenRecordset(u"SELECT * FROM %1 WHERE Status = 'x' LIMIT 5"_s.arg(
+                         templ->qualified(u"Available Lasers"_s)))
+                     .recordCount(),
+                 1);
+    }
+
+    void oneTransactionCoversBothFiles() {
+        auto templ = attachTemplate();
+        {
+            Transaction t(*m_db);
+            m_db->execute(u"DELETE FROM [Available Lasers]"_s);
+            templ->execute(u"DELETE FROM %1"_s.arg(templ->qualified(u"History"_s)));
+            QVERIFY(templ->inTransaction());
+        }
+        QCOMPARE(m_db->OpenRecordset(u"Available Lasers"_s).recordCount(), 3);
+        QCOMPARE(templ->OpenRecordset(u"History"_s).recordCount(), 1);
+        {
+            Transaction t(*templ); // the connection's transaction, whichever handle begins it
+            m_db->execute(u"DELETE FROM [Available Lasers] WHERE [Lines] = 1"_s);
+            templ->execute(
+                u"INSERT INTO %1 VALUES (2, 'Temp2.mdb')"_s.arg(templ->qualified(u"History"_s)));
+            t.commit();
+        }
+        templ.reset();
+        m_db.reset();
+        QCOMPARE(
+            Database::open(file(u"t.mdb"_s))->OpenRecordset(u"Available Lasers"_s).recordCount(),
+            2);
+        QCOMPARE(Database::open(file(u"conf.mdb"_s))->OpenRecordset(u"History"_s).recordCount(), 2);
+        m_db = Database::open(file(u"t.mdb"_s));
+    }
+
+    void attachingChecksTheFileAndClosingEndsTheHandle() {
+        QVERIFY(failure([&] {
+                    m_db->attach(file(u"missing.mdb"_s), u"conf"_s);
+                }).contains(u"missing.mdb"_s));
+        QVERIFY(!QFileInfo::exists(file(u"missing.mdb"_s)));
+        QFile text(file(u"notes.mdb"_s));
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write(QByteArray(4096, 'x'));
+        text.close();
+        QVERIFY(!failure([&] { m_db->attach(text.fileName(), u"conf"_s); }).isEmpty());
+
+        auto templ = attachTemplate(); // the failed attach left the name free
+        templ.reset();
+        templ = m_db->attach(file(u"conf.mdb"_s), u"conf"_s); // detached, so attachable again
+        m_db->close();
+        QVERIFY(!templ->isOpen());
+        QVERIFY(!failure([&] { templ->OpenRecordset(u"History"_s); }).isEmpty());
+        templ.reset();
+        m_db = Database::open(file(u"t.mdb"_s));
+    }
+
+    // The switch of the write-fault proofs counts writes and commits of changes, not reads, and
+    // falls silent with the first commit.
+    void writeFaultsHitTheKthWriteOfAUnit() {
+        faults::failAt(2);
+        m_db->begin();
+        m_db->OpenRecordset(u"Available Lasers"_s);
+        m_db->execute(u"UPDATE [Available Lasers] SET Status = 'a'"_s);
+        const QString second = failure(
+            [&] { m_db->execute(u"UPDATE [Available Lasers] SET Status = ?"_s, {u"b"_s}); });
+        QVERIFY2(second.contains(u"Injected"_s), qPrintable(second));
+        QVERIFY(faults::fired());
+        m_db->rollback();
+
+        faults::failAt(3); // two statements of one text, then the commit
+        m_db->begin();
+        m_db->execute(
+            u"UPDATE [Available Lasers] SET Status = 'a'; DELETE FROM [Potential Lasers]"_s);
+        QCOMPARE(faults::writes(), 2);
+        QVERIFY(!failure([&] { m_db->commit(); }).isEmpty());
+        QVERIFY(m_db->inTransaction());
+        m_db->rollback();
+        QCOMPARE(m_db->OpenRecordset(u"Potential Lasers"_s).recordCount(), 1);
+
+        faults::failAt(2);
+        m_db->begin();
+        m_db->commit(); // nothing written: no fault point, but the unit ends
+        m_db->execute(u"DELETE FROM [Potential Lasers]"_s);
+        m_db->execute(u"DELETE FROM [Available Lasers]"_s);
+        QVERIFY(!faults::fired());
+        faults::disarm();
     }
 
     void compactGivesAnEqualSmallerFile() {

@@ -2,6 +2,7 @@
 #include <editor/Editor.h>
 #include <editor/Scopes.h>
 #include <form/FormSet.h>
+#include <form/RecordingHost.h>
 #include <platform/LinuxPlatform.h>
 
 using namespace Qt::StringLiterals;
@@ -44,6 +45,33 @@ private slots:
         } catch (const std::runtime_error&) {
         }
         QVERIFY(!flag.isRunning());
+    }
+
+    // A wait repaints the window; a click that arrives meanwhile must not start an action inside
+    // the waiting one (a store during the pause after a conflict message).
+    void aWaitRunsNoUserInput() {
+        struct ClickingHost : form::RecordingHost {
+            std::function<void()> click;
+            void processEvents() override {
+                form::RecordingHost::processEvents();
+                if (click)
+                    click();
+            }
+        } host;
+        form::FormSet forms;
+        forms.setHost(&host);
+        form::Form& main = forms.addForm(u"main"_s);
+        int stores = 0;
+        main.addButton(u"CmdStore"_s).setHandler([&stores] { ++stores; });
+        platform::LinuxPlatform platform(u"/nonexistent/registry.reg"_s);
+        editor::Editor e(forms, platform, QString());
+        host.click = [&main] { main.button(u"CmdStore"_s).userPress(); };
+        e.WaitMs(100);
+        QCOMPARE(host.eventPumps, 3);
+        QCOMPARE(stores, 0);
+        QVERIFY(!forms.isInputPaused());
+        main.button(u"CmdStore"_s).userPress();
+        QCOMPARE(stores, 1);
     }
 };
 

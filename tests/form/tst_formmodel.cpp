@@ -234,6 +234,32 @@ private slots:
         QCOMPARE(boundary.runs, 4);
     }
 
+    // While the running action waits, input that arrives anyway (a click the window delivered)
+    // must not start an action inside it.
+    void userInputDuringAPauseIsIgnored() {
+        FormSet forms;
+        CountingBoundary boundary;
+        forms.setBoundary(&boundary);
+        Form& main = forms.addForm(u"main"_s);
+        auto& store = main.addButton(u"CmdStore"_s);
+        auto& argon = main.addCheckBox(u"CheckArgon"_s);
+        int stores = 0;
+        store.setHandler([&] { ++stores; });
+        {
+            const InputPause pause(forms);
+            { const InputPause nested(forms); }
+            QVERIFY(forms.isInputPaused());
+            store.userPress();
+            argon.userSetChecked(true);
+            store.press(); // the program's own calls still run
+        }
+        QCOMPARE(stores, 1);
+        QVERIFY(!argon.isChecked());
+        QCOMPARE(boundary.runs, 0);
+        store.userPress();
+        QCOMPARE(stores, 2);
+    }
+
     void modalDialogBlocksMainWindowUntilHidden() {
         FormSet forms;
         RecordingHost host;
@@ -268,6 +294,13 @@ private slots:
         QVERIFY(!dialog.isVisible());
         QCOMPARE(forms.openDialogs(), (QList<Form*>{&browser}));
         QVERIFY(host.modalDialogs.isEmpty());
+
+        // An error that ends the modal run does not leave the dialog modal above the window.
+        dialog.setShowHandler({});
+        host.modalScript = [](Form&) { throw std::runtime_error("script ended"); };
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, forms.showModal(dialog));
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(!forms.isBlocked(main));
     }
 };
 

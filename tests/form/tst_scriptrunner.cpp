@@ -8,7 +8,7 @@ using namespace form;
 
 namespace {
 
-// Reports errors of an action the way the editor does: a message box, and the action ends.
+// Reports errors of an action the way the editor does: an error box, and the action ends.
 class ReportingBoundary : public ActionBoundary {
 public:
     explicit ReportingBoundary(FormSet& forms) : m_forms(forms) {}
@@ -18,7 +18,7 @@ public:
         } catch (const ScriptError&) {
             throw;
         } catch (const std::exception& e) {
-            m_forms.host().message(QString::fromUtf8(e.what()), u"Error"_s, MessageIcon::Critical);
+            m_forms.host().showError(QString::fromUtf8(e.what()), u"Error"_s);
         }
     }
 
@@ -224,10 +224,47 @@ tick CheckArgon
         QCOMPARE(e.savedAs, std::optional<QString>(u"/tmp/copy of db.mdb"_s));
         QCOMPARE(e.run(u"click mnuSaveas\ncancel"_s), QString());
         QCOMPARE(e.savedAs, std::nullopt);
+        QVERIFY(e.runner.host().unacknowledgedErrors().isEmpty());
+
+        // An error the script did not foresee is reported, and the script goes on.
+        QStringList reported;
+        e.runner.host().setErrorHandler([&reported](const QString& text) { reported << text; });
+        QCOMPARE(e.run(u"click CmdBroken\nclick CmdStore\nanswer yes"_s), QString());
+        QCOMPARE(e.main.label("LMsg").caption(), u"stored"_s);
+        QCOMPARE(reported, QStringList{u"disk I/O error"_s});
+        QCOMPARE(e.runner.host().unacknowledgedErrors(), QStringList{u"disk I/O error"_s});
+        // An ok line that names another text fails, like for any box.
+        QCOMPARE(e.run(u"click CmdBroken\nok \"disk full\""_s),
+                 u"line 2: the error box says \"disk I/O error\", not \"disk full\""_s);
         // A boundary that reports errors must still let a failed script end the run.
-        QCOMPARE(e.run(u"click CmdBroken\nclick CmdStore"_s),
-                 u"line 2: the message box \"disk I/O error\" is open and must be answered first "
-                 "with ok"_s);
+        QCOMPARE(e.run(u"click CmdStore\nclick CmdBroken"_s),
+                 u"line 2: the question \"Are you sure, you want to store the new system database "
+                 "?\" is open and must be answered first with answer"_s);
+    }
+
+    // The write-fault tour ends an action early; a dialog it leaves open is closed as a person
+    // would, and each action can be run on its own.
+    void dialogsLeftOpenCanBeClosedWhenTheLinesRunOut() {
+        Editor e;
+        QVERIFY(e.run(u"click CmdHidden\ntype txtPassword x"_s).contains(u"frmLogin is open"_s));
+        QVERIFY(!e.login.isVisible());
+        e.runner.setCloseDialogsWhenDone(true);
+        e.runner.load(u"click CmdHidden\ntype txtPassword y"_s);
+        QVERIFY(e.runner.runNext());
+        QVERIFY(!e.login.isVisible());
+        QCOMPARE(e.trace.last(), u"after login y"_s);
+        QVERIFY(e.runner.atEnd());
+
+        // One action at a time, each with the lines its boxes take.
+        e.runner.load(u"tick CheckArgon\nclick CmdStore\nanswer no\nclick CmdStore\nanswer yes"_s);
+        QVERIFY(e.runner.runNext());
+        QCOMPARE(e.trace.last(), u"argon"_s);
+        QVERIFY(e.runner.runNext());
+        QCOMPARE(e.main.label("LMsg").caption(), u"kept"_s);
+        QVERIFY(e.runner.runNext());
+        QCOMPARE(e.main.label("LMsg").caption(), u"stored"_s);
+        QVERIFY(e.runner.atEnd());
+        QVERIFY(!e.runner.runNext());
     }
 };
 

@@ -62,9 +62,9 @@ private Q_SLOTS:
         rs.moveNext();
         QCOMPARE(rs.value(QStringLiteral("Status")).toString(), QStringLiteral("second"));
 
-        // An empty key edits the first row of the whole table; Null may be written.
+        // Null may be written.
         WriteField(*m_db, QStringLiteral("Available Filters"), QStringLiteral("ID Available"),
-                   QString(), QStringLiteral("Slot"), QVariant());
+                   QStringLiteral("EF1"), QStringLiteral("Slot"), QVariant());
         QVERIFY(ReadField(*m_db, QStringLiteral("Available Filters"), QStringLiteral("Status"),
                           QStringLiteral(" "), QStringLiteral("Slot"))
                     .isNull());
@@ -75,6 +75,58 @@ private Q_SLOTS:
                          QStringLiteral("SELECT * FROM [Available Filters] WHERE [Status] = 'x'"))
                      .recordCount(),
                  0);
+    }
+
+    // A key read from a row whose field is Null arrives as the empty text; it must not hit the
+    // first row (or a row whose key is the empty text) by accident.
+    void anEmptyKeyNamesNoRow_data() {
+        QTest::addColumn<QString>("key");
+        QTest::newRow("empty") << QStringLiteral("");
+        QTest::newRow("null") << QString();
+    }
+    void anEmptyKeyNamesNoRow() {
+        QFETCH(QString, key);
+        m_db->execute(QStringLiteral("INSERT INTO [Available Filters] VALUES ('', 'empty key', 6);"
+                                     "INSERT INTO [Available Filters] VALUES (NULL, 'null key', 7);"
+                                     "INSERT INTO [Available FilterPlacement] VALUES "
+                                     "('', 1, 'BP 505-530', 0);"
+                                     "INSERT INTO [Potential Filters] VALUES ('', '1', 'LP');"));
+        const QString filters = QStringLiteral("Available Filters");
+        const QString id = QStringLiteral("ID Available");
+        WriteField(*m_db, filters, id, key, QStringLiteral("Status"), QStringLiteral("hit"));
+        QCOMPARE(m_db->OpenRecordset(
+                         QStringLiteral("SELECT * FROM [Available Filters] WHERE Status = 'hit'"))
+                     .recordCount(),
+                 0);
+        QVERIFY(status(key).isNull());
+        QVERIFY(!RecordExists(*m_db, filters, id, key));
+        QVERIFY(!RecordExistsAt(*m_db, QStringLiteral("Available FilterPlacement"), id, key,
+                                QStringLiteral("Position"), 1));
+        QVERIFY(!RecordExistsByNumber(*m_db, filters, QStringLiteral("Slot"), QVariant(key)));
+        QVERIFY(!IsDeviceUsable(*m_db, filters, key));
+        QVERIFY(FilterCodeNumber(*m_db, key).isNull());
+        QVERIFY(FilterType(*m_db, key).isNull());
+        QVERIFY(FilterAtPosition(*m_db, key, 1).isNull());
+        QCOMPARE(CountIncludedPositions(*m_db, key), 0);
+    }
+
+    void theFirstRowIsNamedAsSuch() {
+        const QString filters = QStringLiteral("Available Filters");
+        QCOMPARE(ReadFirstRowField(*m_db, filters, QStringLiteral("Status")).toString(),
+                 QStringLiteral("first"));
+        WriteFirstRowField(*m_db, filters, QStringLiteral("Slot"), 10);
+        Recordset rs = m_db->OpenRecordset(filters);
+        QCOMPARE(rs.value(QStringLiteral("Slot")).toInt(), 10);
+        rs.moveNext();
+        QCOMPARE(rs.value(QStringLiteral("Slot")).toInt(), 2);
+        QVERIFY_THROWS_EXCEPTION(
+            DbError, WriteFirstRowField(*m_db, filters, QStringLiteral("Wavelength"), 1));
+
+        // An empty table has no first row: nothing is read, nothing is written or added.
+        m_db->execute(QStringLiteral("DELETE FROM [Available Filters]"));
+        QVERIFY(ReadFirstRowField(*m_db, filters, QStringLiteral("Status")).isNull());
+        WriteFirstRowField(*m_db, filters, QStringLiteral("Status"), QStringLiteral("x"));
+        QCOMPARE(m_db->OpenRecordset(filters).recordCount(), 0);
     }
 
     void keysWithQuotesFindTheirRow() {

@@ -1,6 +1,7 @@
 // The windows of a form set and the Qt host: the main window's layout, the tab control, dialogs
 // run modally, the close buttons and the busy pointer.
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 #include <app/Session.h>
+#include <editor/Editor.h>
 #include <form/FormSet.h>
 #include <platform/LinuxPlatform.h>
 #include <ui/DialogView.h>
@@ -202,6 +204,33 @@ private slots:
         QCOMPARE(splash->cursor().shape(), Qt::WaitCursor);
         host.showSplash(false);
         QVERIFY(!splash->isVisible());
+    }
+
+    // A person clicks during a wait of the running action: the click starts nothing, and the
+    // widgets go on showing the model.
+    void aClickDuringAWaitIsIgnored() {
+        SmallForms s;
+        s.windows.show();
+        platform::LinuxPlatform platform(u"/nonexistent/registry.reg"_s);
+        editor::Editor e(s.forms, platform, QString());
+        form::Form& main = s.forms.main();
+        int edits = 0;
+        main.button(u"CmdEditConf"_s).setHandler([&edits] { ++edits; });
+        auto* edit = find<QPushButton>(s.windows.mainWindow(), u"CmdEditConf"_s);
+        auto* ndd = find<QCheckBox>(s.windows.mainWindow(), u"CheckNDD"_s);
+        bool clicked = false;
+        QTimer::singleShot(0, edit, [&] {
+            QTest::mouseClick(edit, Qt::LeftButton);
+            QTest::mouseClick(ndd, Qt::LeftButton);
+            clicked = true;
+        });
+        e.WaitMs(100);
+        QVERIFY(clicked);
+        QCOMPARE(edits, 0);
+        QVERIFY(!main.checkBox(u"CheckNDD"_s).isChecked());
+        QVERIFY(!ndd->isChecked());
+        QTest::mouseClick(edit, Qt::LeftButton);
+        QCOMPARE(edits, 1);
     }
 
     void everyControlOfTheProgramHasItsWidget() {

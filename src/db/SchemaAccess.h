@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+struct sqlite3;
+
+namespace db {
+
+// Which schema of a connection the statement being prepared or run may reach. A connection with
+// attached databases has one; each handle's statements set their own schema around each call
+// into the engine, so that an unqualified name that resolves to another file's table (the
+// engine searches every attached file) fails instead of reading or writing the wrong database.
+struct SchemaAccess {
+    bool guarded = false; // the connection's authorizer is installed
+    QByteArray current;   // empty: any schema
+    QString denied;       // the last access refused, for the error message
+
+    // Installs the authorizer on the connection (once).
+    void guard(sqlite3* connection);
+};
+
+// Sets the reachable schema for the length of a call.
+class SchemaScope {
+public:
+    SchemaScope(SchemaAccess* access, const QByteArray& schema)
+        : m_access(access && access->guarded ? access : nullptr) {
+        if (!m_access)
+            return;
+        m_previous = m_access->current;
+        m_access->current = schema;
+        m_access->denied.clear();
+    }
+    ~SchemaScope() {
+        if (m_access)
+            m_access->current = m_previous;
+    }
+    SchemaScope(const SchemaScope&) = delete;
+    SchemaScope& operator=(const SchemaScope&) = delete;
+
+private:
+    SchemaAccess* m_access;
+    QByteArray m_previous;
+};
+
+} // namespace db
