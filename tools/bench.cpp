@@ -48,7 +48,7 @@ const char* const kUsage =
     "\n"
     "  --runs N       runs of start-up and store per size (default 5); refresh runs 3N times\n"
     "  --1m           add the 1M installation (1,000,000 filters, 200,000 objectives,\n"
-    "                 30,000 history rows); it takes minutes\n"
+    "                 30,000 history rows; a database of about 150 MB)\n"
     "  --sizes LIST   the sizes to run, comma-separated from demo,10x,100x,1m\n"
     "                 (default demo,10x,100x, and 1m with --1m)\n"
     "  --tour SCRIPT  the tour to time (default: the project's tools/bench-tour.txt); its\n"
