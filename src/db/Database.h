@@ -138,11 +138,16 @@ public:
     // reads.
     void setStatementTrace(std::function<void(const QString& sql)> trace);
 
-    sqlite3* connection() const { return m_connection; }
     // The connection's record of the schema its running statement may reach.
     SchemaAccess* schemaAccess() const { return m_access.get(); }
 
 private:
+    // The engine's handle stays inside the wrapper: statements, result sets and the schema cache.
+    friend class Recordset;
+    friend class SchemaCache;
+    friend class Statement;
+    sqlite3* connection() const { return m_connection; }
+
     Database(sqlite3* connection, const QString& path);
     void ensureOpen() const;
     // The schema's own catalogue as an SQL name.

@@ -135,11 +135,9 @@ bool RecordExistsByNumber(Database& db, const QString& table, const QString& key
 }
 
 bool TableExists(Database& db, const QString& name) {
-    Query query(db, QStringLiteral("SELECT 1 FROM %1 WHERE type = 'table' AND "
-                                   "name = ? COLLATE BINARY")
-                        .arg(db.qualified(QStringLiteral("sqlite_master"))));
-    query.bind(1, name);
-    return query.next();
+    // Names compare as the engine compares them: a table that differs only in case exists, and
+    // creating it again would fail.
+    return db.hasTable(name);
 }
 
 QString NullToText(const QVariant& value) {
