@@ -115,6 +115,20 @@ public:
     QString backupFolder() const { return dir.filePath(QStringLiteral("BackupDB")); }
     QString workCopy() const { return dir.filePath(QStringLiteral("BackupDB/Temp.mdb")); }
 
+    // Another program changes the system row at once, without waiting for a lock: "committed",
+    // "busy", or the engine's message.
+    static QString writeFromAnotherProgram(const QString& path) {
+        auto other = db::Database::openShared(path);
+        other->execute(QStringLiteral("PRAGMA busy_timeout = 0"));
+        try {
+            other->execute(QStringLiteral("UPDATE [Available Systems] SET [ID Stand] = 'Late'"));
+            return QStringLiteral("committed");
+        } catch (const db::DbError& error) {
+            return error.kind() == db::DbError::Kind::Busy ? QStringLiteral("busy")
+                                                           : error.message();
+        }
+    }
+
     static QByteArray hashOf(const QString& path) {
         QFile file(path);
         file.open(QIODevice::ReadOnly);

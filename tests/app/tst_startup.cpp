@@ -204,16 +204,7 @@ private Q_SLOTS:
         platform::FileSafety::setStepHook([&](const QString&, const QString& path) {
             if (!attempt.isEmpty() || !path.contains(QStringLiteral("Temp.mdb")))
                 return;
-            auto other = db::Database::openShared(in.systemPath);
-            other->execute(QStringLiteral("PRAGMA busy_timeout = 0"));
-            try {
-                other->execute(
-                    QStringLiteral("UPDATE [Available Systems] SET [ID Stand] = 'Late'"));
-                attempt = QStringLiteral("committed");
-            } catch (const db::DbError& error) {
-                attempt = error.kind() == db::DbError::Kind::Busy ? QStringLiteral("busy")
-                                                                  : error.message();
-            }
+            attempt = Installation::writeFromAnotherProgram(in.systemPath);
         });
         in.start();
         platform::FileSafety::setStepHook({});

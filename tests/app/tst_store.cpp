@@ -693,16 +693,7 @@ private Q_SLOTS:
         app::History::faultPoint = [&](const char* step) {
             if (qstrcmp(step, "compact") != 0)
                 return;
-            auto other = db::Database::openShared(in.systemPath);
-            other->execute(QStringLiteral("PRAGMA busy_timeout = 0"));
-            try {
-                other->execute(
-                    QStringLiteral("UPDATE [Available Systems] SET [ID Stand] = 'Late'"));
-                attempt = QStringLiteral("committed");
-            } catch (const db::DbError& error) {
-                attempt = error.kind() == db::DbError::Kind::Busy ? QStringLiteral("busy")
-                                                                  : error.message();
-            }
+            attempt = Installation::writeFromAnotherProgram(in.systemPath);
         };
         in.press(QStringLiteral("CmdStore"), {true});
         QCOMPARE(attempt, QStringLiteral("busy"));
