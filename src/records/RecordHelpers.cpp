@@ -168,15 +168,26 @@ bool IsDeviceUsable(Database& db, const QString& table, const QString& id) {
     return IsUsable(query.value(table, kStatus));
 }
 
-QVariant FilterCodeNumber(Database& db, const QString& idPotential) {
+namespace {
+
+// A field of a catalogue filter: Null when there is no such filter, textForNull when the filter
+// leaves the field empty.
+QVariant filterField(Database& db, const QString& idPotential, const QString& field,
+                     const QString& textForNull) {
     if (noRow(idPotential))
         return QVariant();
     Query query(db, selectByKey(db, kPotentialFilters, kIdPotential));
     query.bind(1, idPotential);
     if (!query.next())
         return QVariant();
-    const QVariant code = query.value(kPotentialFilters, QStringLiteral("Quentara Code No"));
-    return code.isNull() ? QVariant(QStringLiteral("0")) : code;
+    const QVariant value = query.value(kPotentialFilters, field);
+    return value.isNull() ? QVariant(textForNull) : value;
+}
+
+} // namespace
+
+QVariant FilterCodeNumber(Database& db, const QString& idPotential) {
+    return filterField(db, idPotential, QStringLiteral("Quentara Code No"), QStringLiteral("0"));
 }
 
 QVariant FilterAtPosition(Database& db, const QString& wheelId, qint32 position) {
@@ -191,14 +202,7 @@ QVariant FilterAtPosition(Database& db, const QString& wheelId, qint32 position)
 }
 
 QVariant FilterType(Database& db, const QString& idPotential) {
-    if (noRow(idPotential))
-        return QVariant();
-    Query query(db, selectByKey(db, kPotentialFilters, kIdPotential));
-    query.bind(1, idPotential);
-    if (!query.next())
-        return QVariant();
-    const QVariant type = query.value(kPotentialFilters, QStringLiteral("Type"));
-    return type.isNull() ? QVariant(QStringLiteral(" ")) : type;
+    return filterField(db, idPotential, QStringLiteral("Type"), QStringLiteral(" "));
 }
 
 qint32 CountIncludedPositions(Database& db, const QString& wheelId) {
