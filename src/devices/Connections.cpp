@@ -55,13 +55,6 @@ QString nameOf(const Device& device) {
     return device.canBus ? kMicroscope : device.id;
 }
 
-// The first CAN bus row in table order stands for the stand's connection.
-db::Recordset firstCanBusRow(db::Database& work) {
-    return work.OpenRecordset(
-        u"SELECT * FROM [Available Interfaces] WHERE [ID Potential] = ? ORDER BY _rowid_ LIMIT 1"_s,
-        {kCanBus});
-}
-
 // Keeps the port lists disabled, with the busy pointer, while a port choice runs; each list
 // then gets back the state it had, so that a list whose device is switched off stays disabled.
 class PortListsDisabled {
@@ -106,22 +99,21 @@ void Connections::setLaserConnectAction(std::function<void()> action) {
     cmdLaserConnect.setEnabled(m_laserConnect != nullptr);
 }
 
-QString Connections::deviceControl(const Device& device) const {
-    db::Database& work = m_editor.work();
-    if (device.canBus) {
-        db::Recordset first = firstCanBusRow(work);
-        return first.eof() ? QString() : NullToText(first.value(kControl));
-    }
-    return NullToText(ReadField(work, device.table, kIdAvailable, device.id, kControl));
-}
-
-bool Connections::deviceUsable(const Device& device) const {
-    db::Database& work = m_editor.work();
-    if (device.canBus) {
-        db::Recordset first = firstCanBusRow(work);
-        return !first.eof() && IsUsable(first.value(kStatus));
-    }
-    return IsDeviceUsable(work, device.table, device.id);
+Connections::DeviceRow Connections::rowOf(const Device& device) const {
+    // The first CAN bus row in table order stands for the stand's connection.
+    db::Recordset row =
+        device.canBus
+            ? m_editor.work().OpenRecordset(u"SELECT [Status], [Control] FROM [Available "
+                                            "Interfaces] WHERE [ID Potential] = ? ORDER BY "
+                                            "_rowid_ LIMIT 1"_s,
+                                            {kCanBus})
+            : m_editor.work().OpenRecordset(
+                  u"SELECT [Status], [Control] FROM [%1] WHERE [ID Available] = ? ORDER BY "
+                  "_rowid_ LIMIT 1"_s.arg(device.table),
+                  {device.id});
+    if (row.eof())
+        return {};
+    return {true, IsUsable(row.value(kStatus)), NullToText(row.value(kControl))};
 }
 
 void Connections::InterfaceReadout() {
@@ -183,13 +175,11 @@ void Connections::choosePort(form::ListBox& list) {
     for (const Device* device : devices) {
         // The stand and the piezo stage take the port whenever they have a row; the drivers and
         // lasers only while they are switched on.
-        const bool takesPort = device->canBus ? !firstCanBusRow(work).eof()
-                               : device == &kPiezoStage
-                                   ? RecordExists(work, device->table, kIdAvailable, device->id)
-                                   : deviceUsable(*device);
+        const DeviceRow row = rowOf(*device);
+        const bool takesPort = device->canBus || device == &kPiezoStage ? row.exists : row.usable;
         if (!takesPort)
             continue;
-        old = deviceControl(*device);
+        old = row.port;
         if (device->canBus)
             work.execute(
                 u"UPDATE [Available Interfaces] SET [Control] = ? WHERE [ID Potential] = ?"_s,
@@ -240,7 +230,10 @@ void Connections::CheckPortConflicts(const QString& device, const QString& port)
     if (port.isEmpty())
         return;
     for (const Device* other : kConflictOrder) {
-        if (nameOf(*other) == device || !deviceUsable(*other) || deviceControl(*other) != port)
+        if (nameOf(*other) == device)
+            continue;
+        const DeviceRow row = rowOf(*other);
+        if (!row.usable || row.port != port)
             continue;
         m_editor.setMessage(other->conflictMessage);
         m_editor.WaitMs(2000);
@@ -259,8 +252,8 @@ void Connections::RemarkUsedPorts(const QString& key) {
                 continue;
             SetPortInUse(NullToText(ReadField(work, kInterfaces, kIdAvailable, node, kControl)),
                          true, device->kind);
-        } else if (deviceUsable(*device)) {
-            SetPortInUse(deviceControl(*device), true, device->kind);
+        } else if (const DeviceRow row = rowOf(*device); row.usable) {
+            SetPortInUse(row.port, true, device->kind);
         }
     }
 }
@@ -268,7 +261,7 @@ void Connections::RemarkUsedPorts(const QString& key) {
 void Connections::showPiezoPort(bool piezoOption) {
     const editor::Quiet quiet(m_editor);
     if (piezoOption) {
-        const QString port = deviceControl(kPiezoStage);
+        const QString port = rowOf(kPiezoStage).port;
         if (!comboConnectionPiezo.selectText(port))
             comboConnectionPiezo.setCurrentIndex(-1);
         comboConnectionPiezo.setEnabled(true);

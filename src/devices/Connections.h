@@ -42,8 +42,13 @@ public:
 
 private:
     void choosePort(form::ListBox& list);
-    QString deviceControl(const Device& device) const;
-    bool deviceUsable(const Device& device) const;
+    // A device's row as the port operations see it, read once.
+    struct DeviceRow {
+        bool exists = false;
+        bool usable = false;
+        QString port; // its Control
+    };
+    DeviceRow rowOf(const Device& device) const;
 
     editor::Editor& m_editor;
     std::function<void()> m_laserConnect;
