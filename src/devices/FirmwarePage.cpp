@@ -37,6 +37,12 @@ bool fillVersions(db::Database& work, const QString& table, form::ListBox& list,
     return !first;
 }
 
+// The row a list entry names, the first of that name.
+db::Recordset chosenRow(db::Database& work, const QString& table, const QString& id) {
+    return work.OpenRecordset(
+        u"SELECT * FROM [%1] WHERE [ID Available] = ? ORDER BY _rowid_ LIMIT 1"_s.arg(table), {id});
+}
+
 } // namespace
 
 FirmwarePage::FirmwarePage(editor::Editor& editor)
@@ -64,23 +70,21 @@ void FirmwarePage::FirmwareReadout() {
 void FirmwarePage::chooseNode() {
     if (!m_editor.isLive() || comboCanNode.currentIndex() < 0)
         return;
-    const QString node = comboCanNode.text();
-    db::Database& work = m_editor.work();
-    if (!RecordExists(work, kInterfaces, kIdAvailable, node))
+    db::Recordset row = chosenRow(m_editor.work(), kInterfaces, comboCanNode.text());
+    if (row.eof())
         return;
-    eFwVersion.setText(NullToText(ReadField(work, kInterfaces, kIdAvailable, node, kVersion)));
-    lSummary.setCaption(NullToText(ReadField(work, kInterfaces, kIdAvailable, node, u"Summary"_s)));
+    eFwVersion.setText(NullToText(row.value(kVersion)));
+    lSummary.setCaption(NullToText(row.value(u"Summary"_s)));
     cmdStoreFwVersion.setEnabled(false);
 }
 
 void FirmwarePage::chooseLaser() {
     if (!m_editor.isLive() || comboLaser.currentIndex() < 0)
         return;
-    const QString laser = comboLaser.text();
-    db::Database& work = m_editor.work();
-    if (!RecordExists(work, kLasers, kIdAvailable, laser))
+    db::Recordset row = chosenRow(m_editor.work(), kLasers, comboLaser.text());
+    if (row.eof())
         return;
-    eFwVersionLaser.setText(NullToText(ReadField(work, kLasers, kIdAvailable, laser, kVersion)));
+    eFwVersionLaser.setText(NullToText(row.value(kVersion)));
     cmdStoreLaserFwVersion.setEnabled(false);
 }
 
