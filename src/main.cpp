@@ -218,5 +218,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     QApplication application(argc, argv);
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ORBIS_APP_ID));
     return runWindow(application, parse(application.arguments()));
 }
