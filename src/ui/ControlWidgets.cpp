@@ -166,6 +166,23 @@ QWidget* tabBar(form::TabControl& c, QWidget* parent) {
     return w;
 }
 
+// The program carries no bitmaps: a picture is drawn as a sunken panel that names its image, so
+// that a swap of two pictures or a change of image shows.
+QWidget* picture(form::Picture& c, QWidget* parent) {
+    auto* w = new QLabel(parent);
+    w->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    w->setAlignment(Qt::AlignCenter);
+    w->setTextFormat(Qt::PlainText);
+    w->setMinimumSize(120, 60);
+    auto show = [&c, w] {
+        w->setText(c.image());
+        w->setToolTip(c.caption());
+        showCommon(c, w);
+    };
+    bind(c, w, show);
+    return w;
+}
+
 } // namespace
 
 QString labelText(const QString& caption) {
@@ -197,6 +214,8 @@ QWidget* createControlWidget(form::Control& control, QWidget* parent) {
         return tabBar(static_cast<form::TabControl&>(control), parent);
     case form::Kind::TreeView:
         return new TreeViewWidget(static_cast<form::TreeView&>(control), parent);
+    case form::Kind::Picture:
+        return picture(static_cast<form::Picture&>(control), parent);
     case form::Kind::MenuItem:
         break;
     }
