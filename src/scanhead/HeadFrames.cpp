@@ -34,7 +34,7 @@ void HeadFrames::readHeads(const QString& versionText, const QString& scanUnit) 
             optionHeadNone.setSelected(true);
             checkSpekro.setEnabled(false);
             tabs.setPageEnabled(editor::PageScanHead, false);
-            m_editor.setScanHeadRemoved(true);
+            m_scanHeadRemoved = true;
         } else {
             tabs.setPageEnabled(editor::PageScanHead, true);
             (flags.letterS ? optionHeadSideport : optionHeadBaseport).setSelected(true);
