@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -92,8 +93,15 @@ QWidget* listBox(form::ListBox& c, QWidget* parent) {
         showCommon(c, w);
     };
     bind(c, w, show);
-    QObject::connect(w, &QComboBox::activated, w, [&c, show](int index) {
+    QObject::connect(w, &QComboBox::activated, w, [&c, w, show](int index) {
+        const bool focused = w->hasFocus();
+        const QPointer<QComboBox> alive(w);
         forwardUserInput([&c, index] { c.userSelect(index); }, show);
+        // A choice that disables the lists while it runs (a port choice) moves the keyboard focus
+        // on to the next widget, which may be a text box that then has its text selected; the
+        // focus belongs on the list the person used.
+        if (alive && focused && !w->hasFocus() && w->isEnabled() && w->isVisible())
+            w->setFocus(Qt::OtherFocusReason);
     });
     return w;
 }

@@ -120,6 +120,30 @@ private slots:
         QVERIFY(!w->isEnabled());
     }
 
+    // A choice whose handler disables the lists while it runs must leave the keyboard focus on
+    // the list, not in the text box after it with its text selected.
+    void focusStaysOnTheListThatWasUsed() {
+        auto& c = m_form->addListBox(u"ComboConnection"_s);
+        c.addItem(u"COM1"_s);
+        c.addItem(u"COM2"_s);
+        auto& path = m_form->addTextBox(u"LDatabasePath"_s, u"/data/System.mdb"_s);
+        c.setHandler([&c] {
+            c.setEnabled(false);
+            c.setEnabled(true);
+        });
+        auto* w = place<QComboBox>(c);
+        auto* box = place<QLineEdit>(path);
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        w->setFocus();
+        QVERIFY(w->hasFocus());
+        w->setCurrentIndex(1);
+        emit w->activated(1);
+        QCOMPARE(c.currentIndex(), 1);
+        QVERIFY(w->hasFocus());
+        QVERIFY(!box->hasFocus());
+    }
+
     void typingReachesTheModelAndCodeDoesNotLoop() {
         auto& c = m_form->addTextBox(u"EFocusStep"_s);
         QStringList seen;
