@@ -32,23 +32,23 @@ const QStringList& Startup::systemTables() {
     static const QStringList tables{
         records::kSystemVersions,
         records::kAvailableSystems,
-        QStringLiteral("Available AOM Drivers"),
-        QStringLiteral("Available AOMs"),
+        records::kAvailableAomDrivers,
+        records::kAvailableAoms,
         QStringLiteral("Available DACs"),
-        QStringLiteral("Available Dsps"),
-        QStringLiteral("Available FilterSets"),
+        records::kAvailableDsps,
+        records::kAvailableFilterSets,
         QStringLiteral("Available Firmware Parameters"),
-        QStringLiteral("Available Interfaces"),
+        records::kAvailableInterfaces,
         QStringLiteral("Available Lamps"),
         QStringLiteral("Available Objective Lenses"),
-        QStringLiteral("Available Point Detectors"),
-        QStringLiteral("Available Shutters"),
-        QStringLiteral("Available Stages"),
+        records::kAvailablePointDetectors,
+        records::kAvailableShutters,
+        records::kAvailableStages,
         QStringLiteral("Available ZLift"),
         QStringLiteral("Calibration AOM Drivers"),
         QStringLiteral("Calibration DACs"),
         QStringLiteral("Calibration ZLift"),
-        QStringLiteral("Potential Filters"),
+        records::kPotentialFilters,
         QStringLiteral("Potential Revolvers"),
         QStringLiteral("Potential Servos"),
         QStringLiteral("Potential Stages"),
@@ -62,12 +62,12 @@ const QStringList& Startup::templateTables() {
         records::kHistory,
         QStringLiteral("Available Cameras"),
         QStringLiteral("Available DACs Fading"),
-        QStringLiteral("Available Microscopes"),
+        records::kAvailableMicroscopes,
         QStringLiteral("Available ZLift"),
         QStringLiteral("Calibration DACs Fading"),
         QStringLiteral("Calibration ZLift Conf"),
         QStringLiteral("Potential Cameras"),
-        QStringLiteral("Potential Filters"),
+        records::kPotentialFilters,
         QStringLiteral("Potential Filters Shutter"),
         QStringLiteral("Potential Revolvers"),
         QStringLiteral("Potential Servos"),
@@ -151,7 +151,7 @@ Startup::Result Startup::steps(Handover* handover) {
     if (!e.platform().isAdministrator())
         return refuse(texts::kNoAdministrator, false);
     // The splash window stays up for a moment even on a fast start.
-    e.setScanHeadRemoved(false);
+    m_pages.heads.setScanHeadRemoved(false);
     host.showSplash(true);
     e.platform().sleepMs(200);
     host.processEvents();
@@ -229,7 +229,7 @@ Startup::Result Startup::steps(Handover* handover) {
         e.work().deleteRelation(kRelationToDrop);
     e.openTemplate();
 
-    e.setStandSelection(false);
+    m_pages.microscope.setStandSelection(false);
     m_pages.ndd.resetPathLists();
 
     // The readout's upkeep writes land in one commit.
