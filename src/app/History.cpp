@@ -10,8 +10,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QSet>
+#include <QTime>
 #include <cmath>
 #include <db/DatabaseFingerprint.h>
+#include <db/Statement.h>
 #include <editor/Editor.h>
 #include <editor/Scopes.h>
 #include <editor/Texts.h>
@@ -47,6 +50,50 @@ QString dateText(const QDateTime& date) {
     return QLocale::system().toString(date.date(), QLocale::ShortFormat) + u' ' +
            date.time().toString(QStringLiteral("HH:mm:ss"));
 }
+
+// The texts of history entries. The stored date "yyyy-MM-dd HH:mm:ss" is the local time of
+// the store as written; it is shown as written, without a conversion through the time zone.
+// Dates repeat, so the last one's text is kept.
+class EntryTexts {
+public:
+    QString of(const QVariant& no, db::FieldType dateType, const QVariant& storedDate) const {
+        return QStringLiteral("%1. -  %2")
+            .arg(records::NullToText(no), dateOf(dateType, storedDate));
+    }
+
+private:
+    // The stored form read as the engine layer reads it, field by field, so that the text is
+    // the one a date read through it shows.
+    QString dateOf(db::FieldType type, const QVariant& stored) const {
+        const QString text = stored.typeId() == QMetaType::QString ? stored.toString() : QString();
+        if (type != db::FieldType::Date || text.size() != 19 || text.at(4) != u'-' ||
+            text.at(7) != u'-' || text.at(10) != u' ')
+            return dateText(db::fromStored(type, stored).toDateTime());
+        const auto number = [&text](int from, int length) {
+            return QStringView(text).mid(from, length).toInt();
+        };
+        const int hour = number(11, 2);
+        const int minute = number(14, 2);
+        const int second = number(17, 2);
+        const QStringView day = QStringView(text).left(10);
+        if (day != m_day) {
+            const QDate date(number(0, 4), number(5, 2), number(8, 2));
+            if (!date.isValid())
+                return dateText(db::fromStored(type, stored).toDateTime());
+            m_day = day.toString();
+            m_dayText = m_locale.toString(date, QLocale::ShortFormat);
+        }
+        if (!QTime::isValid(hour, minute, second))
+            return dateText(db::fromStored(type, stored).toDateTime());
+        const auto twoDigits = [](int n) { return QString::number(n).rightJustified(2, u'0'); };
+        return m_dayText + u' ' + twoDigits(hour) + u':' + twoDigits(minute) + u':' +
+               twoDigits(second);
+    }
+
+    QLocale m_locale = QLocale::system();
+    mutable QString m_day;
+    mutable QString m_dayText;
+};
 
 // A history number as a whole number; nothing for a value that is none. A whole number too
 // large for the program comes back as kLastNumber, a too small one as -1, so that it is refused.
@@ -138,35 +185,83 @@ void History::FillHistoryList() {
     editor::Editor& e = m_editor;
     form::ListBox& list = m_pages.database.comboHistory;
     list.clear();
-    db::Recordset rows = e.templ().OpenRecordset(kHistory);
-    const bool walked = !rows.eof();
+    db::Database& templ = e.templ();
+    const db::FieldType noType = templ.columnType(kHistory, kNo);
+    const db::FieldType dateType = templ.columnType(kHistory, kDate);
+    const db::FieldType pathType = templ.columnType(kHistory, kPath);
+    // The backups are the program's own files in one folder: one read of the folder answers for
+    // all of them. A row naming a file elsewhere is asked about on its own.
+    const QString backupFolder = e.databaseFolder() + QStringLiteral("BackupDB/");
+    const QSet<QString> backups = fs::fileNames(backupFolder);
+    const auto isFile = [&](const QString& path) {
+        if (path.startsWith(backupFolder)) {
+            const QStringView name = QStringView(path).mid(backupFolder.size());
+            if (!name.isEmpty() && !name.contains(u'/') && name != u"." && name != u"..")
+                return backups.contains(name.toString());
+        }
+        return QFileInfo(path).isFile();
+    };
+    const EntryTexts texts;
     // One change of the list for all rows: a window shows a history of thousands of rows once.
     QList<form::ListBox::Entry> entries;
-    for (; !rows.eof(); rows.moveNext()) {
-        const QString path = records::NullToText(rows.value(kPath));
-        if (QFileInfo(path).isFile())
-            entries.append(
-                {entryText(rows.value(kNo), rows.value(kDate).toDateTime()), rows.value(kNo)});
-        else
-            rows.deleteRow(); // the backup was deleted outside the program
+    QList<qint64> missing;
+    {
+        db::Statement rows(templ, QStringLiteral("SELECT _rowid_, [No], [Date], [Path] FROM %1 "
+                                                 "ORDER BY _rowid_")
+                                      .arg(templ.qualified(kHistory)));
+        while (rows.step()) {
+            if (isFile(records::NullToText(db::fromStored(pathType, rows.value(3))))) {
+                const QVariant no = db::fromStored(noType, rows.value(1));
+                entries.append({texts.of(no, dateType, rows.value(2)), no});
+            } else {
+                missing.append(rows.value(0).toLongLong());
+            }
+        }
     }
+    // The backup was deleted outside the program.
+    for (const qint64 rowid : missing)
+        templ.execute(
+            QStringLiteral("DELETE FROM %1 WHERE _rowid_ = ?").arg(templ.qualified(kHistory)),
+            {rowid});
     list.addItems(entries);
-    if (walked && list.count() > 0) {
-        const editor::Quiet quiet(e);
-        list.setCurrentIndex(list.count() - 1);
-    }
+    selectLastEntry();
 }
 
-// The number after the highest one in the history (after the last row's, as long as the rows
-// come in order): a number that is there already would overwrite its backup.
+void History::showStoredEntry(const QVariant& no, const QVariant& storedDate) {
+    if (no.isValid())
+        m_pages.database.comboHistory.addItem(
+            EntryTexts().of(no, m_editor.templ().columnType(kHistory, kDate), storedDate), no);
+    selectLastEntry();
+}
+
+void History::selectLastEntry() {
+    form::ListBox& list = m_pages.database.comboHistory;
+    if (list.count() == 0)
+        return;
+    const editor::Quiet quiet(m_editor);
+    list.setCurrentIndex(list.count() - 1);
+}
+
+// The number after the highest one in the history: a number that is there already would
+// overwrite its backup. The index on [No] gives the highest first: text values (rare, and
+// only where the column holds what is no number) come before the numbers, then the numbers
+// from the highest down, of which the first whole one is the highest.
 qint64 History::nextNumber() const {
+    db::Database& templ = m_editor.templ();
     std::optional<qint64> last;
-    db::Recordset rows =
-        m_editor.templ().OpenRecordset(QStringLiteral("SELECT [No] FROM [History]"));
-    for (; !rows.eof(); rows.moveNext()) {
-        const std::optional<qint64> no = wholeNumber(rows.value(0));
+    db::Statement rows(templ, QStringLiteral("SELECT [No] FROM %1 WHERE [No] IS NOT NULL "
+                                             "ORDER BY [No] DESC")
+                                  .arg(templ.qualified(kHistory)));
+    while (rows.step()) {
+        const QVariant value = rows.value(0);
+        const bool text = value.typeId() == QMetaType::QString;
+        if (!text && value.typeId() != QMetaType::LongLong && value.typeId() != QMetaType::Double)
+            continue;
+        const std::optional<qint64> no = wholeNumber(value);
         if (no && (!last || *no > *last))
             last = no;
+        if (no && !text)
+            break;
     }
     if (!last)
         return 1;
@@ -247,6 +342,8 @@ bool History::storeFiles(QStringList& afterwards, Startup::Handover& handover) {
     std::unique_ptr<db::Database> history;
     std::optional<db::Transaction> row; // committed once the new database is in place
     bool wal = false;
+    QVariant entryNo;
+    QVariant entryDate;
     try {
         const qint64 no = nextNumber();
         QByteArray accepted = m_startup->systemState();
@@ -285,9 +382,12 @@ bool History::storeFiles(QStringList& afterwards, Startup::Handover& handover) {
         fault("history");
         history = db::Database::open(e.templatePath());
         row.emplace(*history);
+        const QVariant storedDate = db::toStored(db::FieldType::Date, now);
         history->execute(
             QStringLiteral("INSERT INTO [History] ([Date], [No], [Path]) VALUES (?, ?, ?)"),
-            {db::toStored(db::FieldType::Date, now), no, backup});
+            {storedDate, no, backup});
+        entryNo = no;
+        entryDate = storedDate;
         fault("close");
         if (e.work().inTransaction())
             e.work().commit(); // the compaction reads what this action wrote
@@ -327,6 +427,8 @@ bool History::storeFiles(QStringList& afterwards, Startup::Handover& handover) {
     }
     try {
         row->commit();
+        handover.no = entryNo;
+        handover.date = entryDate;
     } catch (const std::exception& error) {
         afterwards.append(QStringLiteral("the history row of the backup %1 could not be saved: %2")
                               .arg(backup, errorText(error)));
