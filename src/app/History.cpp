@@ -404,7 +404,9 @@ bool History::storeFiles(QStringList& afterwards, Startup::Handover& handover) {
                 throw;
             afterwards.append(QStringLiteral("it may not be on the disk yet: ") + error.message());
         }
-        handover = {system, fs::fileIdentity(system), state};
+        handover.system = system;
+        handover.placed = fs::fileIdentity(system);
+        handover.state = state;
     } catch (const std::exception& error) {
         QString undone;
         row.reset();
