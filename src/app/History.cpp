@@ -21,6 +21,7 @@
 #include <form/FormSet.h>
 #include <optional>
 #include <platform/FileSafety.h>
+#include <platform/FolderListing.h>
 #include <platform/Platform.h>
 #include <records/RecordHelpers.h>
 
@@ -51,49 +52,102 @@ QString dateText(const QDateTime& date) {
            date.time().toString(QStringLiteral("HH:mm:ss"));
 }
 
-// The texts of history entries. The stored date "yyyy-MM-dd HH:mm:ss" is the local time of
-// the store as written; it is shown as written, without a conversion through the time zone.
-// Dates repeat, so the last one's text is kept.
+// The texts of history entries: No + ". -  " + the date in the platform's text form. The
+// stored date "yyyy-MM-dd HH:mm:ss" is the local time of the store as written; it is shown as
+// written, field by field as the engine layer reads it, without a conversion through the time
+// zone. A history of thousands of rows is shown at every start, so the common forms (a whole
+// number, a date in the stored form) are read from the row's bytes; anything else goes the
+// general way. Dates repeat, so the last day's text is kept.
 class EntryTexts {
 public:
-    QString of(const QVariant& no, db::FieldType dateType, const QVariant& storedDate) const {
-        return QStringLiteral("%1. -  %2")
-            .arg(records::NullToText(no), dateOf(dateType, storedDate));
+    EntryTexts(db::FieldType noType, db::FieldType dateType)
+        : m_noType(noType), m_dateType(dateType) {}
+
+    QString of(const db::Statement& row, int noColumn, int dateColumn) const {
+        const std::optional<qint64> no = row.integer(noColumn);
+        const std::optional<QByteArrayView> date = row.utf8(dateColumn);
+        if (no && plain(m_noType) && date && m_dateType == db::FieldType::Date) {
+            if (const std::optional<QString> text = fast(*no, *date))
+                return *text;
+        }
+        return generally(db::fromStored(m_noType, row.value(noColumn)),
+                         db::fromStored(m_dateType, row.value(dateColumn)));
+    }
+    QString of(const QVariant& no, const QVariant& storedDate) const {
+        return generally(db::fromStored(m_noType, no), db::fromStored(m_dateType, storedDate));
     }
 
 private:
-    // The stored form read as the engine layer reads it, field by field, so that the text is
-    // the one a date read through it shows.
-    QString dateOf(db::FieldType type, const QVariant& stored) const {
-        const QString text = stored.typeId() == QMetaType::QString ? stored.toString() : QString();
-        if (type != db::FieldType::Date || text.size() != 19 || text.at(4) != u'-' ||
-            text.at(7) != u'-' || text.at(10) != u' ')
-            return dateText(db::fromStored(type, stored).toDateTime());
-        const auto number = [&text](int from, int length) {
-            return QStringView(text).mid(from, length).toInt();
-        };
-        const int hour = number(11, 2);
-        const int minute = number(14, 2);
-        const int second = number(17, 2);
-        const QStringView day = QStringView(text).left(10);
-        if (day != m_day) {
-            const QDate date(number(0, 4), number(5, 2), number(8, 2));
-            if (!date.isValid())
-                return dateText(db::fromStored(type, stored).toDateTime());
-            m_day = day.toString();
-            m_dayText = m_locale.toString(date, QLocale::ShortFormat);
-        }
-        if (!QTime::isValid(hour, minute, second))
-            return dateText(db::fromStored(type, stored).toDateTime());
-        const auto twoDigits = [](int n) { return QString::number(n).rightJustified(2, u'0'); };
-        return m_dayText + u' ' + twoDigits(hour) + u':' + twoDigits(minute) + u':' +
-               twoDigits(second);
+    // Types whose stored values the engine layer hands on as they are.
+    static bool plain(db::FieldType type) {
+        return type != db::FieldType::Boolean && type != db::FieldType::Date;
+    }
+    static QString generally(const QVariant& no, const QVariant& date) {
+        return History::entryText(no, date.toDateTime());
     }
 
+    std::optional<QString> fast(qint64 no, QByteArrayView date) const {
+        constexpr int kDigits[] = {0, 1, 2, 3, 5, 6, 8, 9, 11, 12, 14, 15, 17, 18};
+        if (date.size() != 19 || date[4] != '-' || date[7] != '-' || date[10] != ' ')
+            return std::nullopt;
+        for (int at : kDigits)
+            if (date[at] < '0' || date[at] > '9')
+                return std::nullopt;
+        const auto number = [&date](int from, int length) {
+            int n = 0;
+            for (int i = from; i < from + length; ++i)
+                n = n * 10 + (date[i] - '0');
+            return n;
+        };
+        if (!QTime::isValid(number(11, 2), number(14, 2), number(17, 2)))
+            return std::nullopt;
+        const QByteArray day = QByteArray::fromRawData(date.data(), 10);
+        if (day != m_day) {
+            const QDate parsed(number(0, 4), number(5, 2), number(8, 2));
+            if (!parsed.isValid())
+                return std::nullopt;
+            m_day = QByteArray(day.constData(), day.size());
+            m_dayText = m_locale.toString(parsed, QLocale::ShortFormat);
+        }
+        char16_t head[24];
+        qsizetype length = 0;
+        char16_t digits[20];
+        int count = 0;
+        quint64 magnitude = no < 0 ? quint64(0) - quint64(no) : quint64(no);
+        do {
+            digits[count++] = char16_t(u'0' + magnitude % 10);
+            magnitude /= 10;
+        } while (magnitude > 0);
+        if (no < 0)
+            head[length++] = u'-';
+        while (count > 0)
+            head[length++] = digits[--count];
+        QString text;
+        text.reserve(length + 5 + m_dayText.size() + 9);
+        text.append(QStringView(head, length));
+        text.append(u". -  ");
+        text.append(m_dayText);
+        const char16_t time[] = {u' ', char16_t(date[11]), char16_t(date[12]),
+                                 u':', char16_t(date[14]), char16_t(date[15]),
+                                 u':', char16_t(date[17]), char16_t(date[18])};
+        text.append(QStringView(time, 9));
+        return text;
+    }
+
+    db::FieldType m_noType;
+    db::FieldType m_dateType;
     QLocale m_locale = QLocale::system();
-    mutable QString m_day;
+    mutable QByteArray m_day;
     mutable QString m_dayText;
 };
+
+// The row's number as the engine layer hands on a whole number of a column that keeps it as it
+// is; nothing otherwise.
+std::optional<qint64> plainNumber(db::FieldType type, const db::Statement& row) {
+    if (type == db::FieldType::Boolean || type == db::FieldType::Date)
+        return std::nullopt;
+    return row.integer(1);
+}
 
 // A history number as a whole number; nothing for a value that is none. A whole number too
 // large for the program comes back as kLastNumber, a too small one as -1, so that it is refused.
@@ -187,21 +241,24 @@ void History::FillHistoryList() {
     list.clear();
     db::Database& templ = e.templ();
     const db::FieldType noType = templ.columnType(kHistory, kNo);
-    const db::FieldType dateType = templ.columnType(kHistory, kDate);
     const db::FieldType pathType = templ.columnType(kHistory, kPath);
     // The backups are the program's own files in one folder: one read of the folder answers for
-    // all of them. A row naming a file elsewhere is asked about on its own.
-    const QString backupFolder = e.databaseFolder() + QStringLiteral("BackupDB/");
-    const QSet<QString> backups = fs::fileNames(backupFolder);
-    const auto isFile = [&](const QString& path) {
-        if (path.startsWith(backupFolder)) {
-            const QStringView name = QStringView(path).mid(backupFolder.size());
-            if (!name.isEmpty() && !name.contains(u'/') && name != u"." && name != u"..")
-                return backups.contains(name.toString());
+    // all of them. A row naming a file elsewhere, or in another form, is asked about on its own.
+    const QByteArray backupFolder =
+        QFile::encodeName(e.databaseFolder() + QStringLiteral("BackupDB/"));
+    const QSet<QByteArray> backups = platform::fileNamesIn(QFile::decodeName(backupFolder));
+    const auto isFile = [&](const db::Statement& row) {
+        const std::optional<QByteArrayView> path =
+            pathType == db::FieldType::Text ? row.utf8(3) : std::nullopt;
+        if (path && path->startsWith(backupFolder)) {
+            const QByteArrayView tail = path->sliced(backupFolder.size());
+            const QByteArray name = QByteArray::fromRawData(tail.data(), tail.size());
+            if (!name.isEmpty() && !name.contains('/') && name != "." && name != "..")
+                return backups.contains(name);
         }
-        return QFileInfo(path).isFile();
+        return QFileInfo(records::NullToText(db::fromStored(pathType, row.value(3)))).isFile();
     };
-    const EntryTexts texts;
+    const EntryTexts texts(noType, templ.columnType(kHistory, kDate));
     // One change of the list for all rows: a window shows a history of thousands of rows once.
     QList<form::ListBox::Entry> entries;
     QList<qint64> missing;
@@ -210,12 +267,13 @@ void History::FillHistoryList() {
                                                  "ORDER BY _rowid_")
                                       .arg(templ.qualified(kHistory)));
         while (rows.step()) {
-            if (isFile(records::NullToText(db::fromStored(pathType, rows.value(3))))) {
-                const QVariant no = db::fromStored(noType, rows.value(1));
-                entries.append({texts.of(no, dateType, rows.value(2)), no});
-            } else {
-                missing.append(rows.value(0).toLongLong());
+            if (!isFile(rows)) {
+                missing.append(rows.integer(0).value_or(0));
+                continue;
             }
+            const std::optional<qint64> no = plainNumber(noType, rows);
+            entries.append({texts.of(rows, 1, 2),
+                            no ? QVariant(qlonglong(*no)) : db::fromStored(noType, rows.value(1))});
         }
     }
     // The backup was deleted outside the program.
@@ -228,9 +286,12 @@ void History::FillHistoryList() {
 }
 
 void History::showStoredEntry(const QVariant& no, const QVariant& storedDate) {
+    db::Database& templ = m_editor.templ();
     if (no.isValid())
         m_pages.database.comboHistory.addItem(
-            EntryTexts().of(no, m_editor.templ().columnType(kHistory, kDate), storedDate), no);
+            EntryTexts(templ.columnType(kHistory, kNo), templ.columnType(kHistory, kDate))
+                .of(no, storedDate),
+            db::fromStored(templ.columnType(kHistory, kNo), no));
     selectLastEntry();
 }
 

@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -180,26 +179,6 @@ qint64 calls() {
 
 void setStepHook(std::function<void(const QString&, const QString&)> hook) {
     g_hook = std::move(hook);
-}
-
-QSet<QString> fileNames(const QString& folder) {
-    QSet<QString> names;
-    DIR* dir = ::opendir(native(folder).constData());
-    if (!dir)
-        return names;
-    const int fd = ::dirfd(dir);
-    while (const dirent* entry = ::readdir(dir)) {
-        bool file = entry->d_type == DT_REG;
-        // Only a link, or a file system that does not tell the type, needs a look at the file.
-        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
-            struct stat info {};
-            file = ::fstatat(fd, entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
-        }
-        if (file)
-            names.insert(QFile::decodeName(entry->d_name));
-    }
-    ::closedir(dir);
-    return names;
 }
 
 QByteArray fileIdentity(const QString& path) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QSet>
 #include <QString>
 #include <functional>
 #include <stdexcept>
@@ -58,10 +57,6 @@ void syncFolder(const QString& path);
 void remove(const QString& path);
 // Creates a folder with its missing parents.
 void makeFolder(const QString& path);
-
-// The names of the files in folder (symbolic links to files included), read in one pass over
-// the folder: cheaper than asking about each name in turn. Empty when the folder cannot be read.
-QSet<QString> fileNames(const QString& folder);
 
 // What tells a file apart from another one put at its path, and from its own later states:
 // device, file number, size and time of the last change. Empty when there is no such file.
