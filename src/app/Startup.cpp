@@ -306,6 +306,8 @@ Startup::Result Startup::steps(Handover* handover) {
     else
         m_history.FillHistoryList();
     transaction.commit();
+    // What start-up read (the history's pages above all) need not stay in the page cache.
+    e.work().execute(QStringLiteral("PRAGMA shrink_memory"));
     host.showSplash(false);
     return {};
 }
