@@ -63,6 +63,7 @@ void Readout::Refresh() {
         const editor::BusyScope busy(e.host());
         ReadConfiguration();
         m_pages.microscope.showStandPorts(e.standName());
+        m_pages.laser.RebuildLaserTab();
         m_pages.fcs.ReadFcsPage();
     }
     e.setLive(true);

@@ -238,6 +238,7 @@ Startup::Result Startup::steps(Handover* handover) {
     m_pages.firmware.disableSetScsi();
     m_pages.microscope.disableFocusStep();
     m_history.FillHistoryList();
+    m_pages.laser.LoadStartupChannels();
     transaction.commit();
     host.showSplash(false);
     return {};
