@@ -128,6 +128,7 @@ void Readout::ReadConfiguration() {
     ShowConfigurationName(configuration);
     m_pages.window.lidMicroscope.setCaption(standName);
     m_pages.connections.InterfaceReadout();
+    m_pages.laser.showPortLists();
 
     m_pages.firmware.readScsiAdapter();
 

@@ -197,22 +197,25 @@ void LaserPage::progrAotfClicked() {
     RebuildLaserTab();
 }
 
+void LaserPage::showPortLists() {
+    const editor::Quiet quiet(m_editor);
+    db::Database& work = m_editor.work();
+    form::ListBox& aotf = m_connections.comboConnectionAotf;
+    const bool driverUsable = IsDeviceUsable(work, kAomDrivers, kAotfDriver);
+    const QString port =
+        driverUsable ? NullToText(ReadField(work, kAomDrivers, kIdAvailable, kAotfDriver, kControl))
+                     : QString();
+    if (!aotf.selectText(port))
+        aotf.setCurrentIndex(-1);
+    aotf.setEnabled(driverUsable);
+}
+
 void LaserPage::showDriverState() {
     db::Database& work = m_editor.work();
-    if (IsDeviceUsable(work, kAomDrivers, kAotfDriver)) {
-        checkProgrAotf.setChecked(true);
-        const QString port =
-            NullToText(ReadField(work, kAomDrivers, kIdAvailable, kAotfDriver, kControl));
-        if (!m_connections.comboConnectionAotf.selectText(port))
-            m_connections.comboConnectionAotf.setCurrentIndex(-1);
-        m_connections.comboConnectionAotf.setEnabled(true);
-        comboAotfChannels.setEnabled(true);
-    } else {
-        checkProgrAotf.setChecked(false);
-        m_connections.comboConnectionAotf.setCurrentIndex(-1);
-        m_connections.comboConnectionAotf.setEnabled(false);
-        comboAotfChannels.setEnabled(false);
-    }
+    const bool driverUsable = IsDeviceUsable(work, kAomDrivers, kAotfDriver);
+    checkProgrAotf.setChecked(driverUsable);
+    comboAotfChannels.setEnabled(driverUsable);
+    showPortLists();
     comboAotfChannels.clear();
     comboAotfChannels.addItems({{u"4"_s, {}}, {u"5"_s, {}}, {u"6"_s, {}}});
     const QString lines =

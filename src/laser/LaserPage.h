@@ -38,6 +38,11 @@ public:
     // Derives the page from the working copy; a call during a rebuild returns at once.
     void RebuildLaserTab();
 
+    // The port lists of the laser module's devices: the port of a device in use, none and
+    // disabled for one that is not. The configuration readout empties these lists, and the
+    // Configuration page shows them, so it shows them anew after that readout too.
+    void showPortLists();
+
     AttenuatorChannels& channels() { return m_channels; }
     AotfDrivers& drivers() { return m_drivers; }
     void LoadStartupChannels() { m_channels.LoadStartupChannels(); }
