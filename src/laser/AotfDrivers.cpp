@@ -2,7 +2,6 @@
 
 #include "LaserNames.h"
 
-#include <QVariantList>
 #include <editor/Editor.h>
 #include <records/RecordHelpers.h>
 
@@ -84,11 +83,16 @@ void AotfDrivers::ResetAomFrequency() {
 }
 
 void AotfDrivers::ResetCalibration(bool entryLevelHead) {
-    QString assignments = u"[a0] = 0, [a1] = 100, [b0] = 0, [b1] = ?"_s;
-    for (int i = 2; i <= 10; ++i)
-        assignments += u", [a%1] = 0, [b%1] = 0"_s.arg(i);
-    m_editor.work().execute(u"UPDATE [Calibration Attenuator Channels] SET %1"_s.arg(assignments),
-                            {entryLevelHead ? 999 : 1});
+    db::Recordset rs = m_editor.work().OpenRecordset(
+        u"SELECT * FROM [Calibration Attenuator Channels] ORDER BY _rowid_"_s);
+    for (; !rs.eof(); rs.moveNext()) {
+        rs.edit();
+        for (int i = 0; i <= 10; ++i) {
+            rs.setValue(u"a%1"_s.arg(i), i == 1 ? 100 : 0);
+            rs.setValue(u"b%1"_s.arg(i), i == 1 ? (entryLevelHead ? 999 : 1) : 0);
+        }
+        rs.update();
+    }
 }
 
 } // namespace laser
