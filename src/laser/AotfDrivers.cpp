@@ -31,7 +31,8 @@ QList<int> includedChannelsOf(db::Database& work, const QString& aom) {
 } // namespace
 
 void AotfDrivers::WriteDriverType(const QString& type) {
-    WriteField(m_editor.work(), kAomDrivers, kIdAvailable, kAotfDriver, kIdPotential, type);
+    WriteField(m_editor.work(), kAvailableAomDrivers, kIdAvailable, kAotfDriver, kIdPotential,
+               type);
 }
 
 QString AotfDrivers::driverTypeForLines(const QString& lines) {
@@ -42,7 +43,8 @@ QString AotfDrivers::driverTypeForLines(const QString& lines) {
 
 void AotfDrivers::SetUvAotf(bool on) {
     db::Database& work = m_editor.work();
-    WriteField(work, kAoms, kIdAvailable, kAotfUv, kStatus, on ? kStatusInUse : kStatusOff);
+    WriteField(work, kAvailableAoms, kIdAvailable, kAotfUv, kStatus,
+               on ? kStatusInUse : kStatusOff);
     int line = on ? 1 : 5;
     for (int channel : includedChannelsOf(work, kAotfUv))
         SetAotfLine(channel, kFixed, line++);
@@ -51,10 +53,10 @@ void AotfDrivers::SetUvAotf(bool on) {
 QString AotfDrivers::SetProgrammable(bool on) {
     db::Database& work = m_editor.work();
     const QString status = on ? kStatusInUse : kStatusOff;
-    WriteField(work, kAomDrivers, kIdAvailable, kAotfDriver, kStatus, status);
+    WriteField(work, kAvailableAomDrivers, kIdAvailable, kAotfDriver, kStatus, status);
     const QString port =
-        NullToText(ReadField(work, kAomDrivers, kIdAvailable, kAotfDriver, kControl));
-    WriteField(work, u"Available Interfaces"_s, kIdAvailable, port, kStatus, status);
+        NullToText(ReadField(work, kAvailableAomDrivers, kIdAvailable, kAotfDriver, kControl));
+    WriteField(work, kAvailableInterfaces, kIdAvailable, port, kStatus, status);
     for (int channel : includedChannelsOf(work, kAotf4Pr))
         SetAotfLine(channel, on ? u"switchable"_s : kFixed);
     return port;

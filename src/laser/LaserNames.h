@@ -9,16 +9,13 @@ inline const QString kAttenuatorChannels = QStringLiteral("Available Attenuator 
 inline const QString kCpAttenuatorChannels = QStringLiteral("CP Attenuator Channels");
 inline const QString kCalibrationAttenuatorChannels =
     QStringLiteral("Calibration Attenuator Channels");
-inline const QString kAomDrivers = QStringLiteral("Available AOM Drivers");
 inline const QString kCpAomDrivers = QStringLiteral("CP AOM Drivers");
-inline const QString kAoms = QStringLiteral("Available AOMs");
 inline const QString kAotfLines = QStringLiteral("Available AOTF Lines");
 
 inline const QString kWavelength = QStringLiteral("Wavelength");
 inline const QString kChannelNo = QStringLiteral("Channel No");
 inline const QString kNotInclude = QStringLiteral("Not Include");
 inline const QString kIdAvailableAom = QStringLiteral("ID Available AOM");
-inline const QString kControl = QStringLiteral("Control");
 
 inline const QString kAotfDriver = QStringLiteral("AOTF Driver");
 inline const QString kAotfUv = QStringLiteral("AOTF UV");

@@ -54,7 +54,7 @@ void LaserPage::lineBoxClicked(const LineBox& line) {
     SetLaserLine(line.wavelength, line.box->isChecked(), preferred, false);
     // The entry-level head's attenuator has a fifth channel for the 405 and 633 lines.
     if (kestro && (line.box == &checkLine405 || line.box == &checkLine633))
-        WriteField(m_editor.work(), kAoms, kIdAvailable, kKestroAttenuator, kIdPotential,
+        WriteField(m_editor.work(), kAvailableAoms, kIdAvailable, kKestroAttenuator, kIdPotential,
                    checkLine633.isChecked() || checkLine405.isChecked() ? u"Kestro Attenuator5"_s
                                                                         : u"Kestro Attenuator4"_s);
 }
@@ -201,10 +201,11 @@ void LaserPage::showPortLists() {
     const editor::Quiet quiet(m_editor);
     db::Database& work = m_editor.work();
     form::ListBox& aotf = m_connections.comboConnectionAotf;
-    const bool driverUsable = IsDeviceUsable(work, kAomDrivers, kAotfDriver);
+    const bool driverUsable = IsDeviceUsable(work, kAvailableAomDrivers, kAotfDriver);
     const QString port =
-        driverUsable ? NullToText(ReadField(work, kAomDrivers, kIdAvailable, kAotfDriver, kControl))
-                     : QString();
+        driverUsable
+            ? NullToText(ReadField(work, kAvailableAomDrivers, kIdAvailable, kAotfDriver, kControl))
+            : QString();
     if (!aotf.selectText(port))
         aotf.setCurrentIndex(-1);
     aotf.setEnabled(driverUsable);
@@ -212,7 +213,7 @@ void LaserPage::showPortLists() {
 
 void LaserPage::showDriverState() {
     db::Database& work = m_editor.work();
-    const bool driverUsable = IsDeviceUsable(work, kAomDrivers, kAotfDriver);
+    const bool driverUsable = IsDeviceUsable(work, kAvailableAomDrivers, kAotfDriver);
     checkProgrAotf.setChecked(driverUsable);
     comboAotfChannels.setEnabled(driverUsable);
     showPortLists();
