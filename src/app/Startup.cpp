@@ -305,6 +305,7 @@ Startup::Result Startup::steps(Handover* handover) {
         m_history.showStoredEntry(handover->no, handover->date);
     else
         m_history.FillHistoryList();
+    m_pages.laser.LoadStartupChannels();
     transaction.commit();
     // What start-up read (the history's pages above all) need not stay in the page cache.
     e.work().execute(QStringLiteral("PRAGMA shrink_memory"));
