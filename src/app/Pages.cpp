@@ -7,6 +7,14 @@ void Pages::wire() {
     // option of the installation.
     fcs.setShowPiezoPort(
         [this] { connections.showPiezoPort(piezoSwitch.checkPiezo1.isChecked()); });
+
+    // A line that finds no free attenuator channel asks which line gives one up; the channels
+    // are assigned by hand from the connection frame, and the laser page shows the result.
+    laser.setChangeLineDialog(changeLaserLine);
+    connections.setLaserConnectAction([this] {
+        wavelengthToLine.exec();
+        laser.RebuildLaserTab();
+    });
 }
 
 } // namespace app

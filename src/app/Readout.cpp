@@ -58,6 +58,7 @@ void Readout::Refresh() {
         const editor::BusyScope busy(e.host());
         ReadConfiguration();
         m_pages.microscope.showStandPorts(e.standName());
+        m_pages.laser.RebuildLaserTab();
         m_pages.fcs.ReadFcsPage();
     }
     e.setLive(true);
@@ -79,6 +80,7 @@ void Readout::ReadConfiguration() {
     ShowConfigurationName(system.configuration);
     m_pages.window.lidMicroscope.setCaption(standName);
     m_pages.connections.InterfaceReadout();
+    m_pages.laser.showPortLists();
     m_pages.firmware.readScsiAdapter();
     m_pages.heads.readHeads(versionText, system.scanUnit);
     m_pages.microscope.enablePiezo(!m_pages.heads.fcsNone());
