@@ -1,5 +1,6 @@
 #include "Startup.h"
 
+#include "BackupFolder.h"
 #include "DatabaseCheck.h"
 #include "ErrorText.h"
 #include "History.h"
@@ -234,6 +235,12 @@ Startup::Result Startup::steps(Handover* handover) {
 
     // The readout's upkeep writes land in one commit.
     db::Transaction transaction(e.work());
+    // A backup that lost its history row to a store that died is listed again, before the
+    // readout, whose own notices take precedence in the status line.
+    const QString orphans =
+        BackupFolder::adoptOrphans(e.templ(), backupFolder, e.systemDatabasePath());
+    if (!orphans.isEmpty())
+        e.setMessage(orphans);
     m_readout.Refresh();
     m_pages.firmware.disableSetScsi();
     m_pages.microscope.disableFocusStep();

@@ -190,6 +190,14 @@ QByteArray fileIdentity(const QString& path) {
     return QByteArray(reinterpret_cast<const char*>(fields), sizeof fields);
 }
 
+bool sameFile(const QString& a, const QString& b) {
+    struct stat first {};
+    struct stat second {};
+    return ::stat(native(a).constData(), &first) == 0 &&
+           ::stat(native(b).constData(), &second) == 0 && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
+}
+
 QString temporaryPath(const QString& target) {
     return target + kTemporaryMark + QString::number(::getpid()) + u'-' +
            QString::number(++g_serial);

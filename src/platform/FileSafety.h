@@ -62,6 +62,10 @@ void makeFolder(const QString& path);
 // device, file number, size and time of the last change. Empty when there is no such file.
 QByteArray fileIdentity(const QString& path);
 
+// Whether two paths name one file (the same device and file number), as a second name made by
+// linkTo does. False when either is missing.
+bool sameFile(const QString& a, const QString& b);
+
 // A name for a new file beside target that will replace it, unique in this process and marked as
 // a temporary of this program. Nothing is created.
 QString temporaryPath(const QString& target);

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QStringConverter>
 #include <QStringDecoder>
 #include <utility>
@@ -33,8 +34,13 @@ struct Section {
     QList<Entry> entries;
 };
 
+// Sections and values are also found through their folded names, so that reading a file takes
+// time in proportion to its length: a full export of a machine holds hundreds of thousands of
+// values.
 struct Document {
     QList<Section> sections;
+    QHash<QString, qsizetype> keys;          // folded key path -> section
+    QList<QHash<QString, qsizetype>> values; // per section: folded name -> entry
 };
 
 QStringList splitPath(const QString& path) {
@@ -61,10 +67,6 @@ bool startsWithPath(const QStringList& path, const QStringList& prefix) {
             return false;
     }
     return true;
-}
-
-bool samePath(const QStringList& a, const QStringList& b) {
-    return a.size() == b.size() && startsWithPath(a, b);
 }
 
 bool storable(const QString& text) {
@@ -145,27 +147,43 @@ QString decode(const QByteArray& bytes) {
     return text;
 }
 
-qsizetype indexOfKey(const Document& doc, const QStringList& path) {
-    for (qsizetype i = 0; i < doc.sections.size(); ++i) {
-        const Section& section = doc.sections[i];
-        if (section.kind == Section::Key && samePath(section.path, path))
-            return i;
-    }
-    return -1;
+// Names compare without regard to case: the folded text stands for all their spellings.
+QString folded(const QString& name) {
+    return name.toCaseFolded();
 }
 
-Entry* findValue(Section& section, const QString& name) {
-    for (Entry& entry : section.entries) {
-        if (entry.isValue && sameName(entry.name, name))
-            return &entry;
-    }
-    return nullptr;
+QString foldedPath(const QStringList& path) {
+    return folded(path.join(QLatin1Char('\\')));
+}
+
+qsizetype indexOfKey(const Document& doc, const QStringList& path) {
+    return doc.keys.value(foldedPath(path), -1);
+}
+
+qsizetype addSection(Document& doc, Section section) {
+    const qsizetype index = doc.sections.size();
+    if (section.kind == Section::Key)
+        doc.keys.try_emplace(foldedPath(section.path), index);
+    doc.sections.append(std::move(section));
+    doc.values.append({});
+    return index;
+}
+
+Entry* findValue(Document& doc, qsizetype section, const QString& name) {
+    const qsizetype entry = doc.values[section].value(folded(name), -1);
+    return entry < 0 ? nullptr : &doc.sections[section].entries[entry];
+}
+
+void addEntry(Document& doc, qsizetype section, Entry entry) {
+    QList<Entry>& entries = doc.sections[section].entries;
+    if (entry.isValue)
+        doc.values[section].insert(folded(entry.name), entries.size());
+    entries.append(std::move(entry));
 }
 
 Document parse(const QString& text) {
     Document doc;
-    doc.sections.append(Section{});
-    qsizetype current = 0;
+    qsizetype current = addSection(doc, Section{});
     const QStringList lines = text.split(QLatin1Char('\n'));
     bool firstLine = true;
     for (QString line : lines) {
@@ -188,23 +206,22 @@ Document parse(const QString& text) {
             current = indexOfKey(doc, path);
             if (current < 0 || inner.startsWith(QLatin1Char('-'))) {
                 const bool usable = !path.isEmpty() && !inner.startsWith(QLatin1Char('-'));
-                doc.sections.append(usable ? Section{Section::Key, path, {}, {}}
-                                           : Section{Section::Unusable, {}, line, {}});
-                current = doc.sections.size() - 1;
+                current = addSection(doc, usable ? Section{Section::Key, path, {}, {}}
+                                                 : Section{Section::Unusable, {}, line, {}});
             }
             continue;
         }
 
-        Section& section = doc.sections[current];
         Entry entry;
-        if (section.kind == Section::Key && parseValueLine(trimmed, entry)) {
-            if (Entry* existing = findValue(section, entry.name))
+        if (doc.sections[current].kind == Section::Key && parseValueLine(trimmed, entry)) {
+            // A name given twice keeps its first place and spelling and takes the last data.
+            if (Entry* existing = findValue(doc, current, entry.name))
                 existing->data = entry.data;
             else
-                section.entries.append(entry);
+                addEntry(doc, current, std::move(entry));
         } else {
             entry.raw = line;
-            section.entries.append(entry);
+            addEntry(doc, current, std::move(entry));
         }
     }
     return doc;
@@ -302,7 +319,7 @@ std::optional<QString> Registry::value(const QString& root, const QString& subke
     const qsizetype index = indexOfKey(doc, path);
     if (index < 0)
         return std::nullopt;
-    if (const Entry* entry = findValue(doc.sections[index], name))
+    if (const Entry* entry = findValue(doc, index, name))
         return entry->data;
     return std::nullopt;
 }
@@ -319,7 +336,7 @@ bool Registry::createKey(const QString& root, const QString& subkey) {
     Document doc = load(m_filePath);
     if (keyExistsIn(doc, path))
         return report({});
-    doc.sections.append(Section{Section::Key, spelledLikeExisting(doc, path), {}, {}});
+    addSection(doc, Section{Section::Key, spelledLikeExisting(doc, path), {}, {}});
     return report(save(m_filePath, doc));
 }
 
@@ -332,17 +349,14 @@ bool Registry::setValue(const QString& root, const QString& subkey, const QStrin
         return report(QStringLiteral("Registry value \"%1\" holds a line break").arg(name));
     Document doc = load(m_filePath);
     qsizetype index = indexOfKey(doc, path);
-    if (index < 0) {
-        doc.sections.append(Section{Section::Key, spelledLikeExisting(doc, path), {}, {}});
-        index = doc.sections.size() - 1;
-    }
-    Section& section = doc.sections[index];
-    if (Entry* entry = findValue(section, name)) {
+    if (index < 0)
+        index = addSection(doc, Section{Section::Key, spelledLikeExisting(doc, path), {}, {}});
+    if (Entry* entry = findValue(doc, index, name)) {
         if (entry->data == data)
             return report({});
         entry->data = data;
     } else {
-        section.entries.append(Entry{true, name, data, {}});
+        addEntry(doc, index, Entry{true, name, data, {}});
     }
     return report(save(m_filePath, doc));
 }

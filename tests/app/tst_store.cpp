@@ -13,6 +13,7 @@
 #include <platform/RegistryHelpers.h>
 #include <records/RecordHelpers.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using records::kAvailableSystems;
 
@@ -376,10 +377,112 @@ private Q_SLOTS:
             QVERIFY(replaced && !old);
         for (const HistoryRow& row : historyRows(in.templatePath))
             QVERIFY(QFileInfo(row.path).isFile());
-        // The next start clears what the killed run left half-written.
+        // The next start clears what the killed run left half-written, and lists the backup
+        // of a replaced database whose row was not saved yet.
         in.start();
-        QCOMPARE(in.message(), QString());
         verifyNoDebris(in);
+        verifyHistoryMatchesBackups(in);
+        if (replaced) {
+            QCOMPARE(in.message(), QStringLiteral("Backups that had no history entry are now "
+                                                  "listed: %1 as No 1.")
+                                       .arg(backupOf(in, 1)));
+            QCOMPARE(Installation::hashOf(backupOf(in, 1)), original);
+        } else {
+            // Before the replacement the backup was the system database under a second name.
+            QCOMPARE(in.message(), QString());
+            QVERIFY(!QFileInfo::exists(backupOf(in, 1)));
+        }
+        QCOMPARE(Installation::hashOf(in.systemPath),
+                 replaced ? Installation::hashOf(in.workCopy()) : original);
+    }
+
+    // A file at the number the store would take, which no history row names: the store never
+    // deletes or overwrites it and takes the next free number; the next start lists it when it
+    // is a sound database and names it otherwise.
+    void strayFileAtTheNextNumber_data() {
+        QTest::addColumn<bool>("sound");
+        QTest::newRow("a database") << true;
+        QTest::newRow("any file") << false;
+    }
+    void strayFileAtTheNextNumber() {
+        QFETCH(bool, sound);
+        Installation in;
+        in.recordBoxes = true;
+        in.start();
+        in.press(QStringLiteral("CmdStore"), {true});
+        const QString stray = backupOf(in, 2);
+        if (sound) {
+            QVERIFY(QFile::copy(in.systemPath, stray));
+        } else {
+            QFile file(stray);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("the only copy of something");
+        }
+        const QByteArray strayBytes = Installation::hashOf(stray);
+        in.press(QStringLiteral("CmdStore"), {true});
+        QCOMPARE(in.boxTexts(), QStringList());
+        QCOMPARE(Installation::hashOf(stray), strayBytes);
+        QVERIFY(QFileInfo(backupOf(in, 3)).isFile());
+        QCOMPARE(historyRows(in.templatePath).last().no, 3);
+
+        in.stop();
+        in.start();
+        QCOMPARE(Installation::hashOf(stray), strayBytes);
+        if (sound) {
+            QCOMPARE(in.message(),
+                     QStringLiteral("Backups that had no history entry are now listed: %1 as No 2.")
+                         .arg(stray));
+            QCOMPARE(in.main().listBox(QStringLiteral("ComboHistory")).count(), 3);
+            verifyHistoryMatchesBackups(in);
+            // Said once: the backup has its row now.
+            in.stop();
+            in.start();
+            QCOMPARE(in.message(), QString());
+        } else {
+            QVERIFY2(in.message().startsWith(
+                         QStringLiteral(
+                             "Files in the backup folder without a history entry were left as they "
+                             "are: The backup %1 ")
+                             .arg(stray)),
+                     qPrintable(in.message()));
+            QCOMPARE(in.main().listBox(QStringLiteral("ComboHistory")).count(), 2);
+        }
+        in.press(QStringLiteral("CmdStore"), {true});
+        QCOMPARE(historyRows(in.templatePath).last().no, 4);
+        QCOMPARE(Installation::hashOf(stray), strayBytes);
+    }
+
+    // An adopted backup is dated by its file and restores like any other; the system database
+    // under a second name is no backup and only that name goes.
+    void orphansAtStartUp() {
+        Installation in;
+        QVERIFY(QDir().mkpath(in.backupFolder()));
+        QVERIFY(QFile::copy(in.systemPath, backupOf(in, 5)));
+        const QDateTime modified(QDate(2025, 3, 14), QTime(9, 26, 53));
+        {
+            QFile file(backupOf(in, 5));
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
+        }
+        QCOMPARE(::link(QFile::encodeName(in.systemPath).constData(),
+                        QFile::encodeName(backupOf(in, 6)).constData()),
+                 0);
+        const QByteArray system = Installation::hashOf(in.systemPath);
+        in.start();
+        QCOMPARE(in.message(),
+                 QStringLiteral("Backups that had no history entry are now listed: %1 as No 5.")
+                     .arg(backupOf(in, 5)));
+        QCOMPARE(Installation::hashOf(in.systemPath), system);
+        QVERIFY(!QFileInfo::exists(backupOf(in, 6)));
+        QVERIFY(Installation::intact(in.systemPath));
+        const form::ListBox& list = in.main().listBox(QStringLiteral("ComboHistory"));
+        QCOMPARE(list.count(), 1);
+        QCOMPARE(list.text(), app::History::entryText(5, modified));
+        in.act(QStringLiteral("click CmdRestore"));
+        QCOMPARE(in.message(),
+                 QStringLiteral("You must store this restored configuraton to make it active !"));
+        in.act(kStore);
+        QCOMPARE(historyRows(in.templatePath).last().no, 6);
     }
 
     // Every file step of a store, including the voltages and the start-up after it, fails in

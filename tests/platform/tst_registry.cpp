@@ -1,5 +1,7 @@
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -203,6 +205,88 @@ private slots:
         writeAll(m_dir->filePath(u"plainfile"_s), "x");
         Registry blocked(m_dir->filePath(u"plainfile/registry.reg"_s));
         QVERIFY(!platform::RegistryEnsureKey(blocked, hklm, suffix));
+    }
+
+    // A machine's full export: one key with half of all values, thousands of small keys, keys
+    // listed again further down in other letters, names given twice. Every value must come out
+    // as a plain model of the rules says (a key gathers in its first section with its first
+    // spelling; a name keeps its first place and spelling and takes its last data), and the
+    // file must be read in time proportional to its length.
+    void largeFileReadsLikeTheSimpleModel() {
+        constexpr int kValues = 200000;
+        constexpr int kKeys = 20000;
+        struct Key {
+            QString spelling;
+            QStringList order;                                  // folded names, first appearance
+            QHash<QString, std::pair<QString, QString>> values; // folded -> spelling, data
+        };
+        QList<Key> keys;
+        QHash<QString, qsizetype> keyIndex;
+        QRandomGenerator random(15);
+        QString text = u"Windows Registry Editor Version 5.00\r\n\r\n"_s;
+        int written = 0;
+        while (written < kValues) {
+            // Half of the values go to the big key; the rest to keys of all sizes.
+            const int number = random.bounded(2) ? 0 : 1 + random.bounded(kKeys);
+            QString spelling = u"HKEY_LOCAL_MACHINE\\SOFTWARE\\Vendor%1\\Part"_s.arg(number);
+            if (random.bounded(3) == 0)
+                spelling = spelling.toUpper();
+            const QString folded = spelling.toLower();
+            qsizetype index = keyIndex.value(folded, -1);
+            if (index < 0) {
+                index = keys.size();
+                keyIndex.insert(folded, index);
+                keys.append(Key{spelling, {}, {}});
+            }
+            text += u"["_s + spelling + u"]\r\n"_s;
+            const int lines = number == 0 ? 400 : 1 + random.bounded(6);
+            for (int i = 0; i < lines && written < kValues; ++i, ++written) {
+                Key& key = keys[index];
+                QString name = u"Value %1"_s.arg(random.bounded(number == 0 ? 120000 : 8));
+                if (random.bounded(4) == 0)
+                    name = name.toUpper();
+                const QString data = u"d%1"_s.arg(written);
+                const QString foldedName = name.toLower();
+                if (!key.values.contains(foldedName)) {
+                    key.order.append(foldedName);
+                    key.values.insert(foldedName, {name, data});
+                } else {
+                    key.values[foldedName].second = data;
+                }
+                text += u"\""_s + name + u"\"=\""_s + data + u"\"\r\n"_s;
+            }
+            text += u"\r\n"_s;
+        }
+        writeAll(m_path, text.toUtf8());
+
+        Registry registry(m_path);
+        Key& big = keys[keyIndex.value(u"hkey_local_machine\\software\\vendor0\\part"_s)];
+        const QString name = big.order.last();
+        QElapsedTimer timer;
+        timer.start();
+        const std::optional<QString> read =
+            registry.value(hklm, u"software\\vendor0\\part"_s, name);
+        const qint64 readMs = timer.elapsed();
+        QCOMPARE(read.value_or(u"(none)"_s), big.values.value(name).second);
+        // A rewrite puts out the whole model: every key once, every value once.
+        big.values[name].second = u"new"_s;
+        timer.restart();
+        QVERIFY(registry.setValue(hklm, big.spelling.section(u'\\', 1), name, u"new"_s));
+        const qint64 writeMs = timer.elapsed();
+        QString expected = u"Windows Registry Editor Version 5.00\n\n"_s;
+        for (const Key& key : std::as_const(keys)) {
+            expected += u"["_s + key.spelling + u"]\n"_s;
+            for (const QString& each : key.order) {
+                const auto& [spelling, data] = key.values.value(each);
+                expected += u"\""_s + spelling + u"\"=\""_s + data + u"\"\n"_s;
+            }
+            expected += u"\n"_s;
+        }
+        QCOMPARE(QString::fromUtf8(readAll(m_path)), expected);
+        qInfo("%d values in %lld keys: read in %lld ms, rewritten in %lld ms", kValues,
+              qint64(keys.size()), readMs, writeMs);
+        // Reading line by line against everything read before took minutes for this file.
+        QVERIFY2(readMs < 10000, qPrintable(QString::number(readMs)));
     }
 
     void defaultPath() {
