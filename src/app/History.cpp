@@ -111,9 +111,10 @@ std::unique_ptr<db::Database> lockSystemDatabase(const QString& path) {
     } catch (const db::DbError& error) {
         if (error.kind() != db::DbError::Kind::Busy)
             throw;
-        throw db::DbError(QStringLiteral("another program is writing to the system database %1: %2")
-                              .arg(path, error.message()),
-                          error.kind());
+        throw db::DbError(
+            QStringLiteral("another program is writing to the system database %1 (%2)")
+                .arg(path, error.engine().text),
+            error.kind(), error.engine());
     }
     return database;
 }

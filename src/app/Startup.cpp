@@ -14,6 +14,7 @@
 #include <editor/Texts.h>
 #include <form/FormSet.h>
 #include <form/ScriptError.h>
+#include <platform/FileNames.h>
 #include <platform/FileSafety.h>
 #include <platform/Platform.h>
 #include <records/RecordHelpers.h>
@@ -161,6 +162,10 @@ Startup::Result Startup::steps(Handover* handover) {
     // The system database named in the registry.
     e.setSystemDatabasePath(e.RegistryRead(texts::kDatabaseKey, QStringLiteral("Path")));
     m_pages.database.lDatabasePath.setText(e.systemDatabasePath());
+    // Messages name the installation's files as the user knows them.
+    namespace names = platform::FileNames;
+    names::setWords(e.systemDatabasePath(), QStringLiteral("the system database"));
+    names::setWords(e.templatePath(), QStringLiteral("the template database"));
     if (e.systemDatabasePath().isEmpty() || !QFileInfo(e.systemDatabasePath()).isFile())
         return refuse(texts::kNoSystemDatabase, true);
 
@@ -201,6 +206,9 @@ Startup::Result Startup::steps(Handover* handover) {
     }
     e.setMessage(QString());
     e.setWorkCopyPath(backupFolder + QStringLiteral("/Temp.mdb"));
+    names::setFolderWords(backupFolder, QStringLiteral("the backup"));
+    names::setWords(e.workCopyPath(), QStringLiteral("the working copy"));
+    names::setWords(e.HiddenCopyPath(), QStringLiteral("the hidden copy"));
 
     // The editor changes only its working copy; the hidden copy keeps the state the
     // installation was delivered in and is made once.

@@ -162,10 +162,13 @@ qsizetype indexOfKey(const Document& doc, const QStringList& path) {
 
 qsizetype addSection(Document& doc, Section section) {
     const qsizetype index = doc.sections.size();
-    if (section.kind == Section::Key)
-        doc.keys.try_emplace(foldedPath(section.path), index);
+    if (section.kind == Section::Key) {
+        const QString key = foldedPath(section.path);
+        if (!doc.keys.contains(key))
+            doc.keys.insert(key, index);
+    }
     doc.sections.append(std::move(section));
-    doc.values.append({});
+    doc.values.append(QHash<QString, qsizetype>());
     return index;
 }
 
