@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QStringConverter>
 #include <QStringDecoder>
+#include <QStringTokenizer>
 #include <utility>
 
 namespace platform {
@@ -78,18 +79,21 @@ bool storable(const QString& text) {
 }
 
 // Reads a quoted text starting at s[pos] == '"'; leaves pos after the closing quote.
-bool parseQuoted(const QString& s, qsizetype& pos, QString& out) {
-    if (pos >= s.size() || s[pos] != QLatin1Char('"'))
+bool parseQuoted(QStringView s, qsizetype& pos, QString& out) {
+    if (pos >= s.size() || s[pos] != u'"')
         return false;
-    ++pos;
+    const qsizetype begin = ++pos;
+    // Most texts hold no escape and are taken in one piece.
+    while (pos < s.size() && s[pos] != u'"' && s[pos] != u'\\')
+        ++pos;
+    out = s.sliced(begin, pos - begin).toString();
     while (pos < s.size()) {
         const QChar c = s[pos];
-        if (c == QLatin1Char('"')) {
+        if (c == u'"') {
             ++pos;
             return true;
         }
-        if (c == QLatin1Char('\\') && pos + 1 < s.size() &&
-            (s[pos + 1] == QLatin1Char('\\') || s[pos + 1] == QLatin1Char('"'))) {
+        if (c == u'\\' && pos + 1 < s.size() && (s[pos + 1] == u'\\' || s[pos + 1] == u'"')) {
             out += s[pos + 1];
             pos += 2;
             continue;
@@ -101,20 +105,20 @@ bool parseQuoted(const QString& s, qsizetype& pos, QString& out) {
     return false;
 }
 
-void skipBlanks(const QString& s, qsizetype& pos) {
-    while (pos < s.size() && (s[pos] == QLatin1Char(' ') || s[pos] == QLatin1Char('\t')))
+void skipBlanks(QStringView s, qsizetype& pos) {
+    while (pos < s.size() && (s[pos] == u' ' || s[pos] == u'\t'))
         ++pos;
 }
 
-bool parseValueLine(const QString& line, Entry& entry) {
+bool parseValueLine(QStringView line, Entry& entry) {
     qsizetype pos = 0;
     QString name;
-    if (line.startsWith(QLatin1Char('@')))
+    if (line.startsWith(u'@'))
         pos = 1;
     else if (!parseQuoted(line, pos, name))
         return false;
     skipBlanks(line, pos);
-    if (pos >= line.size() || line[pos] != QLatin1Char('='))
+    if (pos >= line.size() || line[pos] != u'=')
         return false;
     ++pos;
     skipBlanks(line, pos);
@@ -125,8 +129,8 @@ bool parseValueLine(const QString& line, Entry& entry) {
     if (pos != line.size())
         return false;
     entry.isValue = true;
-    entry.name = name;
-    entry.data = data;
+    entry.name = std::move(name);
+    entry.data = std::move(data);
     return true;
 }
 
@@ -184,15 +188,29 @@ void addEntry(Document& doc, qsizetype section, Entry entry) {
     entries.append(std::move(entry));
 }
 
+// A value read from the file: a name given twice keeps its first place and spelling and takes
+// the last data.
+void readValue(Document& doc, qsizetype section, Entry entry) {
+    QHash<QString, qsizetype>& values = doc.values[section];
+    QList<Entry>& entries = doc.sections[section].entries;
+    const QString key = folded(entry.name);
+    const auto found = values.constFind(key);
+    if (found != values.cend()) {
+        entries[*found].data = std::move(entry.data);
+        return;
+    }
+    values.insert(key, entries.size());
+    entries.append(std::move(entry));
+}
+
 Document parse(const QString& text) {
     Document doc;
     qsizetype current = addSection(doc, Section{});
-    const QStringList lines = text.split(QLatin1Char('\n'));
     bool firstLine = true;
-    for (QString line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
+    for (QStringView line : QStringTokenizer{text, u'\n'}) {
+        if (line.endsWith(u'\r'))
             line.chop(1);
-        const QString trimmed = line.trimmed();
+        const QStringView trimmed = line.trimmed();
         if (firstLine) {
             firstLine = false;
             if (trimmed == fileHeader || trimmed == QLatin1String("REGEDIT4"))
@@ -202,28 +220,25 @@ Document parse(const QString& text) {
             continue;
 
         if (trimmed.startsWith(QLatin1Char('[')) && trimmed.endsWith(QLatin1Char(']'))) {
-            const QString inner = trimmed.mid(1, trimmed.size() - 2);
+            const QString inner = trimmed.sliced(1, trimmed.size() - 2).toString();
             const QStringList path = splitPath(inner);
             // A key listed twice gathers its values in its first section, later values winning,
             // as an import of such a file would end.
             current = indexOfKey(doc, path);
             if (current < 0 || inner.startsWith(QLatin1Char('-'))) {
                 const bool usable = !path.isEmpty() && !inner.startsWith(QLatin1Char('-'));
-                current = addSection(doc, usable ? Section{Section::Key, path, {}, {}}
-                                                 : Section{Section::Unusable, {}, line, {}});
+                current =
+                    addSection(doc, usable ? Section{Section::Key, path, {}, {}}
+                                           : Section{Section::Unusable, {}, line.toString(), {}});
             }
             continue;
         }
 
         Entry entry;
         if (doc.sections[current].kind == Section::Key && parseValueLine(trimmed, entry)) {
-            // A name given twice keeps its first place and spelling and takes the last data.
-            if (Entry* existing = findValue(doc, current, entry.name))
-                existing->data = entry.data;
-            else
-                addEntry(doc, current, std::move(entry));
+            readValue(doc, current, std::move(entry));
         } else {
-            entry.raw = line;
+            entry.raw = line.toString();
             addEntry(doc, current, std::move(entry));
         }
     }

@@ -135,7 +135,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("damage");
         QTest::addColumn<QString>("words");
         QTest::newRow("system of random bytes")
-            << true << QStringLiteral("random") << QStringLiteral("is not a database file: ");
+            << true << QStringLiteral("random") << QStringLiteral("is not a database file (");
         QTest::newRow("system empty")
             << true << QStringLiteral("empty") << QStringLiteral("is empty");
         QTest::newRow("system damaged")
@@ -148,7 +148,7 @@ private Q_SLOTS:
         QTest::newRow("template empty")
             << false << QStringLiteral("empty") << QStringLiteral("is empty");
         QTest::newRow("template of random bytes")
-            << false << QStringLiteral("random") << QStringLiteral("is not a database file: ");
+            << false << QStringLiteral("random") << QStringLiteral("is not a database file (");
     }
     void unusableDatabasesAreNamedInWords() {
         QFETCH(bool, system);

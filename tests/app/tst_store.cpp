@@ -932,10 +932,8 @@ private Q_SLOTS:
     void restoreChecksTheBackupFirst_data() {
         QTest::addColumn<QString>("damage");
         QTest::addColumn<QString>("words");
-        QTest::newRow("random bytes") << QStringLiteral("random")
-                                      << QStringLiteral("is not a "
-                                                        "database "
-                                                        "file: ");
+        QTest::newRow("random bytes")
+            << QStringLiteral("random") << QStringLiteral("is not a database file (");
         QTest::newRow("empty") << QStringLiteral("empty") << QStringLiteral("is empty");
         QTest::newRow("no versions")
             << QStringLiteral("table") << QStringLiteral("has no table \"System Versions\"");
