@@ -2,6 +2,7 @@
 
 #include "FileSafety.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +17,8 @@ namespace platform {
 namespace {
 
 const QString fileHeader = QStringLiteral("Windows Registry Editor Version 5.00");
+// A file unchanged for this long has a modification time that any later change moves.
+constexpr qint64 kSettledSeconds = 2;
 
 // One line below a key: a string value we understand, or any other line kept as written.
 struct Entry {
@@ -176,9 +179,13 @@ qsizetype addSection(Document& doc, Section section) {
     return index;
 }
 
-Entry* findValue(Document& doc, qsizetype section, const QString& name) {
+const Entry* findValue(const Document& doc, qsizetype section, const QString& name) {
     const qsizetype entry = doc.values[section].value(folded(name), -1);
     return entry < 0 ? nullptr : &doc.sections[section].entries[entry];
+}
+
+Entry* findValue(Document& doc, qsizetype section, const QString& name) {
+    return const_cast<Entry*>(findValue(std::as_const(doc), section, name));
 }
 
 void addEntry(Document& doc, qsizetype section, Entry entry) {
@@ -305,14 +312,36 @@ QString save(const QString& filePath, const Document& doc) {
     return {};
 }
 
-Document load(const QString& filePath) {
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return parse(QString());
-    return parse(decode(file.readAll()));
-}
-
 } // namespace
+
+// The file as last read, kept while the file stays as it was: start-up reads several values of a
+// file that may hold a machine's whole registry.
+struct Registry::Parsed {
+    QByteArray identity;
+    Document doc;
+};
+
+const Registry::Parsed& Registry::load() const {
+    const QByteArray identity = FileSafety::fileIdentity(m_filePath);
+    if (m_parsed && !identity.isEmpty() && m_parsed->identity == identity)
+        return *m_parsed;
+    auto parsed = std::make_shared<Parsed>();
+    QFile file(m_filePath);
+    if (file.open(QIODevice::ReadOnly)) {
+        parsed->doc = parse(decode(file.readAll()));
+        // A file that changed while it was read is read again next time, and so is one changed
+        // a moment ago: a change within the same tick of the file system's clock would keep
+        // its time.
+        const QDateTime changed = QFileInfo(m_filePath).lastModified();
+        if (FileSafety::fileIdentity(m_filePath) == identity &&
+            changed.secsTo(QDateTime::currentDateTime()) >= kSettledSeconds)
+            parsed->identity = identity;
+    } else {
+        parsed->doc = parse(QString());
+    }
+    m_parsed = parsed;
+    return *m_parsed;
+}
 
 Registry::Registry(QString filePath) : m_filePath(std::move(filePath)) {}
 
@@ -333,7 +362,7 @@ std::optional<QString> Registry::value(const QString& root, const QString& subke
     const QStringList path = keyPath(root, subkey);
     if (path.isEmpty())
         return std::nullopt;
-    Document doc = load(m_filePath);
+    const Document& doc = load().doc;
     const qsizetype index = indexOfKey(doc, path);
     if (index < 0)
         return std::nullopt;
@@ -344,14 +373,14 @@ std::optional<QString> Registry::value(const QString& root, const QString& subke
 
 bool Registry::keyExists(const QString& root, const QString& subkey) const {
     const QStringList path = keyPath(root, subkey);
-    return !path.isEmpty() && keyExistsIn(load(m_filePath), path);
+    return !path.isEmpty() && keyExistsIn(load().doc, path);
 }
 
 bool Registry::createKey(const QString& root, const QString& subkey) {
     const QStringList path = keyPath(root, subkey);
     if (path.isEmpty() || !storable(root) || !storable(subkey))
         return report(QStringLiteral("Invalid registry key \"%1\\%2\"").arg(root, subkey));
-    Document doc = load(m_filePath);
+    Document doc = load().doc;
     if (keyExistsIn(doc, path))
         return report({});
     addSection(doc, Section{Section::Key, spelledLikeExisting(doc, path), {}, {}});
@@ -365,7 +394,7 @@ bool Registry::setValue(const QString& root, const QString& subkey, const QStrin
         return report(QStringLiteral("Invalid registry key \"%1\\%2\"").arg(root, subkey));
     if (!storable(name) || !storable(data))
         return report(QStringLiteral("Registry value \"%1\" holds a line break").arg(name));
-    Document doc = load(m_filePath);
+    Document doc = load().doc;
     qsizetype index = indexOfKey(doc, path);
     if (index < 0)
         index = addSection(doc, Section{Section::Key, spelledLikeExisting(doc, path), {}, {}});

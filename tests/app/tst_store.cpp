@@ -392,8 +392,7 @@ private Q_SLOTS:
             QCOMPARE(in.message(), QString());
             QVERIFY(!QFileInfo::exists(backupOf(in, 1)));
         }
-        QCOMPARE(Installation::hashOf(in.systemPath),
-                 replaced ? Installation::hashOf(in.workCopy()) : original);
+        QVERIFY(Installation::intact(in.systemPath));
     }
 
     // A file at the number the store would take, which no history row names: the store never

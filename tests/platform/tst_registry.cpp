@@ -1,3 +1,4 @@
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -297,6 +298,34 @@ private slots:
               kValues, qint64(keys.size()), readMs, readCpuMs, writeMs);
         // Reading line by line against everything read before took minutes for this file.
         QVERIFY2(readMs < 10000, qPrintable(QString::number(readMs)));
+    }
+
+    // Another program changes the file between two reads, at once and to the same size, or
+    // after a long time: the second read sees the change.
+    void readsFollowChangesOfTheFile() {
+        const QByteArray header = "Windows Registry Editor Version 5.00\n\n"
+                                  "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quentara\\CP\\Database]\n";
+        writeAll(m_path, header + "\"Path\"=\"/a\"\n");
+        Registry registry(m_path);
+        QCOMPARE(registry.value(hklm, databaseKey, u"Path"_s), u"/a"_s);
+        writeAll(m_path, header + "\"Path\"=\"/b\"\n");
+        QCOMPARE(registry.value(hklm, databaseKey, u"Path"_s), u"/b"_s);
+
+        // A file that has settled is read once; a later change, however small, is seen.
+        const QDateTime past = QDateTime::currentDateTime().addSecs(-60);
+        auto age = [&] {
+            QFile file(m_path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(past, QFileDevice::FileModificationTime));
+        };
+        age();
+        QCOMPARE(registry.value(hklm, databaseKey, u"Path"_s), u"/b"_s);
+        writeAll(m_path, header + "\"Path\"=\"/c\"\n");
+        QCOMPARE(registry.value(hklm, databaseKey, u"Path"_s), u"/c"_s);
+        QVERIFY(registry.setValue(hklm, databaseKey, u"Path"_s, u"/d"_s));
+        age();
+        QCOMPARE(registry.value(hklm, databaseKey, u"Path"_s), u"/d"_s);
+        QCOMPARE(Registry(m_path).value(hklm, databaseKey, u"Path"_s), u"/d"_s);
     }
 
     void defaultPath() {
