@@ -53,7 +53,7 @@ std::unique_ptr<db::Database> openSound(const QString& role, const QString& path
             error.kind(), engine);
     }
     if (check != QStringLiteral("ok"))
-        throw db::DbError(QStringLiteral("%1 %2 is damaged: %3").arg(role, path, check),
+        throw db::DbError(QStringLiteral("%1 %2 is damaged (%3)").arg(role, path, check),
                           db::DbError::Kind::Damaged);
     // The program names tables without regard to case, as the installation's engine did.
     const QStringList present = database->tableNames();

@@ -281,7 +281,8 @@ bool History::storeFiles(QStringList& afterwards, Startup::Handover& handover) {
                         QStringLiteral("Cannot read %1: %2").arg(backup, linked.errorString()));
                 state = db::DatabaseFingerprint::of(linked);
             } else {
-                // The copy replaces its target in one rename: a file there is never overwritten.
+                // The copy is renamed over its target; a file already there is another backup
+                // and must stay.
                 if (QFileInfo::exists(target))
                     throw FileError(
                         QStringLiteral("Cannot write the backup %1: the file exists").arg(target));

@@ -139,7 +139,7 @@ private Q_SLOTS:
         QTest::newRow("system empty")
             << true << QStringLiteral("empty") << QStringLiteral("is empty");
         QTest::newRow("system damaged")
-            << true << QStringLiteral("pages") << QStringLiteral("is damaged: ");
+            << true << QStringLiteral("pages") << QStringLiteral("is damaged (");
         QTest::newRow("system without a table read at start-up")
             << true << QStringLiteral("Available Systems")
             << QStringLiteral("has no table \"Available Systems\"");
