@@ -296,8 +296,9 @@ private slots:
         qInfo("%d values in %lld keys: read in %lld ms (%lld ms of processor time), rewritten "
               "in %lld ms",
               kValues, qint64(keys.size()), readMs, readCpuMs, writeMs);
-        // Reading line by line against everything read before took minutes for this file.
-        QVERIFY2(readMs < 10000, qPrintable(QString::number(readMs)));
+        // Reading line by line against everything read before took minutes of processor time
+        // for this file; the clock on the wall depends on what else the machine runs.
+        QVERIFY2(readCpuMs < 10000, qPrintable(QString::number(readCpuMs)));
     }
 
     // Another program changes the file between two reads, at once and to the same size, or
