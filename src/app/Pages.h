@@ -22,8 +22,11 @@ namespace app {
 // Every page, frame and dialog of the program. The members are made in the order in which the
 // window shows their controls: the Configuration page's frames, then the pages of SSTab1 in
 // tab order, then what sits below the pages, then the dialogs. A new page is one line here.
+//
+// A page's constructor takes the editor and what the page owns; every link between subjects is
+// made in wire(), once every page exists.
 struct Pages {
-    explicit Pages(editor::Editor& editor) : m_editor(editor) {}
+    explicit Pages(editor::Editor& editor) : m_editor(editor) { wire(); }
 
     editor::Editor& m_editor;
     MainWindow window{m_editor};
@@ -34,13 +37,16 @@ struct Pages {
     microscope::MicroscopePage microscope{m_editor, piezoSwitch};
     laser::LaserPage laser{m_editor};
     scanhead::ScanHeadPage scanHead{m_editor};
-    scanhead::FcsPage fcs{m_editor, piezoSwitch, connections};
+    scanhead::FcsPage fcs{m_editor};
     scanhead::NddPage ndd{m_editor, nddSwitch};
     devices::FirmwarePage firmware{m_editor};
     DatabaseFrames database{m_editor};
     EditConfDialog editConf{m_editor};
     LoginDialog login{m_editor};
     AboutDialog about{m_editor};
+
+private:
+    void wire();
 };
 
 } // namespace app

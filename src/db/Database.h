@@ -58,6 +58,13 @@ public:
     // rollback-journal file, also of a WAL database; destination is replaced in one step.
     void snapshotTo(const QString& destination, platform::FileSafety::Durability durability =
                                                     platform::FileSafety::Durability::Synced);
+    // The same copy, and the fingerprint of the database (DatabaseFingerprint), in one pass: the
+    // file is read through the connection's own handle while its read transaction keeps writers
+    // out, so the copy is that transaction's state byte for byte. A WAL database, part of which
+    // lies in its WAL file, is copied through the engine's backup and then read for the
+    // fingerprint. header receives the file's first 100 bytes as they are.
+    QByteArray copyWithFingerprint(const QString& destination,
+                                   platform::FileSafety::Durability durability, QByteArray* header);
     // The engine's quick check: "ok", or the first problems it found.
     QString quickCheck();
     // Whether another process holds the database at path open in WAL mode. Asked before this
@@ -138,6 +145,10 @@ public:
     // reads.
     void setStatementTrace(std::function<void(const QString& sql)> trace);
 
+    // Expires when the connection closes (or the handle goes), so that an object that outlives
+    // a piece of work, such as a Savepoint, can tell that its connection is no longer there.
+    std::weak_ptr<const void> lifetime() const { return m_lifetime; }
+
     // The connection's record of the schema its running statement may reach.
     SchemaAccess* schemaAccess() const { return m_access.get(); }
 
@@ -172,6 +183,7 @@ private:
     mutable std::unique_ptr<SchemaCache> m_schemaCache;
     std::function<void(const QString&)> m_trace;
     std::shared_ptr<SchemaAccess> m_access;
+    std::shared_ptr<const bool> m_lifetime = std::make_shared<const bool>(true);
     Database* m_owner = nullptr; // the handle whose connection an attached one shares
     QList<Database*> m_attached; // the handles attached to this one
 };

@@ -1,10 +1,8 @@
 #include "FcsPage.h"
 
 #include <QLocale>
-#include <devices/Connections.h>
 #include <editor/Editor.h>
 #include <editor/Texts.h>
-#include <microscope/PiezoSwitch.h>
 #include <platform/Platform.h>
 #include <platform/Registry.h>
 
@@ -16,13 +14,13 @@ QString voltageName(int i) {
 }
 } // namespace
 
-FcsPage::FcsPage(editor::Editor& editor, microscope::PiezoSwitch& piezoSwitch,
-                 devices::Connections& connections)
-    : editor::Declarations(editor.main()), m_editor(editor), m_piezoSwitch(piezoSwitch),
-      m_connections(connections) {}
+FcsPage::FcsPage(editor::Editor& editor) : editor::Declarations(editor.main()), m_editor(editor) {
+    editor.addPageReadout(editor::PageFcs, [this] { ReadFcsPage(); });
+}
 
 void FcsPage::ReadFcsPage() {
-    m_connections.showPiezoPort(m_piezoSwitch.checkPiezo1.isChecked());
+    if (m_showPiezoPort)
+        m_showPiezoPort();
     for (int i = 0; i < 4; ++i)
         m_lastVoltages[i] = m_editor.RegistryRead(editor::texts::kStepDacKey, voltageName(i));
     if (!m_lastVoltages[0].isEmpty()) {

@@ -3,16 +3,10 @@
 #include <QStringList>
 #include <array>
 #include <editor/Page.h>
+#include <functional>
 
 namespace editor {
 class Editor;
-}
-
-namespace devices {
-class Connections;
-}
-namespace microscope {
-class PiezoSwitch;
 }
 
 namespace scanhead {
@@ -23,8 +17,10 @@ using namespace Qt::StringLiterals;
 // registry.
 class FcsPage : public editor::Declarations {
 public:
-    FcsPage(editor::Editor& editor, microscope::PiezoSwitch& piezoSwitch,
-            devices::Connections& connections);
+    explicit FcsPage(editor::Editor& editor);
+
+    // Shows the piezo stage's port on the page; the program links it to the port lists.
+    void setShowPiezoPort(std::function<void()> show) { m_showPiezoPort = std::move(show); }
 
     // The piezo stage's port, and the step voltages from the registry or the registry key made
     // for them.
@@ -36,8 +32,7 @@ public:
 
 private:
     editor::Editor& m_editor;
-    microscope::PiezoSwitch& m_piezoSwitch;
-    devices::Connections& m_connections;
+    std::function<void()> m_showPiezoPort;
     // The registry values as last read, "Voltage 0" to "Voltage 3".
     std::array<QString, 4> m_lastVoltages;
 

@@ -24,9 +24,13 @@ public:
     void readImageFlip();
     // Whether the installation has no FCS head, as the options show it.
     bool fcsNone() const { return optionFcsNone.isSelected(); }
+    // Set when the database was opened without a scan head.
+    bool scanHeadRemoved() const { return m_scanHeadRemoved; }
+    void setScanHeadRemoved(bool removed) { m_scanHeadRemoved = removed; }
 
 private:
     editor::Editor& m_editor;
+    bool m_scanHeadRemoved = false;
 
     const editor::Frame m_frameHead = frame(editor::PageConfiguration, u"Frame2"_s, kVtxHead);
     form::Label& frameHeadCaption = label(u"Frame2"_s, kVtxHead);

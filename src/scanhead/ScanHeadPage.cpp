@@ -11,7 +11,7 @@ ScanHeadPage::ScanHeadPage(editor::Editor& editor)
 void ScanHeadPage::readDescannedDetector() {
     using namespace records;
     const bool usable = IsUsable(NullToText(ReadField(
-        m_editor.work(), u"Available Point Detectors"_s, kIdAvailable, u"PmtD"_s, kStatus)));
+        m_editor.work(), records::kAvailablePointDetectors, kIdAvailable, u"PmtD"_s, kStatus)));
     m_editor.flags().descannedDetector = usable;
     checkTransmissionPmt.setChecked(usable);
 }

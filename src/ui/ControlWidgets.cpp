@@ -3,11 +3,13 @@
 #include "TreeViewWidget.h"
 #include "UserInput.h"
 
+#include <QAbstractListModel>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -64,36 +66,73 @@ QWidget* optionButton(form::OptionButton& c, QWidget* parent) {
     return w;
 }
 
-bool sameEntries(const form::ListBox& c, const QComboBox* w) {
-    if (c.count() != w->count())
-        return false;
-    for (int i = 0; i < c.count(); ++i) {
-        if (c.itemText(i) != w->itemText(i))
-            return false;
+// The entries of a list as the combo box's model. It shares the texts of the form model's
+// entries, so that a long list (the history) is not held a second time item by item, and takes
+// up a changed list in one step: appended entries as one insertion, anything else as a reset.
+class ListBoxModel : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : int(m_texts.size());
     }
-    return true;
-}
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid() || index.row() >= m_texts.size() ||
+            (role != Qt::DisplayRole && role != Qt::EditRole))
+            return {};
+        return m_texts.at(index.row());
+    }
+
+    void follow(const form::ListBox& list) {
+        qsizetype same = 0;
+        if (m_texts.size() <= list.count())
+            while (same < m_texts.size() && m_texts.at(same) == list.itemText(int(same)))
+                ++same;
+        if (same == m_texts.size() && same == list.count())
+            return;
+        if (same < m_texts.size()) {
+            beginResetModel();
+            m_texts.clear();
+            for (const form::ListBox::Entry& entry : list.entries())
+                m_texts.append(entry.text);
+            endResetModel();
+            return;
+        }
+        beginInsertRows({}, int(same), list.count() - 1);
+        for (int i = int(same); i < list.count(); ++i)
+            m_texts.append(list.itemText(i));
+        endInsertRows();
+    }
+
+private:
+    QStringList m_texts;
+};
 
 QWidget* listBox(form::ListBox& c, QWidget* parent) {
     auto* w = new QComboBox(parent);
     w->setEditable(false);
+    auto* entries = new ListBoxModel(w);
+    w->setModel(entries);
     w->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     w->setMinimumContentsLength(12);
     w->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    auto show = [&c, w] {
+    auto show = [&c, w, entries] {
         const QSignalBlocker blocker(w);
-        if (!sameEntries(c, w)) {
-            w->clear();
-            for (const auto& entry : c.entries())
-                w->addItem(entry.text);
-        }
+        entries->follow(c);
         w->setCurrentIndex(c.currentIndex());
         w->setToolTip(c.text());
         showCommon(c, w);
     };
     bind(c, w, show);
-    QObject::connect(w, &QComboBox::activated, w, [&c, show](int index) {
+    QObject::connect(w, &QComboBox::activated, w, [&c, w, show](int index) {
+        const bool focused = w->hasFocus();
+        const QPointer<QComboBox> alive(w);
         forwardUserInput([&c, index] { c.userSelect(index); }, show);
+        // A choice that disables the lists while it runs (a port choice) moves the keyboard focus
+        // on to the next widget, which may be a text box that then has its text selected; the
+        // focus belongs on the list the person used.
+        if (alive && focused && !w->hasFocus() && w->isEnabled() && w->isVisible())
+            w->setFocus(Qt::OtherFocusReason);
     });
     return w;
 }
@@ -166,6 +205,23 @@ QWidget* tabBar(form::TabControl& c, QWidget* parent) {
     return w;
 }
 
+// The program carries no bitmaps: a picture is drawn as a sunken panel that names its image, so
+// that a swap of two pictures or a change of image shows.
+QWidget* picture(form::Picture& c, QWidget* parent) {
+    auto* w = new QLabel(parent);
+    w->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    w->setAlignment(Qt::AlignCenter);
+    w->setTextFormat(Qt::PlainText);
+    w->setMinimumSize(120, 60);
+    auto show = [&c, w] {
+        w->setText(c.image());
+        w->setToolTip(c.caption());
+        showCommon(c, w);
+    };
+    bind(c, w, show);
+    return w;
+}
+
 } // namespace
 
 QString labelText(const QString& caption) {
@@ -197,6 +253,8 @@ QWidget* createControlWidget(form::Control& control, QWidget* parent) {
         return tabBar(static_cast<form::TabControl&>(control), parent);
     case form::Kind::TreeView:
         return new TreeViewWidget(static_cast<form::TreeView&>(control), parent);
+    case form::Kind::Picture:
+        return picture(static_cast<form::Picture&>(control), parent);
     case form::Kind::MenuItem:
         break;
     }

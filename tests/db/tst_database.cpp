@@ -6,6 +6,7 @@
 #include <db/Database.h>
 #include <db/DatabaseFingerprint.h>
 #include <db/DbError.h>
+#include <db/Savepoint.h>
 #include <db/WriteFaults.h>
 #include <platform/FileSafety.h>
 
@@ -330,6 +331,80 @@ private Q_SLOTS:
         QCOMPARE(m_db->OpenRecordset(u"Available Lasers"_s).recordCount(), 2);
     }
 
+    // A savepoint undoes only its own part of the unit of work, and never touches a transaction
+    // that is no longer the one it was taken in.
+    void savepointsUndoTheirPartUnlessReleased() {
+        auto count = [this] { return m_db->OpenRecordset(u"Available Lasers"_s).recordCount(); };
+        m_db->begin();
+        m_db->execute(u"DELETE FROM [Available Lasers] WHERE [Lines] = 1"_s);
+        {
+            Savepoint outer(*m_db);
+            m_db->execute(u"DELETE FROM [Available Lasers] WHERE [Lines] = 3"_s);
+            {
+                Savepoint inner(*m_db);
+                m_db->execute(u"DELETE FROM [Available Lasers]"_s);
+                QCOMPARE(count(), 0);
+            } // not released
+            QCOMPARE(count(), 1);
+            QVERIFY(outer.release());
+            QVERIFY(!outer.release());
+        }
+        QVERIFY(m_db->inTransaction());
+        QCOMPARE(count(), 1);
+        {
+            Savepoint failed(*m_db);
+            m_db->execute(u"DELETE FROM [Available Lasers]"_s);
+            QVERIFY(failed.rollback());
+            QVERIFY(!failed.isActive());
+        }
+        QCOMPARE(count(), 1);
+        m_db->rollback();
+        QCOMPARE(count(), 3);
+    }
+
+    void aSavepointWithNothingToReturnTo() {
+        auto count = [this] { return m_db->OpenRecordset(u"Available Lasers"_s).recordCount(); };
+        {
+            // Outside a transaction the write lands at once: there is no unit to undo part of.
+            Savepoint outside(*m_db);
+            QVERIFY(!outside.isActive());
+            m_db->execute(u"DELETE FROM [Available Lasers] WHERE [Lines] = 1"_s);
+        }
+        QCOMPARE(count(), 2);
+        {
+            // The engine gave the whole transaction up (an I/O error does that).
+            m_db->begin();
+            Savepoint savepoint(*m_db);
+            m_db->rollback();
+            QVERIFY(!savepoint.isActive());
+            QVERIFY(!savepoint.rollback());
+        }
+        {
+            // Committed on the way, and a new transaction begun: the savepoint must leave the new
+            // transaction's writes alone.
+            m_db->begin();
+            Savepoint savepoint(*m_db);
+            m_db->commit();
+            m_db->begin();
+            m_db->execute(u"DELETE FROM [Available Lasers] WHERE [Lines] = 3"_s);
+            QVERIFY(!savepoint.release());
+        }
+        QVERIFY(m_db->inTransaction());
+        m_db->commit();
+        QCOMPARE(count(), 1);
+        {
+            // The connection closed and its handle gone, as when a store reopens the working
+            // copy: the savepoint must not touch the handle.
+            auto other = Database::open(file(u"t.mdb"_s));
+            other->begin();
+            Savepoint savepoint(*other);
+            other->close();
+            QVERIFY(!savepoint.isActive());
+            other.reset();
+            QVERIFY(!savepoint.rollback());
+        }
+    }
+
     // A second file attached to the connection: the template database beside the working copy.
     // Both hold a table of the same name, as most of the installation's tables do.
     std::unique_ptr<Database> attachTemplate() {
@@ -554,6 +629,61 @@ private Q_SLOTS:
         Database::SnapshotDatabase(source, second);
         QCOMPARE(readAll(second), readAll(copy));
         QVERIFY(QDir(m_dir.path()).entryList({u"*orbis-tmp*"_s}, QDir::Files).isEmpty());
+        m_db = Database::open(file(u"t.mdb"_s));
+    }
+
+    // The working copy and its fingerprint come from one read of the file. The copy is the
+    // transaction's state, and its fingerprint is the one of the engine's backup of it (which
+    // the store compares with); a WAL database, whose last commits lie in its WAL file, is
+    // copied through the engine.
+    void copyWithFingerprintIsTheTransactionsState_data() {
+        QTest::addColumn<bool>("wal");
+        QTest::newRow("rollback journal") << false;
+        QTest::newRow("WAL") << true;
+    }
+    void copyWithFingerprintIsTheTransactionsState() {
+        QFETCH(bool, wal);
+        m_db.reset();
+        const QString source = file(u"fp.mdb"_s);
+        const QString copy = file(u"fp-copy.mdb"_s);
+        const QString backup = file(u"fp-backup.mdb"_s);
+        for (const QString& path : {source, copy, backup})
+            QFile::remove(path);
+        auto writer = Database::create(source);
+        if (wal)
+            writer->execute(u"PRAGMA journal_mode=WAL"_s);
+        writer->execute(u"CREATE TABLE T (x TEXT); INSERT INTO T VALUES (randomblob(5000))"_s);
+        auto reader = Database::openShared(source);
+        QVERIFY(!failure([&] {
+                     reader->copyWithFingerprint(copy, platform::FileSafety::Durability::Scratch,
+                                                 nullptr);
+                 }).isEmpty());
+        reader->begin();
+        QByteArray header;
+        const QByteArray state =
+            reader->copyWithFingerprint(copy, platform::FileSafety::Durability::Synced, &header);
+        reader->snapshotTo(backup);
+        // A WAL writer may commit meanwhile; the reader's copy stays the state it saw.
+        if (wal)
+            writer->execute(u"INSERT INTO T VALUES ('later')"_s);
+        reader->rollback();
+        QCOMPARE(header, readAll(source).left(100));
+        QFile copied(copy);
+        QVERIFY(copied.open(QIODevice::ReadOnly));
+        QCOMPARE(state, DatabaseFingerprint::of(copied));
+        QFile backedUp(backup);
+        QVERIFY(backedUp.open(QIODevice::ReadOnly));
+        QCOMPARE(state, DatabaseFingerprint::of(backedUp));
+        if (!wal)
+            QCOMPARE(readAll(copy), readAll(source));
+        auto opened = Database::openShared(copy);
+        QCOMPARE(opened->quickCheck(), u"ok"_s);
+        QCOMPARE(opened->OpenRecordset(u"T"_s).recordCount(), 1);
+        QVERIFY(!QFile::exists(copy + u"-wal"_s));
+        QVERIFY(QDir(m_dir.path()).entryList({u"*orbis-tmp*"_s}, QDir::Files).isEmpty());
+        opened.reset();
+        reader.reset();
+        writer.reset();
         m_db = Database::open(file(u"t.mdb"_s));
     }
 
