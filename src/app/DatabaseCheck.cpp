@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <db/DbError.h>
+#include <db/Statement.h>
 
 namespace app {
 
@@ -42,12 +43,20 @@ std::unique_ptr<db::Database> openSound(const QString& role, const QString& path
             quickCheck = false;
         check = quickCheck ? database->quickCheck() : QStringLiteral("ok");
     } catch (const db::DbError& error) {
+        // The words say what is wrong with the file; the engine's own text follows for the
+        // service engineer.
+        const db::DbError::Engine& engine = error.engine();
+        QString words = wordsFor(error.kind());
+        const QString reason = db::reasonOf(engine.code, engine.systemError);
+        if (error.kind() == db::DbError::Kind::Io && !reason.isEmpty())
+            words += QStringLiteral(": ") + reason;
         throw db::DbError(
-            QStringLiteral("%1 %2 %3: %4").arg(role, path, wordsFor(error.kind()), error.message()),
-            error.kind());
+            QStringLiteral("%1 %2 %3 (%4)")
+                .arg(role, path, words, engine.text.isEmpty() ? error.message() : engine.text),
+            error.kind(), engine);
     }
     if (check != QStringLiteral("ok"))
-        throw db::DbError(QStringLiteral("%1 %2 is damaged: %3").arg(role, path, check),
+        throw db::DbError(QStringLiteral("%1 %2 is damaged (%3)").arg(role, path, check),
                           db::DbError::Kind::Damaged);
     // The program names tables without regard to case, as the installation's engine did.
     const QStringList present = database->tableNames();

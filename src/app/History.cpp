@@ -1,5 +1,6 @@
 #include "History.h"
 
+#include "BackupFolder.h"
 #include "DatabaseCheck.h"
 #include "ErrorText.h"
 #include "Pages.h"
@@ -212,9 +213,10 @@ std::unique_ptr<db::Database> lockSystemDatabase(const QString& path) {
     } catch (const db::DbError& error) {
         if (error.kind() != db::DbError::Kind::Busy)
             throw;
-        throw db::DbError(QStringLiteral("another program is writing to the system database %1: %2")
-                              .arg(path, error.message()),
-                          error.kind());
+        throw db::DbError(
+            QStringLiteral("another program is writing to the system database %1 (%2)")
+                .arg(path, error.engine().text),
+            error.kind(), error.engine());
     }
     return database;
 }
@@ -232,8 +234,12 @@ QString History::entryText(const QVariant& no, const QDateTime& date) {
     return QStringLiteral("%1. -  %2").arg(records::NullToText(no), dateText(date));
 }
 
+QString History::backupFolder() const {
+    return m_editor.databaseFolder() + QStringLiteral("BackupDB");
+}
+
 QString History::backupPath(qint64 no) const {
-    return m_editor.databaseFolder() + QStringLiteral("BackupDB/Temp%1.mdb").arg(no);
+    return backupFolder() + QStringLiteral("/Temp%1.mdb").arg(no);
 }
 
 void History::FillHistoryList() {
@@ -325,13 +331,17 @@ qint64 History::nextNumber() const {
         if (no && !text)
             break;
     }
-    if (!last)
-        return 1;
-    if (*last < 0 || *last >= kLastNumber)
-        throw db::DbError(QStringLiteral("the history numbers cannot go on after No %1; Clear "
-                                         "History starts them again at 1")
-                              .arg(*last));
-    return *last + 1;
+    qint64 next = 1;
+    if (last) {
+        if (*last < 0 || *last >= kLastNumber)
+            throw db::DbError(QStringLiteral("the history numbers cannot go on after No %1; Clear "
+                                             "History starts them again at 1")
+                                  .arg(*last));
+        next = *last + 1;
+    }
+    // A backup without its row (its store died before saving the row) keeps its number.
+    const QMap<qint64, QString> files = BackupFolder::backups(backupFolder());
+    return files.isEmpty() ? next : std::max(next, files.lastKey() + 1);
 }
 
 bool History::askToReplaceChanged(const QString& system) const {
@@ -391,6 +401,8 @@ bool History::storeFiles(QStringList& afterwards, Startup::Handover& handover) {
     editor::Editor& e = m_editor;
     const QString system = e.systemDatabasePath();
     const QDateTime now = QDateTime::currentDateTime();
+    // The files this store made, the only ones a failure removes: a file found at the name the
+    // store wanted may be the only copy of an older system database.
     QString backup;
     QString compacted;
     // A backup that is a second name of the system database is read through this file, which
@@ -413,21 +425,28 @@ bool History::storeFiles(QStringList& afterwards, Startup::Handover& handover) {
             fault("backup");
             lock = lockSystemDatabase(system);
             wal = inWalMode(*lock);
-            backup = backupPath(no);
+            const QString target = backupPath(no);
             QByteArray state;
             // Under the lock the system database stays as it is until it is replaced, so the
             // replaced file itself, under a second name, is its backup. A WAL database keeps
             // part of itself beside the file and is copied through the engine: a connection in
             // a write transaction cannot be the source of a backup, but readers still may, and
             // they see the last commit.
-            if (!wal && fs::linkTo(system, backup)) {
+            if (!wal && fs::linkTo(system, target)) {
+                backup = target;
                 linked.setFileName(backup);
                 if (!linked.open(QIODevice::ReadOnly))
                     throw FileError(
                         QStringLiteral("Cannot read %1: %2").arg(backup, linked.errorString()));
                 state = db::DatabaseFingerprint::of(linked);
             } else {
-                db::Database::SnapshotDatabase(system, backup);
+                // The copy is renamed over its target; a file already there is another backup
+                // and must stay.
+                if (QFileInfo::exists(target))
+                    throw FileError(
+                        QStringLiteral("Cannot write the backup %1: the file exists").arg(target));
+                db::Database::SnapshotDatabase(system, target);
+                backup = target;
                 state = Startup::stateOf(backup);
             }
             if (state == accepted)
@@ -454,8 +473,9 @@ bool History::storeFiles(QStringList& afterwards, Startup::Handover& handover) {
         if (e.work().inTransaction())
             e.work().commit(); // the compaction reads what this action wrote
         fault("compact");
-        compacted = fs::temporaryPath(system);
-        db::Database::CompactDatabase(e.workCopyPath(), compacted);
+        const QString into = fs::temporaryPath(system);
+        db::Database::CompactDatabase(e.workCopyPath(), into); // removes what it made on failure
+        compacted = into;
         // The state of the new system database, taken while the file is the store's own.
         const QByteArray state = Startup::stateOf(compacted);
         fault("replace");

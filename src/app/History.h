@@ -51,6 +51,7 @@ private:
     // afterwards. False when the user kept a system database that another program changed.
     bool storeFiles(QStringList& afterwards, Startup::Handover& handover);
     qint64 nextNumber() const;
+    QString backupFolder() const;
     void selectLastEntry();
     QString backupPath(qint64 no) const;
     bool askToReplaceChanged(const QString& system) const;

@@ -1,5 +1,6 @@
 #include "Startup.h"
 
+#include "BackupFolder.h"
 #include "DatabaseCheck.h"
 #include "ErrorText.h"
 #include "History.h"
@@ -13,6 +14,7 @@
 #include <editor/Texts.h>
 #include <form/FormSet.h>
 #include <form/ScriptError.h>
+#include <platform/FileNames.h>
 #include <platform/FileSafety.h>
 #include <platform/Platform.h>
 #include <records/RecordHelpers.h>
@@ -202,6 +204,10 @@ Startup::Result Startup::steps(Handover* handover) {
     // The system database named in the registry.
     e.setSystemDatabasePath(e.RegistryRead(texts::kDatabaseKey, QStringLiteral("Path")));
     m_pages.database.lDatabasePath.setText(e.systemDatabasePath());
+    // Messages name the installation's files as the user knows them.
+    namespace names = platform::FileNames;
+    names::setWords(e.systemDatabasePath(), QStringLiteral("the system database"));
+    names::setWords(e.templatePath(), QStringLiteral("the template database"));
     if (e.systemDatabasePath().isEmpty() || !QFileInfo(e.systemDatabasePath()).isFile())
         return refuse(texts::kNoSystemDatabase, true);
 
@@ -260,6 +266,9 @@ Startup::Result Startup::steps(Handover* handover) {
     }
     e.setMessage(QString());
     e.setWorkCopyPath(backupFolder + QStringLiteral("/Temp.mdb"));
+    names::setFolderWords(backupFolder, QStringLiteral("the backup"));
+    names::setWords(e.workCopyPath(), QStringLiteral("the working copy"));
+    names::setWords(e.HiddenCopyPath(), QStringLiteral("the hidden copy"));
 
     // The editor changes only its working copy; the hidden copy keeps the state the
     // installation was delivered in and is made once.
@@ -297,11 +306,18 @@ Startup::Result Startup::steps(Handover* handover) {
 
     // The readout's upkeep writes land in one commit.
     db::Transaction transaction(e.work());
+    // A backup that lost its history row to a store that died is listed again, before the
+    // readout, whose own notices take precedence in the status line.
+    const QString orphans =
+        BackupFolder::adoptOrphans(e.templ(), backupFolder, e.systemDatabasePath());
+    if (!orphans.isEmpty())
+        e.setMessage(orphans);
     m_readout.Refresh();
     m_pages.firmware.disableSetScsi();
     m_pages.microscope.disableFocusStep();
-    // The list a store leaves differs from the one before only by the store's own row.
-    if (handedOver)
+    // The list a store leaves differs from the one before only by the store's own row, unless
+    // backups without a row were found.
+    if (handedOver && orphans.isEmpty())
         m_history.showStoredEntry(handover->no, handover->date);
     else
         m_history.FillHistoryList();

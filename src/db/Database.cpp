@@ -11,7 +11,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
 #include <fcntl.h>
+#include <platform/FileNames.h>
 #include <sqlite3.h>
 #include <unistd.h>
 #include <utility>
@@ -61,19 +63,57 @@ private:
     Statement& m_statement;
 };
 
-[[noreturn]] void failOpen(sqlite3* connection, const QString& path, int code) {
-    const QString reason = connection ? QString::fromUtf8(sqlite3_errmsg(connection))
-                                      : QStringLiteral("out of memory");
-    sqlite3_close_v2(connection);
-    throw DbError(QStringLiteral("Cannot open database %1: %2").arg(path, reason), errorKind(code));
+const QString kCannotOpen = QStringLiteral("Cannot open");
+
+// The error number of opening path with flags as the engine opens files (through its own
+// system call, so that tests that make it fail reach this too); 0 when that works now. A file
+// created here is removed again.
+int openError(const QString& path, int flags) {
+    using OpenCall = int (*)(const char*, int, int);
+    sqlite3_vfs* vfs = sqlite3_vfs_find(nullptr);
+    auto open = vfs && vfs->iVersion >= 3
+                    ? reinterpret_cast<OpenCall>(vfs->xGetSystemCall(vfs, "open"))
+                    : nullptr;
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = open ? open(name.constData(), flags | O_CLOEXEC, 0600)
+                        : ::open(name.constData(), flags | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return errno;
+    ::close(fd);
+    if (flags & O_EXCL)
+        ::unlink(name.constData());
+    return 0;
 }
 
-sqlite3* openConnection(const QString& path, int flags) {
+[[noreturn]] void failOpen(sqlite3* connection, const QString& what, const QString& path, int flags,
+                           int code) {
+    const QString reason = connection ? QString::fromUtf8(sqlite3_errmsg(connection))
+                                      : QStringLiteral("out of memory");
+    int systemError = connection ? sqlite3_system_errno(connection) : 0;
+    sqlite3_close_v2(connection);
+    // Refused a file for writing, the engine tries to open it for reading, and the error number
+    // it keeps is that of the second try ("no such file" for a file it was to create).
+    if ((code & 0xff) == SQLITE_CANTOPEN) {
+        const int error =
+            openError(path, flags & SQLITE_OPEN_CREATE ? O_RDWR | O_CREAT | O_EXCL : O_RDONLY);
+        if (error != 0)
+            systemError = error;
+    }
+    throw engineError(what, path, {code, systemError, reason, {}});
+}
+
+[[noreturn]] void failMissing(const QString& path) {
+    throw DbError(platform::FileNames::text(kCannotOpen, path, platform::FileNames::reason(ENOENT)),
+                  DbError::Kind::Io);
+}
+
+// Opens a connection; what names the failure ("Cannot write" for a file that is being made).
+sqlite3* openConnection(const QString& path, int flags, const QString& what = kCannotOpen) {
     sqlite3* connection = nullptr;
     const int rc =
         sqlite3_open_v2(QFile::encodeName(path).constData(), &connection, flags, nullptr);
     if (rc != SQLITE_OK)
-        failOpen(connection, path, rc);
+        failOpen(connection, what, path, flags, rc);
     sqlite3_extended_result_codes(connection, 1);
     sqlite3_busy_timeout(connection, 2000);
     return connection;
@@ -111,8 +151,19 @@ Database::~Database() {
 
 std::unique_ptr<Database> Database::open(const QString& path) {
     if (!QFileInfo(path).isFile())
-        throw DbError(QStringLiteral("Database file not found: %1").arg(path));
+        failMissing(path);
     sqlite3* connection = openConnection(path, SQLITE_OPEN_READWRITE);
+    // Refused the file for writing, the engine opens it for reading only and says nothing
+    // until the first write fails.
+    if (sqlite3_db_readonly(connection, "main") == 1) {
+        const int error = openError(path, O_RDWR);
+        sqlite3_close_v2(connection);
+        namespace names = platform::FileNames;
+        throw DbError(names::text(kCannotOpen, path,
+                                  error ? names::reason(error) : QStringLiteral("it is read-only"),
+                                  QStringLiteral("it opens for reading only")),
+                      DbError::Kind::Io);
+    }
     std::unique_ptr<Database> database(new Database(connection, path));
     // Reading the schema proves the file is a database; the rollback journal keeps it
     // self-contained even if some other program had switched it to WAL.
@@ -123,7 +174,7 @@ std::unique_ptr<Database> Database::open(const QString& path) {
 
 std::unique_ptr<Database> Database::openShared(const QString& path) {
     if (!QFileInfo(path).isFile())
-        throw DbError(QStringLiteral("Database file not found: %1").arg(path));
+        failMissing(path);
     sqlite3* connection = openConnection(path, SQLITE_OPEN_READWRITE);
     return std::unique_ptr<Database>(new Database(connection, path));
 }
@@ -140,7 +191,7 @@ std::unique_ptr<Database> Database::create(const QString& path) {
 void Database::CompactDatabase(const QString& source, const QString& destination) {
     namespace fs = platform::FileSafety;
     if (!QFileInfo(source).isFile())
-        throw DbError(QStringLiteral("Database file not found: %1").arg(source));
+        failMissing(source);
     if (QFileInfo::exists(destination))
         throw DbError(
             QStringLiteral("Cannot compact %1 into %2: the file exists").arg(source, destination));
@@ -152,6 +203,15 @@ void Database::CompactDatabase(const QString& source, const QString& destination
         vacuum.run();
         // VACUUM INTO leaves its output to the operating system's cache.
         fs::syncFile(destination);
+    } catch (const DbError& error) {
+        QFile::remove(destination);
+        // The statement runs on the source's connection, but mostly fails writing the copy.
+        const int code = error.engine().code;
+        if (code == 0)
+            throw;
+        const QString what = actionOf(code, true);
+        throw engineError(what, what == QStringLiteral("Cannot read") ? source : destination,
+                          error.engine());
     } catch (...) {
         QFile::remove(destination);
         throw;
@@ -169,7 +229,7 @@ void Database::snapshotTo(const QString& destination, platform::FileSafety::Dura
     const QString temporary = fs::temporaryPath(destination);
     try {
         fs::step(QStringLiteral("Cannot write"), temporary);
-        writeCopy(temporary, destination);
+        writeCopy(temporary);
         if (durability == fs::Durability::Synced)
             fs::syncFile(temporary);
     } catch (...) {
@@ -185,22 +245,30 @@ void Database::snapshotTo(const QString& destination, platform::FileSafety::Dura
     }
 }
 
-void Database::writeCopy(const QString& temporary, const QString& destination) {
-    const Connection copy(openConnection(temporary, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE));
+void Database::writeCopy(const QString& temporary) {
+    const Connection copy(openConnection(temporary, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                                         QStringLiteral("Cannot write")));
     // The temporary needs no journal of its own: it counts only once it is complete.
     Statement(copy.handle, QStringLiteral("PRAGMA journal_mode=OFF"), temporary).run();
     Statement(copy.handle, QStringLiteral("PRAGMA synchronous=OFF"), temporary).run();
     sqlite3_backup* backup = sqlite3_backup_init(copy.handle, "main", m_connection, "main");
     if (!backup)
-        throw DbError(
-            QStringLiteral("Cannot copy the database %1 to %2: %3")
-                .arg(m_path, destination, QString::fromUtf8(sqlite3_errmsg(copy.handle))));
+        throw engineError(QStringLiteral("Cannot write"), temporary,
+                          {sqlite3_extended_errcode(copy.handle),
+                           sqlite3_system_errno(copy.handle),
+                           QString::fromUtf8(sqlite3_errmsg(copy.handle)),
+                           {}});
     const int rc = sqlite3_backup_step(backup, -1);
     sqlite3_backup_finish(backup);
-    if (rc != SQLITE_DONE)
-        throw DbError(QStringLiteral("Cannot copy the database %1 to %2: %3")
-                          .arg(m_path, destination, QString::fromUtf8(sqlite3_errstr(rc))),
-                      errorKind(rc));
+    if (rc != SQLITE_DONE) {
+        const QString what = actionOf(rc, true);
+        const bool reading = what == QStringLiteral("Cannot read");
+        throw engineError(what, reading ? m_path : temporary,
+                          {rc,
+                           sqlite3_system_errno(reading ? m_connection : copy.handle),
+                           QString::fromUtf8(sqlite3_errstr(rc)),
+                           {}});
+    }
     // The copy carries its source's journal mode in its header; a copy of a WAL database
     // must not need a WAL file of its own.
     Statement(copy.handle, QStringLiteral("PRAGMA journal_mode=DELETE"), temporary).run();
@@ -313,7 +381,7 @@ std::unique_ptr<Database> Database::attach(const QString& path, const QString& s
         throw DbError(
             QStringLiteral("Cannot attach %1 to the attached database %2").arg(path, m_path));
     if (!QFileInfo(path).isFile())
-        throw DbError(QStringLiteral("Database file not found: %1").arg(path));
+        failMissing(path);
     // The engine would create a missing file; the check above keeps it from doing so.
     execute(QStringLiteral("ATTACH DATABASE ? AS %1").arg(bracket(schema)), {path});
     std::unique_ptr<Database> attached(new Database(m_connection, path));
@@ -327,7 +395,9 @@ std::unique_ptr<Database> Database::attach(const QString& path, const QString& s
         attached->execute(QStringLiteral("SELECT count(*) FROM %1").arg(attached->master()));
     } catch (const DbError& error) {
         attached.reset();
-        throw DbError(QStringLiteral("Cannot open database %1: %2").arg(path, error.message()));
+        if (error.engine().code == 0)
+            throw;
+        throw engineError(kCannotOpen, path, error.engine());
     }
     return attached;
 }
@@ -405,8 +475,9 @@ void Database::execute(const QString& sql, const QVariantList& params) {
             sqlite3_free(error);
             if (!m_access->denied.isEmpty())
                 reason = m_access->denied;
-            throw DbError(QStringLiteral("%1 (in \"%2\" on %3)").arg(reason, sql, m_path),
-                          errorKind(rc));
+            throw engineError(QStringLiteral("Cannot write"), m_path,
+                              {sqlite3_extended_errcode(m_connection),
+                               sqlite3_system_errno(m_connection), reason, sql});
         }
         return;
     }

@@ -173,7 +173,7 @@ private:
     // Drops the kept statements and schema, before the connection goes.
     void forget();
     // The online backup of this database into a new file.
-    void writeCopy(const QString& temporary, const QString& destination);
+    void writeCopy(const QString& temporary);
 
     sqlite3* m_connection;
     QString m_path;

@@ -5,6 +5,8 @@
 #include "SchemaAccess.h"
 #include "WriteFaults.h"
 
+#include <cerrno>
+#include <platform/FileNames.h>
 #include <sqlite3.h>
 
 namespace db {
@@ -57,14 +59,74 @@ DbError::Kind errorKind(int code) {
     }
 }
 
+QString reasonOf(int code, int systemError) {
+    namespace names = platform::FileNames;
+    switch (code & 0xff) {
+    case SQLITE_IOERR:
+        return names::reason(systemError ? systemError : EIO);
+    case SQLITE_CANTOPEN:
+        return systemError ? names::reason(systemError) : QString();
+    case SQLITE_FULL:
+        return names::reason(ENOSPC);
+    case SQLITE_PERM:
+        return names::reason(EACCES);
+    case SQLITE_READONLY:
+        return QStringLiteral("it cannot be written");
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("another program holds it locked");
+    case SQLITE_CORRUPT:
+        return QStringLiteral("it is damaged");
+    case SQLITE_NOTADB:
+        return QStringLiteral("it is not a database file");
+    default:
+        return {};
+    }
+}
+
+QString actionOf(int code, bool writes) {
+    switch (code) {
+    case SQLITE_IOERR_READ:
+    case SQLITE_IOERR_SHORT_READ:
+        return QStringLiteral("Cannot read");
+    case SQLITE_IOERR_WRITE:
+    case SQLITE_IOERR_FSYNC:
+    case SQLITE_IOERR_DIR_FSYNC:
+    case SQLITE_IOERR_TRUNCATE:
+    case SQLITE_IOERR_DELETE:
+    case SQLITE_FULL:
+        return QStringLiteral("Cannot write");
+    default:
+        return writes ? QStringLiteral("Cannot write") : QStringLiteral("Cannot read");
+    }
+}
+
+DbError engineError(const QString& what, const QString& file, DbError::Engine engine) {
+    const int code = engine.code;
+    // The system's error number means something only for the failures that set it.
+    if ((code & 0xff) != SQLITE_IOERR && (code & 0xff) != SQLITE_CANTOPEN)
+        engine.systemError = 0;
+    const QString message =
+        platform::FileNames::text(what, file, reasonOf(code, engine.systemError), engine.text);
+    return DbError(message, errorKind(code), std::move(engine));
+}
+
 void Statement::fail(int code) const {
     QString reason = QString::fromUtf8(sqlite3_errmsg(m_connection));
     if (m_access && !m_access->denied.isEmpty())
         reason = m_access->denied;
     if (reason.isEmpty())
         reason = QString::fromUtf8(sqlite3_errstr(code));
-    throw DbError(QStringLiteral("%1 (in \"%2\" on %3)").arg(reason, m_sql, m_fileName),
-                  errorKind(code));
+    // The end of a transaction writes what the statements before it changed.
+    const QString verb = m_sql.trimmed().section(u' ', 0, 0);
+    const bool ends = verb.compare(QStringLiteral("COMMIT"), Qt::CaseInsensitive) == 0 ||
+                      verb.compare(QStringLiteral("END"), Qt::CaseInsensitive) == 0 ||
+                      verb.compare(QStringLiteral("RELEASE"), Qt::CaseInsensitive) == 0;
+    const bool writes = m_statement
+                            ? !sqlite3_stmt_readonly(m_statement) || ends
+                            : verb.compare(QStringLiteral("SELECT"), Qt::CaseInsensitive) != 0;
+    throw engineError(actionOf(code, writes), m_fileName,
+                      {code, sqlite3_system_errno(m_connection), reason, m_sql});
 }
 
 void Statement::bind(int index, const QVariant& value) {

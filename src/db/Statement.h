@@ -16,9 +16,19 @@ class Database;
 struct SchemaAccess;
 // The kind of error an engine result code stands for.
 DbError::Kind errorKind(int code);
+// Why the engine failed, in words that continue a sentence ("input/output error", "no space
+// left on device", "another program holds it locked"); empty where only the engine's own text
+// can say it.
+QString reasonOf(int code, int systemError);
+// "Cannot write" or "Cannot read": from the result code where it tells which it was, else from
+// whether the statement writes.
+QString actionOf(int code, bool writes);
+// The error for a failed engine call on file: what failed, the file as the user knows it, why in
+// words, then the engine's own text in parentheses.
+DbError engineError(const QString& what, const QString& file, DbError::Engine engine);
 
 // One prepared SQL statement. It is reset after each use, so a cached statement can be run
-// again at once; errors carry the database file and the statement text.
+// again at once; errors name the database file and carry the statement text.
 class Statement {
 public:
     Statement(sqlite3* connection, const QString& sql, const QString& fileName);

@@ -2,6 +2,9 @@
 
 #include "DbError.h"
 
+#include <cerrno>
+#include <platform/FileNames.h>
+
 namespace db::faults {
 
 namespace detail {
@@ -38,10 +41,10 @@ void detail::write(const QString& what, const QString& file) {
         return;
     hasFired = true;
     armed = false;
-    throw DbError(QStringLiteral("Injected write fault (write %1): disk full (in \"%2\" on %3)")
-                      .arg(counted)
-                      .arg(what.left(200), file),
-                  DbError::Kind::Io);
+    throw DbError(platform::FileNames::text(
+                      QStringLiteral("Cannot write"), file, platform::FileNames::reason(ENOSPC),
+                      QStringLiteral("Injected write fault, write %1").arg(counted)),
+                  DbError::Kind::Io, {0, ENOSPC, {}, what});
 }
 
 void detail::committed() {

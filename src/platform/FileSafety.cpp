@@ -1,5 +1,7 @@
 #include "FileSafety.h"
 
+#include "FileNames.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,9 +30,7 @@ QByteArray native(const QString& path) {
 }
 
 [[noreturn]] void fail(const QString& what, const QString& path, int error, bool replaced = false) {
-    throw FileError(
-        QStringLiteral("%1 %2: %3").arg(what, path, QString::fromLocal8Bit(std::strerror(error))),
-        replaced);
+    throw FileError(FileNames::text(what, path, FileNames::reason(error)), replaced);
 }
 
 QString folderOf(const QString& path) {
@@ -190,9 +190,25 @@ QByteArray fileIdentity(const QString& path) {
     return QByteArray(reinterpret_cast<const char*>(fields), sizeof fields);
 }
 
+bool sameFile(const QString& a, const QString& b) {
+    struct stat first {};
+    struct stat second {};
+    return ::stat(native(a).constData(), &first) == 0 &&
+           ::stat(native(b).constData(), &second) == 0 && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
+}
+
 QString temporaryPath(const QString& target) {
     return target + kTemporaryMark + QString::number(::getpid()) + u'-' +
            QString::number(++g_serial);
+}
+
+QString temporaryTarget(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    const qsizetype mark = name.lastIndexOf(kTemporaryMark);
+    if (mark <= 0)
+        return {};
+    return path.left(path.size() - name.size() + mark);
 }
 
 void writeAtomically(const QString& path, const QByteArray& bytes, Durability durability) {
@@ -223,8 +239,8 @@ void copyOver(const QString& source, const QString& target, Durability durabilit
             return;
         }
     }
-    throw FileError(
-        QStringLiteral("Cannot copy %1: another program keeps changing it").arg(source));
+    throw FileError(QStringLiteral("Cannot copy %1: another program keeps changing it")
+                        .arg(FileNames::describe(source)));
 }
 
 bool linkTo(const QString& source, const QString& target, Durability durability) {

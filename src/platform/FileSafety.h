@@ -8,7 +8,8 @@
 namespace platform {
 
 // A file operation that failed. The message names the step, the file and the system's reason
-// ("Cannot flush /data/System.mdb: Input/output error"); it is meant for the user as it stands.
+// ("Cannot flush the system database /data/System.mdb: input/output error", see FileNames); it
+// is meant for the user as it stands.
 class FileError : public std::runtime_error {
 public:
     explicit FileError(const QString& message, bool replaced = false)
@@ -62,9 +63,16 @@ void makeFolder(const QString& path);
 // device, file number, size and time of the last change. Empty when there is no such file.
 QByteArray fileIdentity(const QString& path);
 
+// Whether two paths name one file (the same device and file number), as a second name made by
+// linkTo does. False when either is missing.
+bool sameFile(const QString& a, const QString& b);
+
 // A name for a new file beside target that will replace it, unique in this process and marked as
 // a temporary of this program. Nothing is created.
 QString temporaryPath(const QString& target);
+// The file that the temporary at path (a name from temporaryPath) replaces; empty for any other
+// path.
+QString temporaryTarget(const QString& path);
 // Removes the temporaries that a killed run of this program left in folder, with the
 // database engine's journals beside them; those of a process that still runs stay.
 void removeStaleTemporaries(const QString& folder);

@@ -2,11 +2,14 @@
 
 #include "FileSafety.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QStringConverter>
 #include <QStringDecoder>
+#include <QStringTokenizer>
 #include <utility>
 
 namespace platform {
@@ -14,6 +17,8 @@ namespace platform {
 namespace {
 
 const QString fileHeader = QStringLiteral("Windows Registry Editor Version 5.00");
+// A file unchanged for this long has a modification time that any later change moves.
+constexpr qint64 kSettledSeconds = 2;
 
 // One line below a key: a string value we understand, or any other line kept as written.
 struct Entry {
@@ -33,8 +38,13 @@ struct Section {
     QList<Entry> entries;
 };
 
+// Sections and values are also found through their folded names, so that reading a file takes
+// time in proportion to its length: a full export of a machine holds hundreds of thousands of
+// values.
 struct Document {
     QList<Section> sections;
+    QHash<QString, qsizetype> keys;          // folded key path -> section
+    QList<QHash<QString, qsizetype>> values; // per section: folded name -> entry
 };
 
 QStringList splitPath(const QString& path) {
@@ -63,10 +73,6 @@ bool startsWithPath(const QStringList& path, const QStringList& prefix) {
     return true;
 }
 
-bool samePath(const QStringList& a, const QStringList& b) {
-    return a.size() == b.size() && startsWithPath(a, b);
-}
-
 bool storable(const QString& text) {
     for (QChar c : text) {
         if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar(0))
@@ -76,18 +82,21 @@ bool storable(const QString& text) {
 }
 
 // Reads a quoted text starting at s[pos] == '"'; leaves pos after the closing quote.
-bool parseQuoted(const QString& s, qsizetype& pos, QString& out) {
-    if (pos >= s.size() || s[pos] != QLatin1Char('"'))
+bool parseQuoted(QStringView s, qsizetype& pos, QString& out) {
+    if (pos >= s.size() || s[pos] != u'"')
         return false;
-    ++pos;
+    const qsizetype begin = ++pos;
+    // Most texts hold no escape and are taken in one piece.
+    while (pos < s.size() && s[pos] != u'"' && s[pos] != u'\\')
+        ++pos;
+    out = s.sliced(begin, pos - begin).toString();
     while (pos < s.size()) {
         const QChar c = s[pos];
-        if (c == QLatin1Char('"')) {
+        if (c == u'"') {
             ++pos;
             return true;
         }
-        if (c == QLatin1Char('\\') && pos + 1 < s.size() &&
-            (s[pos + 1] == QLatin1Char('\\') || s[pos + 1] == QLatin1Char('"'))) {
+        if (c == u'\\' && pos + 1 < s.size() && (s[pos + 1] == u'\\' || s[pos + 1] == u'"')) {
             out += s[pos + 1];
             pos += 2;
             continue;
@@ -99,20 +108,20 @@ bool parseQuoted(const QString& s, qsizetype& pos, QString& out) {
     return false;
 }
 
-void skipBlanks(const QString& s, qsizetype& pos) {
-    while (pos < s.size() && (s[pos] == QLatin1Char(' ') || s[pos] == QLatin1Char('\t')))
+void skipBlanks(QStringView s, qsizetype& pos) {
+    while (pos < s.size() && (s[pos] == u' ' || s[pos] == u'\t'))
         ++pos;
 }
 
-bool parseValueLine(const QString& line, Entry& entry) {
+bool parseValueLine(QStringView line, Entry& entry) {
     qsizetype pos = 0;
     QString name;
-    if (line.startsWith(QLatin1Char('@')))
+    if (line.startsWith(u'@'))
         pos = 1;
     else if (!parseQuoted(line, pos, name))
         return false;
     skipBlanks(line, pos);
-    if (pos >= line.size() || line[pos] != QLatin1Char('='))
+    if (pos >= line.size() || line[pos] != u'=')
         return false;
     ++pos;
     skipBlanks(line, pos);
@@ -123,8 +132,8 @@ bool parseValueLine(const QString& line, Entry& entry) {
     if (pos != line.size())
         return false;
     entry.isValue = true;
-    entry.name = name;
-    entry.data = data;
+    entry.name = std::move(name);
+    entry.data = std::move(data);
     return true;
 }
 
@@ -145,33 +154,70 @@ QString decode(const QByteArray& bytes) {
     return text;
 }
 
-qsizetype indexOfKey(const Document& doc, const QStringList& path) {
-    for (qsizetype i = 0; i < doc.sections.size(); ++i) {
-        const Section& section = doc.sections[i];
-        if (section.kind == Section::Key && samePath(section.path, path))
-            return i;
-    }
-    return -1;
+// Names compare without regard to case: the folded text stands for all their spellings.
+QString folded(const QString& name) {
+    return name.toCaseFolded();
 }
 
-Entry* findValue(Section& section, const QString& name) {
-    for (Entry& entry : section.entries) {
-        if (entry.isValue && sameName(entry.name, name))
-            return &entry;
+QString foldedPath(const QStringList& path) {
+    return folded(path.join(QLatin1Char('\\')));
+}
+
+qsizetype indexOfKey(const Document& doc, const QStringList& path) {
+    return doc.keys.value(foldedPath(path), -1);
+}
+
+qsizetype addSection(Document& doc, Section section) {
+    const qsizetype index = doc.sections.size();
+    if (section.kind == Section::Key) {
+        const QString key = foldedPath(section.path);
+        if (!doc.keys.contains(key))
+            doc.keys.insert(key, index);
     }
-    return nullptr;
+    doc.sections.append(std::move(section));
+    doc.values.append(QHash<QString, qsizetype>());
+    return index;
+}
+
+const Entry* findValue(const Document& doc, qsizetype section, const QString& name) {
+    const qsizetype entry = doc.values[section].value(folded(name), -1);
+    return entry < 0 ? nullptr : &doc.sections[section].entries[entry];
+}
+
+Entry* findValue(Document& doc, qsizetype section, const QString& name) {
+    return const_cast<Entry*>(findValue(std::as_const(doc), section, name));
+}
+
+void addEntry(Document& doc, qsizetype section, Entry entry) {
+    QList<Entry>& entries = doc.sections[section].entries;
+    if (entry.isValue)
+        doc.values[section].insert(folded(entry.name), entries.size());
+    entries.append(std::move(entry));
+}
+
+// A value read from the file: a name given twice keeps its first place and spelling and takes
+// the last data.
+void readValue(Document& doc, qsizetype section, Entry entry) {
+    QHash<QString, qsizetype>& values = doc.values[section];
+    QList<Entry>& entries = doc.sections[section].entries;
+    const QString key = folded(entry.name);
+    const auto found = values.constFind(key);
+    if (found != values.cend()) {
+        entries[*found].data = std::move(entry.data);
+        return;
+    }
+    values.insert(key, entries.size());
+    entries.append(std::move(entry));
 }
 
 Document parse(const QString& text) {
     Document doc;
-    doc.sections.append(Section{});
-    qsizetype current = 0;
-    const QStringList lines = text.split(QLatin1Char('\n'));
+    qsizetype current = addSection(doc, Section{});
     bool firstLine = true;
-    for (QString line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
+    for (QStringView line : QStringTokenizer{text, u'\n'}) {
+        if (line.endsWith(u'\r'))
             line.chop(1);
-        const QString trimmed = line.trimmed();
+        const QStringView trimmed = line.trimmed();
         if (firstLine) {
             firstLine = false;
             if (trimmed == fileHeader || trimmed == QLatin1String("REGEDIT4"))
@@ -181,30 +227,26 @@ Document parse(const QString& text) {
             continue;
 
         if (trimmed.startsWith(QLatin1Char('[')) && trimmed.endsWith(QLatin1Char(']'))) {
-            const QString inner = trimmed.mid(1, trimmed.size() - 2);
+            const QString inner = trimmed.sliced(1, trimmed.size() - 2).toString();
             const QStringList path = splitPath(inner);
             // A key listed twice gathers its values in its first section, later values winning,
             // as an import of such a file would end.
             current = indexOfKey(doc, path);
             if (current < 0 || inner.startsWith(QLatin1Char('-'))) {
                 const bool usable = !path.isEmpty() && !inner.startsWith(QLatin1Char('-'));
-                doc.sections.append(usable ? Section{Section::Key, path, {}, {}}
-                                           : Section{Section::Unusable, {}, line, {}});
-                current = doc.sections.size() - 1;
+                current =
+                    addSection(doc, usable ? Section{Section::Key, path, {}, {}}
+                                           : Section{Section::Unusable, {}, line.toString(), {}});
             }
             continue;
         }
 
-        Section& section = doc.sections[current];
         Entry entry;
-        if (section.kind == Section::Key && parseValueLine(trimmed, entry)) {
-            if (Entry* existing = findValue(section, entry.name))
-                existing->data = entry.data;
-            else
-                section.entries.append(entry);
+        if (doc.sections[current].kind == Section::Key && parseValueLine(trimmed, entry)) {
+            readValue(doc, current, std::move(entry));
         } else {
-            entry.raw = line;
-            section.entries.append(entry);
+            entry.raw = line.toString();
+            addEntry(doc, current, std::move(entry));
         }
     }
     return doc;
@@ -270,14 +312,36 @@ QString save(const QString& filePath, const Document& doc) {
     return {};
 }
 
-Document load(const QString& filePath) {
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return parse(QString());
-    return parse(decode(file.readAll()));
-}
-
 } // namespace
+
+// The file as last read, kept while the file stays as it was: start-up reads several values of a
+// file that may hold a machine's whole registry.
+struct Registry::Parsed {
+    QByteArray identity;
+    Document doc;
+};
+
+const Registry::Parsed& Registry::load() const {
+    const QByteArray identity = FileSafety::fileIdentity(m_filePath);
+    if (m_parsed && !identity.isEmpty() && m_parsed->identity == identity)
+        return *m_parsed;
+    auto parsed = std::make_shared<Parsed>();
+    QFile file(m_filePath);
+    if (file.open(QIODevice::ReadOnly)) {
+        parsed->doc = parse(decode(file.readAll()));
+        // A file that changed while it was read is read again next time, and so is one changed
+        // a moment ago: a change within the same tick of the file system's clock would keep
+        // its time.
+        const QDateTime changed = QFileInfo(m_filePath).lastModified();
+        if (FileSafety::fileIdentity(m_filePath) == identity &&
+            changed.secsTo(QDateTime::currentDateTime()) >= kSettledSeconds)
+            parsed->identity = identity;
+    } else {
+        parsed->doc = parse(QString());
+    }
+    m_parsed = parsed;
+    return *m_parsed;
+}
 
 Registry::Registry(QString filePath) : m_filePath(std::move(filePath)) {}
 
@@ -298,28 +362,28 @@ std::optional<QString> Registry::value(const QString& root, const QString& subke
     const QStringList path = keyPath(root, subkey);
     if (path.isEmpty())
         return std::nullopt;
-    Document doc = load(m_filePath);
+    const Document& doc = load().doc;
     const qsizetype index = indexOfKey(doc, path);
     if (index < 0)
         return std::nullopt;
-    if (const Entry* entry = findValue(doc.sections[index], name))
+    if (const Entry* entry = findValue(doc, index, name))
         return entry->data;
     return std::nullopt;
 }
 
 bool Registry::keyExists(const QString& root, const QString& subkey) const {
     const QStringList path = keyPath(root, subkey);
-    return !path.isEmpty() && keyExistsIn(load(m_filePath), path);
+    return !path.isEmpty() && keyExistsIn(load().doc, path);
 }
 
 bool Registry::createKey(const QString& root, const QString& subkey) {
     const QStringList path = keyPath(root, subkey);
     if (path.isEmpty() || !storable(root) || !storable(subkey))
         return report(QStringLiteral("Invalid registry key \"%1\\%2\"").arg(root, subkey));
-    Document doc = load(m_filePath);
+    Document doc = load().doc;
     if (keyExistsIn(doc, path))
         return report({});
-    doc.sections.append(Section{Section::Key, spelledLikeExisting(doc, path), {}, {}});
+    addSection(doc, Section{Section::Key, spelledLikeExisting(doc, path), {}, {}});
     return report(save(m_filePath, doc));
 }
 
@@ -330,19 +394,16 @@ bool Registry::setValue(const QString& root, const QString& subkey, const QStrin
         return report(QStringLiteral("Invalid registry key \"%1\\%2\"").arg(root, subkey));
     if (!storable(name) || !storable(data))
         return report(QStringLiteral("Registry value \"%1\" holds a line break").arg(name));
-    Document doc = load(m_filePath);
+    Document doc = load().doc;
     qsizetype index = indexOfKey(doc, path);
-    if (index < 0) {
-        doc.sections.append(Section{Section::Key, spelledLikeExisting(doc, path), {}, {}});
-        index = doc.sections.size() - 1;
-    }
-    Section& section = doc.sections[index];
-    if (Entry* entry = findValue(section, name)) {
+    if (index < 0)
+        index = addSection(doc, Section{Section::Key, spelledLikeExisting(doc, path), {}, {}});
+    if (Entry* entry = findValue(doc, index, name)) {
         if (entry->data == data)
             return report({});
         entry->data = data;
     } else {
-        section.entries.append(Entry{true, name, data, {}});
+        addEntry(doc, index, Entry{true, name, data, {}});
     }
     return report(save(m_filePath, doc));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 #include <optional>
 
 namespace platform {
@@ -22,7 +23,9 @@ namespace platform {
 // parsed is ignored. Such lines (comments, values of other types, typing errors) are written back
 // unchanged, so a hand-edited file loses nothing when the program writes to it. Every write
 // re-reads the file, changes it and replaces it atomically (temporary file, fsync, rename); on any
-// failure the old file stays as it was and the write reports false.
+// failure the old file stays as it was and the write reports false. The file as last read is kept
+// while its size, time and file number stay the same, so that many reads of a large file (a full
+// export of a machine) parse it once.
 //
 // Which file: Registry::defaultPath() resolves it in this order:
 //   1. the path given on the command line with --registry FILE;
@@ -53,11 +56,14 @@ public:
     QString errorString() const { return m_errorString; }
 
 private:
+    struct Parsed;
+    const Parsed& load() const;
     // Keeps error for errorString(); true when it is empty.
     bool report(const QString& error);
 
     QString m_filePath;
     QString m_errorString;
+    mutable std::shared_ptr<Parsed> m_parsed;
 };
 
 } // namespace platform

@@ -224,7 +224,7 @@ private Q_SLOTS:
         in.start();
         QVERIFY(!in.editor().isLive());
         QVERIFY2(in.message().startsWith(
-                     QStringLiteral("The system database %1 is damaged: ").arg(in.systemPath)),
+                     QStringLiteral("The system database %1 is damaged (").arg(in.systemPath)),
                  qPrintable(in.message()));
         // The copy read before the check was dropped; the working copy is as it was.
         QCOMPARE(Installation::hashOf(in.workCopy()), workCopy);

@@ -135,11 +135,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("damage");
         QTest::addColumn<QString>("words");
         QTest::newRow("system of random bytes")
-            << true << QStringLiteral("random") << QStringLiteral("is not a database file: ");
+            << true << QStringLiteral("random") << QStringLiteral("is not a database file (");
         QTest::newRow("system empty")
             << true << QStringLiteral("empty") << QStringLiteral("is empty");
         QTest::newRow("system damaged")
-            << true << QStringLiteral("pages") << QStringLiteral("is damaged: ");
+            << true << QStringLiteral("pages") << QStringLiteral("is damaged (");
         QTest::newRow("system without a table read at start-up")
             << true << QStringLiteral("Available Systems")
             << QStringLiteral("has no table \"Available Systems\"");
@@ -148,7 +148,7 @@ private Q_SLOTS:
         QTest::newRow("template empty")
             << false << QStringLiteral("empty") << QStringLiteral("is empty");
         QTest::newRow("template of random bytes")
-            << false << QStringLiteral("random") << QStringLiteral("is not a database file: ");
+            << false << QStringLiteral("random") << QStringLiteral("is not a database file (");
     }
     void unusableDatabasesAreNamedInWords() {
         QFETCH(bool, system);

@@ -13,6 +13,7 @@
 #include <platform/RegistryHelpers.h>
 #include <records/RecordHelpers.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using records::kAvailableSystems;
 
@@ -62,8 +63,9 @@ QString systemField(const QString& path, const QString& field) {
         db::Database::openShared(path)->OpenRecordset(kAvailableSystems).value(field));
 }
 
-// Every history row names its own backup, which exists, and every backup has its row.
-void verifyHistoryMatchesBackups(const Installation& in) {
+// Every history row names its own backup, which exists, and every backup has its row (but
+// for a file that is no backup, when strays are allowed).
+void verifyHistoryMatchesBackups(const Installation& in, bool strays = false) {
     QStringList named;
     for (const HistoryRow& row : historyRows(in.templatePath)) {
         QCOMPARE(row.path, backupOf(in, row.no));
@@ -73,7 +75,8 @@ void verifyHistoryMatchesBackups(const Installation& in) {
     const QStringList backups =
         QDir(in.backupFolder()).entryList({QStringLiteral("Temp?*.mdb")}, QDir::Files);
     for (const QString& backup : backups)
-        QVERIFY2(named.contains(backup), qPrintable(backup + QStringLiteral(" has no row")));
+        QVERIFY2(strays || named.contains(backup),
+                 qPrintable(backup + QStringLiteral(" has no row")));
 }
 
 // No temporary, journal or half-made file beside the system database or in BackupDB.
@@ -376,10 +379,119 @@ private Q_SLOTS:
             QVERIFY(replaced && !old);
         for (const HistoryRow& row : historyRows(in.templatePath))
             QVERIFY(QFileInfo(row.path).isFile());
-        // The next start clears what the killed run left half-written.
+        // The next start clears what the killed run left half-written, and lists the backup
+        // of a replaced database whose row was not saved yet.
         in.start();
-        QCOMPARE(in.message(), QString());
         verifyNoDebris(in);
+        verifyHistoryMatchesBackups(in);
+        if (replaced) {
+            QCOMPARE(in.message(), QStringLiteral("Backups that had no history entry are now "
+                                                  "listed: %1 as No 1.")
+                                       .arg(backupOf(in, 1)));
+            QCOMPARE(Installation::hashOf(backupOf(in, 1)), original);
+        } else {
+            // Before the replacement the backup was the system database under a second name.
+            QCOMPARE(in.message(), QString());
+            QVERIFY(!QFileInfo::exists(backupOf(in, 1)));
+        }
+        QVERIFY(Installation::intact(in.systemPath));
+    }
+
+    // A file at the number the store would take, which no history row names: the store never
+    // deletes or overwrites it and takes the next free number; the next start lists it when it
+    // is a sound database and names it otherwise.
+    void strayFileAtTheNextNumber_data() {
+        QTest::addColumn<bool>("sound");
+        QTest::newRow("a database") << true;
+        QTest::newRow("any file") << false;
+    }
+    void strayFileAtTheNextNumber() {
+        QFETCH(bool, sound);
+        Installation in;
+        in.recordBoxes = true;
+        in.start();
+        in.press(QStringLiteral("CmdStore"), {true});
+        const QString stray = backupOf(in, 2);
+        if (sound) {
+            QVERIFY(QFile::copy(in.systemPath, stray));
+        } else {
+            QFile file(stray);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("the only copy of something");
+        }
+        const QByteArray strayBytes = Installation::hashOf(stray);
+        auto highest = [&in] {
+            qint64 no = 0;
+            for (const HistoryRow& row : historyRows(in.templatePath))
+                no = std::max(no, row.no);
+            return no;
+        };
+        const QString listed =
+            QStringLiteral("Backups that had no history entry are now listed: %1 as No 2.")
+                .arg(stray);
+        const QString left = QStringLiteral("Files in the backup folder without a history entry "
+                                            "were left as they are: The backup %1 ")
+                                 .arg(stray);
+        in.press(QStringLiteral("CmdStore"), {true});
+        QCOMPARE(in.boxTexts(), QStringList());
+        QCOMPARE(Installation::hashOf(stray), strayBytes);
+        QVERIFY(QFileInfo(backupOf(in, 3)).isFile());
+        QCOMPARE(highest(), 3);
+        // The start-up after the store found the file.
+        const form::ListBox& list = in.main().listBox(QStringLiteral("ComboHistory"));
+        if (sound) {
+            QCOMPARE(in.message(), listed);
+            QCOMPARE(list.count(), 3);
+        } else {
+            QVERIFY2(in.message().startsWith(left), qPrintable(in.message()));
+            QCOMPARE(list.count(), 2);
+        }
+        verifyHistoryMatchesBackups(in, !sound);
+
+        // Listing is said once; a file that is no backup is named at every start.
+        in.stop();
+        in.start();
+        QCOMPARE(Installation::hashOf(stray), strayBytes);
+        if (sound)
+            QCOMPARE(in.message(), QString());
+        else
+            QVERIFY2(in.message().startsWith(left), qPrintable(in.message()));
+        in.press(QStringLiteral("CmdStore"), {true});
+        QCOMPARE(highest(), 4);
+        QCOMPARE(Installation::hashOf(stray), strayBytes);
+    }
+
+    // An adopted backup is dated by its file and restores like any other; the system database
+    // under a second name is no backup and only that name goes.
+    void orphansAtStartUp() {
+        Installation in;
+        QVERIFY(QDir().mkpath(in.backupFolder()));
+        QVERIFY(QFile::copy(in.systemPath, backupOf(in, 5)));
+        const QDateTime modified(QDate(2025, 3, 14), QTime(9, 26, 53));
+        {
+            QFile file(backupOf(in, 5));
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
+        }
+        QCOMPARE(::link(QFile::encodeName(in.systemPath).constData(),
+                        QFile::encodeName(backupOf(in, 6)).constData()),
+                 0);
+        const QByteArray system = Installation::hashOf(in.systemPath);
+        in.start();
+        QCOMPARE(in.message(),
+                 QStringLiteral("Backups that had no history entry are now listed: %1 as No 5.")
+                     .arg(backupOf(in, 5)));
+        QCOMPARE(Installation::hashOf(in.systemPath), system);
+        QVERIFY(!QFileInfo::exists(backupOf(in, 6)));
+        QVERIFY(Installation::intact(in.systemPath));
+        const form::ListBox& list = in.main().listBox(QStringLiteral("ComboHistory"));
+        QCOMPARE(list.count(), 1);
+        QCOMPARE(list.text(), app::History::entryText(5, modified));
+        in.act(QStringLiteral("click CmdRestore"));
+        QCOMPARE(in.message(),
+                 QStringLiteral("You must store this restored configuraton to make it active !"));
+        in.act(kStore);
+        QCOMPARE(historyRows(in.templatePath).last().no, 6);
     }
 
     // Every file step of a store, including the voltages and the start-up after it, fails in
@@ -829,10 +941,8 @@ private Q_SLOTS:
     void restoreChecksTheBackupFirst_data() {
         QTest::addColumn<QString>("damage");
         QTest::addColumn<QString>("words");
-        QTest::newRow("random bytes") << QStringLiteral("random")
-                                      << QStringLiteral("is not a "
-                                                        "database "
-                                                        "file: ");
+        QTest::newRow("random bytes")
+            << QStringLiteral("random") << QStringLiteral("is not a database file (");
         QTest::newRow("empty") << QStringLiteral("empty") << QStringLiteral("is empty");
         QTest::newRow("no versions")
             << QStringLiteral("table") << QStringLiteral("has no table \"System Versions\"");

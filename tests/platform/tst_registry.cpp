@@ -1,8 +1,12 @@
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <ctime>
 #include <platform/Registry.h>
 #include <platform/RegistryHelpers.h>
 #include <sys/resource.h>
@@ -19,6 +23,12 @@ const QString databaseKey = u"SOFTWARE\\Quentara\\CP\\Database"_s;
 QByteArray readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+qint64 threadCpuMs() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return qint64(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
 }
 
 void writeAll(const QString& path, const QByteArray& bytes) {
@@ -203,6 +213,120 @@ private slots:
         writeAll(m_dir->filePath(u"plainfile"_s), "x");
         Registry blocked(m_dir->filePath(u"plainfile/registry.reg"_s));
         QVERIFY(!platform::RegistryEnsureKey(blocked, hklm, suffix));
+    }
+
+    // A machine's full export: one key with half of all values, thousands of small keys, keys
+    // listed again further down in other letters, names given twice. Every value must come out
+    // as a plain model of the rules says (a key gathers in its first section with its first
+    // spelling; a name keeps its first place and spelling and takes its last data), and the
+    // file must be read in time proportional to its length.
+    void largeFileReadsLikeTheSimpleModel() {
+        constexpr int kValues = 200000;
+        constexpr int kKeys = 20000;
+        struct Key {
+            QString spelling;
+            QStringList order;                                  // folded names, first appearance
+            QHash<QString, std::pair<QString, QString>> values; // folded -> spelling, data
+        };
+        QList<Key> keys;
+        QHash<QString, qsizetype> keyIndex;
+        QRandomGenerator random(15);
+        QString text = u"Windows Registry Editor Version 5.00\r\n\r\n"_s;
+        int written = 0;
+        while (written < kValues) {
+            // Most values go to one big key, the rest to thousands of small ones.
+            const int number = random.bounded(40) == 0 ? 0 : 1 + random.bounded(kKeys);
+            QString spelling = u"HKEY_LOCAL_MACHINE\\SOFTWARE\\Vendor%1\\Part"_s.arg(number);
+            if (random.bounded(3) == 0)
+                spelling = spelling.toUpper();
+            const QString folded = spelling.toLower();
+            qsizetype index = keyIndex.value(folded, -1);
+            if (index < 0) {
+                index = keys.size();
+                keyIndex.insert(folded, index);
+                keys.append(Key{spelling, {}, {}});
+            }
+            text += u"["_s + spelling + u"]\r\n"_s;
+            const int lines = number == 0 ? 400 : 1 + random.bounded(6);
+            for (int i = 0; i < lines && written < kValues; ++i, ++written) {
+                Key& key = keys[index];
+                QString name = u"Value %1"_s.arg(random.bounded(number == 0 ? 120000 : 8));
+                if (random.bounded(4) == 0)
+                    name = name.toUpper();
+                const QString data = u"d%1"_s.arg(written);
+                const QString foldedName = name.toLower();
+                if (!key.values.contains(foldedName)) {
+                    key.order.append(foldedName);
+                    key.values.insert(foldedName, {name, data});
+                } else {
+                    key.values[foldedName].second = data;
+                }
+                text += u"\""_s + name + u"\"=\""_s + data + u"\"\r\n"_s;
+            }
+            text += u"\r\n"_s;
+        }
+        writeAll(m_path, text.toUtf8());
+
+        Registry registry(m_path);
+        Key& big = keys[keyIndex.value(u"hkey_local_machine\\software\\vendor0\\part"_s)];
+        const QString name = big.order.last();
+        QElapsedTimer timer;
+        timer.start();
+        const qint64 cpuBefore = threadCpuMs();
+        const std::optional<QString> read =
+            registry.value(hklm, u"software\\vendor0\\part"_s, name);
+        const qint64 readMs = timer.elapsed();
+        const qint64 readCpuMs = threadCpuMs() - cpuBefore;
+        QCOMPARE(read.value_or(u"(none)"_s), big.values.value(name).second);
+        // A rewrite puts out the whole model: every key once, every value once.
+        big.values[name].second = u"new"_s;
+        timer.restart();
+        QVERIFY(registry.setValue(hklm, big.spelling.section(u'\\', 1), name, u"new"_s));
+        const qint64 writeMs = timer.elapsed();
+        QString expected = u"Windows Registry Editor Version 5.00\n\n"_s;
+        for (const Key& key : std::as_const(keys)) {
+            expected += u"["_s + key.spelling + u"]\n"_s;
+            for (const QString& each : key.order) {
+                const auto& [spelling, data] = key.values.value(each);
+                expected += u"\""_s + spelling + u"\"=\""_s + data + u"\"\n"_s;
+            }
+            expected += u"\n"_s;
+        }
+        QCOMPARE(QString::fromUtf8(readAll(m_path)), expected);
+        qInfo("%d values in %lld keys: read in %lld ms (%lld ms of processor time), rewritten "
+              "in %lld ms",
+              kValues, qint64(keys.size()), readMs, readCpuMs, writeMs);
+        // Reading line by line against everything read before took minutes of processor time
+        // for this file; the clock on the wall depends on what else the machine runs.
+        QVERIFY2(readCpuMs < 10000, qPrintable(QString::number(readCpuMs)));
+    }
+
+    // Another program changes the file between two reads, at once and to the same size, or
+    // after a long time: the second read sees the change.
+    void readsFollowChangesOfTheFile() {
+        const QByteArray header = "Windows Registry Editor Version 5.00\n\n"
+                                  "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quentara\\CP\\Database]\n";
+        writeAll(m_path, header + "\"Path\"=\"/a\"\n");
+        Registry registry(m_path);
+        QCOMPARE(registry.value(hklm, databaseKey, u"Path"_s), u"/a"_s);
+        writeAll(m_path, header + "\"Path\"=\"/b\"\n");
+        QCOMPARE(registry.value(hklm, databaseKey, u"Path"_s), u"/b"_s);
+
+        // A file that has settled is read once; a later change, however small, is seen.
+        const QDateTime past = QDateTime::currentDateTime().addSecs(-60);
+        auto age = [&] {
+            QFile file(m_path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(past, QFileDevice::FileModificationTime));
+        };
+        age();
+        QCOMPARE(registry.value(hklm, databaseKey, u"Path"_s), u"/b"_s);
+        writeAll(m_path, header + "\"Path\"=\"/c\"\n");
+        QCOMPARE(registry.value(hklm, databaseKey, u"Path"_s), u"/c"_s);
+        QVERIFY(registry.setValue(hklm, databaseKey, u"Path"_s, u"/d"_s));
+        age();
+        QCOMPARE(registry.value(hklm, databaseKey, u"Path"_s), u"/d"_s);
+        QCOMPARE(Registry(m_path).value(hklm, databaseKey, u"Path"_s), u"/d"_s);
     }
 
     void defaultPath() {

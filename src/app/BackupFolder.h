@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+
+namespace db {
+class Database;
+}
+
+namespace app {
+
+// The numbered backups in the installation's backup folder, as files. A store that dies between
+// writing its backup and saving the backup's history row leaves a backup that no row names; it
+// may be the only copy of the system database it replaced, so nothing here deletes a backup.
+namespace BackupFolder {
+
+// The files Temp<N>.mdb in folder by their number N: exactly the names a store gives (N from 1,
+// no leading zeros), with numbers the history can hold.
+QMap<qint64, QString> backups(const QString& folder);
+
+// Lists each backup in folder that no row of the History table of templ names: one that passes
+// the engine's check gets a row with its number and the file's modification time. One that does
+// not, or whose number another listed backup holds, stays as it is. A file that is the system
+// database under a second name (linked by a store that then died before the replacement) is no
+// backup: only that name is removed. Returns what the status line says about it, or nothing.
+QString adoptOrphans(db::Database& templ, const QString& folder, const QString& system);
+
+} // namespace BackupFolder
+
+} // namespace app
