@@ -6,8 +6,11 @@
 #include "LoginDialog.h"
 #include "MainWindow.h"
 
+#include <catalogue/AddUserFilterDialog.h>
+#include <catalogue/FilterCatalogue.h>
 #include <devices/Connections.h>
 #include <devices/FirmwarePage.h>
+#include <editor/FilterDialogContext.h>
 #include <laser/LaserPage.h>
 #include <microscope/MicroscopePage.h>
 #include <microscope/PiezoSwitch.h>
@@ -26,6 +29,8 @@ struct Pages {
     explicit Pages(editor::Editor& editor) : m_editor(editor) {}
 
     editor::Editor& m_editor;
+    // What a wheel position hands the filter catalogue and gets back.
+    editor::FilterDialogContext filterContext;
     MainWindow window{m_editor};
     scanhead::HeadFrames heads{m_editor};
     scanhead::NddSwitch nddSwitch{m_editor};
@@ -33,14 +38,16 @@ struct Pages {
     devices::Connections connections{m_editor};
     microscope::MicroscopePage microscope{m_editor, piezoSwitch};
     laser::LaserPage laser{m_editor};
-    scanhead::ScanHeadPage scanHead{m_editor};
-    scanhead::FcsPage fcs{m_editor, piezoSwitch, connections};
+    scanhead::ScanHeadPage scanHead{m_editor, filterContext};
+    scanhead::FcsPage fcs{m_editor, piezoSwitch, connections, filterContext};
     scanhead::NddPage ndd{m_editor, nddSwitch};
     devices::FirmwarePage firmware{m_editor};
     DatabaseFrames database{m_editor};
     EditConfDialog editConf{m_editor};
     LoginDialog login{m_editor};
     AboutDialog about{m_editor};
+    catalogue::AddUserFilterDialog addUserFilter{m_editor, filterContext};
+    catalogue::FilterCatalogue filters{m_editor, filterContext, addUserFilter};
 };
 
 } // namespace app

@@ -57,7 +57,9 @@ void Readout::Refresh() {
         }
         const editor::BusyScope busy(e.host());
         ReadConfiguration();
+        m_pages.scanHead.FillScanWheelList();
         m_pages.microscope.showStandPorts(m_pages.window.lidMicroscope.caption());
+        m_pages.scanHead.ReadDetectionPage();
         m_pages.fcs.ReadFcsPage();
     }
     e.setLive(true);
@@ -243,6 +245,10 @@ void Readout::TabSwitch() {
     switch (m_editor.tabs().currentIndex()) {
     case editor::PageConfiguration:
         ReadConfiguration();
+        break;
+    case editor::PageScanHead:
+        // Live: a box that differs from the database switches its chain to match.
+        m_pages.scanHead.ReadDetectionPage();
         break;
     case editor::PageFcs:
         m_pages.fcs.ReadFcsPage();

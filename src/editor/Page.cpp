@@ -49,4 +49,8 @@ form::TabControl& Declarations::tabControl(const QString& name, const QStringLis
     return tabs;
 }
 
+form::TreeView& Declarations::tree(const QString& name) {
+    return m_form.addTreeView(name);
+}
+
 } // namespace editor

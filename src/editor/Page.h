@@ -49,6 +49,7 @@ protected:
     form::Button& button(const QString& name, const QString& caption);
     form::MenuItem& menu(const QString& name, const QString& caption);
     form::TabControl& tabControl(const QString& name, const QStringList& pageCaptions);
+    form::TreeView& tree(const QString& name);
 
 private:
     form::Form& m_form;

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "SpectralOption.h"
+
 #include <editor/Page.h>
+#include <functional>
 
 namespace editor {
 class Editor;
@@ -12,9 +15,23 @@ using namespace Qt::StringLiterals;
 
 // The frames of the Configuration page that place the heads: the scan head's port with the
 // spectral detector, the laser range and the image flip, and the FCS head's port.
+//
+// Removing the scan head switches its rows off and remembers in the template's "Scan Head
+// Memory" what it changed, so that choosing a port again brings back exactly that.
 class HeadFrames : public editor::Declarations {
 public:
     explicit HeadFrames(editor::Editor& editor);
+
+    // What the head options reach on other pages; set once when the pages are linked.
+    struct Links {
+        // The configuration readout of the whole editor.
+        std::function<void()> refresh;
+        // The stand shown in the stand list.
+        std::function<QString()> standName;
+        // A removed head takes the non-descanned and transmitted-light detectors with it.
+        std::function<void()> detectorsOutsideHeadOff;
+    };
+    void setLinks(Links links) { m_links = std::move(links); }
 
     // The head options from the main-window flags and the scan unit of the system row.
     void readHeads(const QString& versionText, const QString& scanUnit);
@@ -24,9 +41,32 @@ public:
     void readImageFlip();
     // Whether the installation has no FCS head, as the options show it.
     bool fcsNone() const { return optionFcsNone.isSelected(); }
+    // Whether a scan head is fitted, as the options show it.
+    bool scanHeadFitted() const { return !optionHeadNone.isSelected(); }
+    bool sidePort() const { return optionHeadSideport.isSelected(); }
+
+    // Puts back what the last removal of the scan head switched off.
+    void RestoreHeadObjects();
+    // Switches every row that a head catalogue of the template lists; rows of the spectral
+    // option are never switched on here.
+    void SwitchHeadObjects(const QString& catalogue, bool enable);
+    // The LED controllers of every laser: "REG100", "REG100,FCS_LED" or "FCS_LED".
+    void SetLaserLedControl(const QString& controllers);
+    // The orientation of the scan processor for the stand shown and the port chosen.
+    void ApplyImageFlip();
 
 private:
+    enum class Port { Upright, Side, Base };
+    void choosePort(Port port);
+    void removeHead();
+    void rememberRemoval(const QString& scanUnit, const QString& configuration, bool fitted,
+                         bool fcsFitted);
+    void CheckSpekroClicked();
+    void refresh();
+
     editor::Editor& m_editor;
+    SpectralOption m_spectral;
+    Links m_links;
 
     const editor::Frame m_frameHead = frame(editor::PageConfiguration, u"Frame2"_s, kVtxHead);
     form::Label& frameHeadCaption = label(u"Frame2"_s, kVtxHead);
