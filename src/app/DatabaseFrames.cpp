@@ -6,6 +6,8 @@ namespace app {
 
 DatabaseFrames::DatabaseFrames(editor::Editor& editor) : editor::Declarations(editor.main()) {
     editor.setStatusLine(lMsg);
+    // The message about the delivered state goes when the Firmware page comes to the front.
+    editor.addPageReadout(editor::PageFirmware, [this] { lMsgHiddenCopy.setCaption(QString()); });
 }
 
 void DatabaseFrames::lock(form::TabControl& tabs) {

@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <cmath>
 #include <db/DatabaseFingerprint.h>
+#include <db/Savepoint.h>
 #include <editor/Editor.h>
 #include <editor/Scopes.h>
 #include <editor/Texts.h>
@@ -206,15 +207,15 @@ void History::Store() {
 
     // A store the user gives up (a system database that another program changed) changes
     // nothing, its NDD field included.
-    e.work().execute(QStringLiteral("SAVEPOINT store"));
+    db::Savepoint nddField(e.work());
     m_pages.ndd.storeNddField();
     QStringList afterwards;
     Startup::Handover handover;
-    if (!storeFiles(afterwards, handover)) {
-        e.work().execute(QStringLiteral("ROLLBACK TO store"));
-        e.work().execute(QStringLiteral("RELEASE store"));
-        return;
-    }
+    if (!storeFiles(afterwards, handover))
+        return; // the savepoint takes the NDD field back
+    // The store committed the field with the working copy; the start-up that follows must not
+    // find the savepoint to return to.
+    nddField.release();
     // The voltages belong to the system database they were stored with.
     afterwards += m_pages.fcs.storeVoltages();
     const Startup::Result started = m_startup->start(&handover);

@@ -9,6 +9,7 @@ namespace app {
 MainWindow::MainWindow(editor::Editor& editor)
     : editor::Declarations(editor.forms().addForm(u"main"_s, editor::texts::kCaption)) {
     editor.setTabs(tabs);
+    editor.setStandLabel(lidMicroscope);
 }
 
 } // namespace app

@@ -25,8 +25,11 @@ namespace app {
 // Every page, frame and dialog of the program. The members are made in the order in which the
 // window shows their controls: the Configuration page's frames, then the pages of SSTab1 in
 // tab order, then what sits below the pages, then the dialogs. A new page is one line here.
+//
+// A page's constructor takes the editor and what the page owns; every link between subjects is
+// made in wire(), once every page exists.
 struct Pages {
-    explicit Pages(editor::Editor& editor) : m_editor(editor) {}
+    explicit Pages(editor::Editor& editor) : m_editor(editor) { wire(); }
 
     editor::Editor& m_editor;
     // What a wheel position hands the filter catalogue and gets back.
@@ -39,7 +42,7 @@ struct Pages {
     microscope::MicroscopePage microscope{m_editor, piezoSwitch};
     laser::LaserPage laser{m_editor};
     scanhead::ScanHeadPage scanHead{m_editor, filterContext};
-    scanhead::FcsPage fcs{m_editor, piezoSwitch, connections, filterContext};
+    scanhead::FcsPage fcs{m_editor, filterContext};
     scanhead::NddPage ndd{m_editor, nddSwitch};
     devices::FirmwarePage firmware{m_editor};
     DatabaseFrames database{m_editor};
@@ -48,6 +51,9 @@ struct Pages {
     AboutDialog about{m_editor};
     catalogue::AddUserFilterDialog addUserFilter{m_editor, filterContext};
     catalogue::FilterCatalogue filters{m_editor, filterContext, addUserFilter};
+
+private:
+    void wire();
 };
 
 } // namespace app

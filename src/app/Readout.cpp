@@ -23,6 +23,11 @@ bool isNone(const QString& unit) {
 
 } // namespace
 
+Readout::Readout(editor::Editor& editor, Pages& pages) : m_editor(editor), m_pages(pages) {
+    editor.addPageReadout(editor::PageConfiguration, [this] { ReadConfiguration(); });
+    editor.setRefreshAction([this] { Refresh(); });
+}
+
 QString Readout::markRelease(const QString& version) {
     const qsizetype first = version.indexOf(u'.');
     if (first < 0)
@@ -58,7 +63,7 @@ void Readout::Refresh() {
         const editor::BusyScope busy(e.host());
         ReadConfiguration();
         m_pages.scanHead.FillScanWheelList();
-        m_pages.microscope.showStandPorts(m_pages.window.lidMicroscope.caption());
+        m_pages.microscope.showStandPorts(e.standName());
         m_pages.scanHead.ReadDetectionPage();
         m_pages.fcs.ReadFcsPage();
     }
@@ -242,24 +247,7 @@ void Readout::ReadEveryPage() {
 }
 
 void Readout::TabSwitch() {
-    switch (m_editor.tabs().currentIndex()) {
-    case editor::PageConfiguration:
-        ReadConfiguration();
-        break;
-    case editor::PageScanHead:
-        // Live: a box that differs from the database switches its chain to match.
-        m_pages.scanHead.ReadDetectionPage();
-        break;
-    case editor::PageFcs:
-        m_pages.fcs.ReadFcsPage();
-        break;
-    case editor::PageFirmware:
-        m_pages.firmware.FirmwareReadout();
-        m_pages.database.lMsgHiddenCopy.setCaption(QString());
-        break;
-    default:
-        break;
-    }
+    m_editor.ReadPageInFront();
 }
 
 } // namespace app

@@ -16,7 +16,7 @@ struct Pages;
 // subjects' page readouts run from here in their order.
 class Readout {
 public:
-    Readout(editor::Editor& editor, Pages& pages) : m_editor(editor), m_pages(pages) {}
+    Readout(editor::Editor& editor, Pages& pages);
 
     // The whole editor, after start-up and restore; ends with the editor live.
     void Refresh();

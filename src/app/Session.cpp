@@ -32,16 +32,6 @@ void Session::connectMainWindow() {
     frames.mnuSaveAs.setHandler([this] { m_history.SaveAs(); });
     frames.mnuAbout.setHandler([this] { m_pages.about.exec(); });
     m_editor.main().setCloseHandler([this] { m_history.Exit(); });
-
-    Pages& p = m_pages;
-    p.heads.setLinks({[this] { m_readout.Refresh(); },
-                      [&p] { return p.window.lidMicroscope.caption(); },
-                      [&p] {
-                          p.nddSwitch.checkNdd.setChecked(false);
-                          p.scanHead.transmissionDetectorOff();
-                      }});
-    p.scanHead.filterControl().setCatalogue([&p] { p.filters.ShowFilterCatalogue(); });
-    p.fcs.filterControl().setCatalogue([&p] { p.filters.ShowFilterCatalogue(); });
 }
 
 } // namespace app

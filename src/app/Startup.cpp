@@ -151,7 +151,7 @@ Startup::Result Startup::steps(Handover* handover) {
     if (!e.platform().isAdministrator())
         return refuse(texts::kNoAdministrator, false);
     // The splash window stays up for a moment even on a fast start.
-    e.setScanHeadRemoved(false);
+    m_pages.heads.setScanHeadRemoved(false);
     host.showSplash(true);
     e.platform().sleepMs(200);
     host.processEvents();
@@ -229,7 +229,7 @@ Startup::Result Startup::steps(Handover* handover) {
         e.work().deleteRelation(kRelationToDrop);
     e.openTemplate();
 
-    e.setStandSelection(false);
+    m_pages.microscope.setStandSelection(false);
     m_pages.ndd.resetPathLists();
 
     // The readout's upkeep writes land in one commit.

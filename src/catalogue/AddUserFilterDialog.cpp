@@ -36,9 +36,7 @@ QString numberText(const QVariant& value) {
 
 AddUserFilterDialog::AddUserFilterDialog(editor::Editor& editor,
                                          editor::FilterDialogContext& context)
-    : editor::Declarations(editor.forms().addForm(u"FormAddUserFilter"_s, kCaption)),
-      m_editor(editor), m_context(context) {
-    form().setShowHandler([this] { reset(); });
+    : editor::ModalDialog(editor, u"FormAddUserFilter"_s, kCaption), m_context(context) {
     check1.setHandler([this] {
         if (!check1.isChecked())
             eProducer.setText(kQuentara);
@@ -46,11 +44,11 @@ AddUserFilterDialog::AddUserFilterDialog(editor::Editor& editor,
     });
     cmdLast.setHandler([this] { useLastValues(); });
     command2.setHandler([this] { apply(); });
-    command1.setHandler([this] { form().hide(); });
+    command1.setHandler([this] { close(); });
 }
 
 void AddUserFilterDialog::AddUserFilter() {
-    m_editor.forms().showModal(form());
+    exec();
 }
 
 double AddUserFilterDialog::leadingNumber(const QString& text) {
@@ -60,7 +58,7 @@ double AddUserFilterDialog::leadingNumber(const QString& text) {
     return match.hasMatch() ? match.captured(1).toDouble() : 0.0;
 }
 
-void AddUserFilterDialog::reset() {
+void AddUserFilterDialog::opened() {
     check1.setChecked(false);
     eProducer.setText(kQuentara);
     eProducer.setEnabled(false);
@@ -90,7 +88,7 @@ void AddUserFilterDialog::reset() {
 void AddUserFilterDialog::useLastValues() {
     const QString id = m_context.selection();
     eName.setText(id);
-    const db::Recordset rows = m_editor.work().OpenRecordset(
+    const db::Recordset rows = editor().work().OpenRecordset(
         u"SELECT * FROM [Potential Filters] WHERE [ID Potential] = ?"_s, {id});
     if (rows.recordCount() != 1)
         return;
@@ -117,11 +115,11 @@ void AddUserFilterDialog::useLastValues() {
 }
 
 void AddUserFilterDialog::refuse(const QString& text) {
-    m_editor.host().message(text, kCaption, form::MessageIcon::Information);
+    editor().host().message(text, kCaption, form::MessageIcon::Information);
 }
 
 void AddUserFilterDialog::apply() {
-    db::Database& work = m_editor.work();
+    db::Database& work = editor().work();
     if (eIdPot.text().isEmpty()) {
         refuse(u"Series number must not be empty !"_s);
         return;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <editor/Page.h>
+#include <editor/ModalDialog.h>
 
 namespace editor {
 class Editor;
@@ -13,7 +13,7 @@ using namespace Qt::StringLiterals;
 
 // "Add New Filter": a user-defined filter for the catalogue, preset from the wheel's first type
 // or from the filter now chosen for the position. It stays open after each filter it adds.
-class AddUserFilterDialog : public editor::Declarations {
+class AddUserFilterDialog : public editor::ModalDialog {
 public:
     AddUserFilterDialog(editor::Editor& editor, editor::FilterDialogContext& context);
 
@@ -24,12 +24,11 @@ public:
     static double leadingNumber(const QString& text);
 
 private:
-    void reset();
+    void opened() override;
     void useLastValues();
     void apply();
     void refuse(const QString& text);
 
-    editor::Editor& m_editor;
     editor::FilterDialogContext& m_context;
 
     form::TextBox& eProducer =

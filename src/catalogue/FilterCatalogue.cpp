@@ -42,19 +42,22 @@ QString typeCondition(const QStringList& types, QVariantList& params) {
 
 FilterCatalogue::FilterCatalogue(editor::Editor& editor, editor::FilterDialogContext& context,
                                  AddUserFilterDialog& addDialog)
-    : editor::Declarations(editor.forms().addForm(u"FormFilters"_s, u"Filters"_s)),
-      m_editor(editor), m_context(context), m_addDialog(addDialog) {
-    form().setShowHandler([this] { buildTree(); });
+    : editor::ModalDialog(editor, u"FormFilters"_s, u"Filters"_s), m_context(context),
+      m_addDialog(addDialog) {
     treeView1.setNodeClickHandler([this](form::TreeNode& node) { nodeClicked(node); });
-    treeView1.setDoubleClickHandler([this] { form().hide(); });
+    treeView1.setDoubleClickHandler([this] { close(); });
     checkViewAll.setHandler([this] { buildTree(); });
-    command1.setHandler([this] { form().hide(); });
+    command1.setHandler([this] { close(); });
     command2.setHandler([this] { removeFilter(); });
     command3.setHandler([this] { addFilter(); });
 }
 
 void FilterCatalogue::ShowFilterCatalogue() {
-    m_editor.forms().showModal(form());
+    exec();
+}
+
+void FilterCatalogue::opened() {
+    buildTree();
 }
 
 QString FilterCatalogue::favouritesGroup() const {
@@ -62,7 +65,7 @@ QString FilterCatalogue::favouritesGroup() const {
 }
 
 void FilterCatalogue::buildTree() {
-    db::Database& work = m_editor.work();
+    db::Database& work = editor().work();
     treeView1.clear();
     if (!records::TableExists(work, kFavourites))
         work.createTable(kFavourites, {{u"ID"_s, db::FieldType::Counter},
@@ -157,7 +160,7 @@ void FilterCatalogue::removeFilter() {
     const QString id = m_context.selection();
     if (id.compare(kNoFilter, Qt::CaseInsensitive) == 0)
         return;
-    db::Database& work = m_editor.work();
+    db::Database& work = editor().work();
     if (m_group == kUserGroup)
         records::DeleteFirstRow(work, kPotentialFilters, kIdPotential, id);
     else if (m_group == favouritesGroup())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <editor/Page.h>
+#include <editor/ModalDialog.h>
 
 namespace editor {
 class Editor;
@@ -17,7 +17,7 @@ class AddUserFilterDialog;
 // and the catalogue filters whose type fits the wheel. Clicking a filter makes it the choice of
 // the position the filter-dialog context names; favourites and user-defined filters can be
 // removed, and user-defined filters added.
-class FilterCatalogue : public editor::Declarations {
+class FilterCatalogue : public editor::ModalDialog {
 public:
     FilterCatalogue(editor::Editor& editor, editor::FilterDialogContext& context,
                     AddUserFilterDialog& addDialog);
@@ -26,13 +26,13 @@ public:
     void ShowFilterCatalogue();
 
 private:
+    void opened() override;
     void buildTree();
     void nodeClicked(form::TreeNode& node);
     void removeFilter();
     void addFilter();
     QString favouritesGroup() const;
 
-    editor::Editor& m_editor;
     editor::FilterDialogContext& m_context;
     AddUserFilterDialog& m_addDialog;
     // The group of the filter clicked last.

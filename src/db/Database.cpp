@@ -283,6 +283,7 @@ void Database::forget() {
 }
 
 void Database::close() {
+    m_lifetime.reset();
     forget();
     if (!m_connection)
         return;
@@ -299,6 +300,7 @@ void Database::close() {
         return;
     }
     for (Database* attached : std::as_const(m_attached)) {
+        attached->m_lifetime.reset();
         attached->forget();
         attached->m_connection = nullptr;
     }

@@ -138,6 +138,10 @@ public:
     // reads.
     void setStatementTrace(std::function<void(const QString& sql)> trace);
 
+    // Expires when the connection closes (or the handle goes), so that an object that outlives
+    // a piece of work, such as a Savepoint, can tell that its connection is no longer there.
+    std::weak_ptr<const void> lifetime() const { return m_lifetime; }
+
     // The connection's record of the schema its running statement may reach.
     SchemaAccess* schemaAccess() const { return m_access.get(); }
 
@@ -172,6 +176,7 @@ private:
     mutable std::unique_ptr<SchemaCache> m_schemaCache;
     std::function<void(const QString&)> m_trace;
     std::shared_ptr<SchemaAccess> m_access;
+    std::shared_ptr<const bool> m_lifetime = std::make_shared<const bool>(true);
     Database* m_owner = nullptr; // the handle whose connection an attached one shares
     QList<Database*> m_attached; // the handles attached to this one
 };

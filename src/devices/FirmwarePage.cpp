@@ -47,6 +47,7 @@ db::Recordset chosenRow(db::Database& work, const QString& table, const QString&
 
 FirmwarePage::FirmwarePage(editor::Editor& editor)
     : editor::Declarations(editor.main()), m_editor(editor) {
+    editor.addPageReadout(editor::PageFirmware, [this] { FirmwareReadout(); });
     comboCanNode.setHandler([this] { chooseNode(); });
     comboLaser.setHandler([this] { chooseLaser(); });
     eFwVersion.setHandler([this] { cmdStoreFwVersion.setEnabled(true); });

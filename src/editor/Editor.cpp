@@ -121,6 +121,26 @@ void Editor::rollbackWork() {
     }
 }
 
+QString Editor::standName() const {
+    return m_standLabel ? m_standLabel->caption() : QString();
+}
+
+void Editor::Refresh() const {
+    if (m_refresh)
+        m_refresh();
+}
+
+void Editor::addPageReadout(int page, std::function<void()> readout) {
+    m_pageReadouts.append({page, std::move(readout)});
+}
+
+void Editor::ReadPageInFront() const {
+    const int front = tabs().currentIndex();
+    for (const auto& [page, readout] : m_pageReadouts)
+        if (page == front)
+            readout();
+}
+
 void Editor::setMessage(const QString& text) {
     if (!m_statusLine)
         throw std::logic_error("the main window has no status line");

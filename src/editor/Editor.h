@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <db/Database.h>
 #include <db/DbError.h>
@@ -82,6 +83,21 @@ public:
     form::TabControl& tabs() const;
     void setStatusLine(form::Label& label) { m_statusLine = &label; }
     void setMessage(const QString& text);
+    // The stand the window shows (LIDMicroscope), for the subjects whose behaviour depends on
+    // it; empty before the window declared it.
+    void setStandLabel(form::Label& label) { m_standLabel = &label; }
+    QString standName() const;
+
+    // The configuration readout of the whole editor, installed by the program, so that a subject
+    // can show everything anew after a change that reaches beyond its page. Does nothing while
+    // none is installed.
+    void setRefreshAction(std::function<void()> refresh) { m_refresh = std::move(refresh); }
+    void Refresh() const;
+
+    // What runs when a page of SSTab1 is brought to the front: each page registers its own
+    // readout, and a page's readouts run in the order they were registered.
+    void addPageReadout(int page, std::function<void()> readout);
+    void ReadPageInFront() const;
 
     // Waits ms milliseconds in slices of 50 ms, letting the window repaint before each slice:
     // ms / 50 rounded half to even, plus one. No user input runs during the wait: a click would
@@ -113,12 +129,6 @@ public:
     const ReadoutFlags& flags() const { return m_flags; }
     const QString& configurationName() const { return m_configurationName; }
     void setConfigurationName(const QString& name) { m_configurationName = name; }
-    // Set while a stand is being selected, so that the pages it rewrites do not react.
-    bool standSelection() const { return m_standSelection; }
-    void setStandSelection(bool on) { m_standSelection = on; }
-    // Set when the database was opened without a scan head.
-    bool scanHeadRemoved() const { return m_scanHeadRemoved; }
-    void setScanHeadRemoved(bool removed) { m_scanHeadRemoved = removed; }
 
     // Whether another instance of the program runs (it is then asked to raise its window).
     void setInstanceCheck(std::function<bool()> check) { m_instanceCheck = std::move(check); }
@@ -142,14 +152,15 @@ private:
     int m_workGeneration = 0;
     form::TabControl* m_tabs = nullptr;
     form::Label* m_statusLine = nullptr;
+    form::Label* m_standLabel = nullptr;
+    std::function<void()> m_refresh;
+    QList<std::pair<int, std::function<void()>>> m_pageReadouts;
 
     QString m_systemDatabasePath;
     QString m_databaseFolder;
     QString m_workCopyPath;
 
     bool m_live = false;
-    bool m_standSelection = false;
-    bool m_scanHeadRemoved = false;
     ReadoutFlags m_flags;
     QString m_configurationName;
     std::function<bool()> m_instanceCheck;

@@ -3,8 +3,10 @@
 #include "Editor.h"
 #include "Texts.h"
 
+#include <db/Savepoint.h>
 #include <form/FormSet.h>
 #include <form/ScriptError.h>
+#include <optional>
 
 namespace editor {
 
@@ -67,43 +69,22 @@ void EditorBoundary::run(const std::function<void()>& action) {
 
 void EditorBoundary::runNested(const std::function<void()>& action) {
     const Depth depth(m_depth);
-    const QString savepoint = QStringLiteral("action%1").arg(m_depth);
     const bool open = m_editor.isWorkOpen() && m_editor.work().inTransaction();
-    const int generation = m_editor.workGeneration();
+    // No savepoint without a transaction: the action then has nothing to undo part of.
+    std::optional<db::Savepoint> savepoint;
     if (open)
-        m_editor.work().execute(QStringLiteral("SAVEPOINT ") + savepoint);
-    // The savepoint is still there unless the action closed the working copy (a store) or the
-    // engine gave up the whole transaction after an I/O error.
-    auto savepointAlive = [&] {
-        return open && m_editor.isWorkOpen() && m_editor.workGeneration() == generation &&
-               m_editor.work().inTransaction();
-    };
-    auto undo = [&] {
-        if (!savepointAlive())
-            return false;
-        try {
-            m_editor.work().execute(QStringLiteral("ROLLBACK TO ") + savepoint);
-            m_editor.work().execute(QStringLiteral("RELEASE ") + savepoint);
-            return true;
-        } catch (const db::DbError&) {
-            return false;
-        }
-    };
+        savepoint.emplace(m_editor.work());
     const bool live = m_editor.isLive();
     try {
         action();
-        if (savepointAlive()) {
-            try {
-                m_editor.work().execute(QStringLiteral("RELEASE ") + savepoint);
-            } catch (const db::DbError&) {
-                // The action committed on its way (save as): the savepoint went with it.
-            }
-        }
+        // A store closes the working copy, save as commits on its way: the savepoint is then
+        // gone and what the action wrote stays.
+        if (savepoint)
+            savepoint->release();
     } catch (const form::ScriptError&) {
-        undo();
-        throw;
+        throw; // the savepoint rolls back as it goes
     } catch (const std::exception& error) {
-        if (open && !undo()) {
+        if (open && !savepoint->rollback()) {
             m_broken = true;
             if (m_editor.isWorkOpen() && !m_editor.work().inTransaction())
                 m_editor.work().begin();
@@ -111,9 +92,6 @@ void EditorBoundary::runNested(const std::function<void()>& action) {
         m_editor.setLive(live);
         report(messageOf(error));
         m_editor.setLive(live);
-    } catch (...) {
-        undo();
-        throw;
     }
 }
 
@@ -128,31 +106,24 @@ void EditorBoundary::report(const QString& message, bool show) {
     // Inside a running action the pages are read within its transaction, under a savepoint.
     db::Database& work = m_editor.work();
     const bool own = !work.inTransaction();
-    const QString savepoint = QStringLiteral("reread");
-    auto undo = [&] {
-        try {
-            if (own) {
-                m_editor.rollbackWork();
-            } else if (work.inTransaction()) {
-                work.execute(QStringLiteral("ROLLBACK TO ") + savepoint);
-                work.execute(QStringLiteral("RELEASE ") + savepoint);
-            }
-        } catch (const db::DbError&) {
-        }
-    };
     try {
-        work.execute((own ? QStringLiteral("BEGIN") : QStringLiteral("SAVEPOINT ") + savepoint));
-        m_reread();
-        if (own)
+        if (own) {
+            work.begin();
+            m_reread();
             m_editor.commitWork();
-        else
-            work.execute(QStringLiteral("RELEASE ") + savepoint);
+        } else {
+            db::Savepoint savepoint(work);
+            m_reread();
+            savepoint.release();
+        }
     } catch (const form::ScriptError&) {
-        undo();
+        if (own)
+            m_editor.rollbackWork();
         throw;
     } catch (const std::exception& error) {
         // The page stays as it is; the first message already tells what went wrong.
-        undo();
+        if (own)
+            m_editor.rollbackWork();
         m_editor.setMessage(message + QStringLiteral(" / ") + messageOf(error));
     }
 }

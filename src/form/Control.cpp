@@ -24,6 +24,8 @@ QString kindName(Kind kind) {
         return QStringLiteral("tabs");
     case Kind::TreeView:
         return QStringLiteral("tree");
+    case Kind::Picture:
+        return QStringLiteral("picture");
     }
     return {};
 }
@@ -48,6 +50,8 @@ QString kindDescription(Kind kind) {
         return QStringLiteral("tab control");
     case Kind::TreeView:
         return QStringLiteral("tree");
+    case Kind::Picture:
+        return QStringLiteral("picture");
     }
     return {};
 }

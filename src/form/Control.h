@@ -18,7 +18,8 @@ enum class Kind {
     Button,
     MenuItem,
     TabControl,
-    TreeView
+    TreeView,
+    Picture
 };
 
 // The kind as the control dump and scripts name it ("check", "list", ...).
@@ -26,12 +27,14 @@ QString kindName(Kind kind);
 // The kind in words, for messages ("check box").
 QString kindDescription(Kind kind);
 
-// Where the view puts a control: the page of its form's main tab control (-1 = on no page) and
-// the frame it sits in (empty name = none).
+// Where the view puts a control: the page of its form's main tab control (-1 = on no page), the
+// frame it sits in (empty name = none) and the column of the page the frame goes to (-1 = the
+// view's choice).
 struct Placement {
     int page = -1;
     QString groupName;
     QString groupCaption;
+    int column = -1;
 };
 
 // A control of a form model. Model changes emit changed(); the view then updates its widget with

@@ -120,4 +120,10 @@ TreeView& Form::addTreeView(const QString& name) {
     return add<TreeView>(name, -1);
 }
 
+Picture& Form::addPicture(const QString& name, const QString& image) {
+    auto& c = add<Picture>(name, -1);
+    c.setImage(image);
+    return c;
+}
+
 } // namespace form

@@ -7,6 +7,7 @@
 #include "ListBox.h"
 #include "MenuItem.h"
 #include "OptionButton.h"
+#include "Picture.h"
 #include "TabControl.h"
 #include "TextBox.h"
 #include "TreeView.h"
@@ -55,9 +56,11 @@ public:
 
     // Controls created from now on sit here.
     void setPlacement(const Placement& placement) { m_placement = placement; }
-    void setPlacement(int page, const QString& groupName = {}, const QString& groupCaption = {}) {
-        m_placement = {page, groupName, groupCaption};
+    void setPlacement(int page, const QString& groupName = {}, const QString& groupCaption = {},
+                      int column = -1) {
+        m_placement = {page, groupName, groupCaption, column};
     }
+    const Placement& placement() const { return m_placement; }
 
     CheckBox& addCheckBox(const QString& name, const QString& caption = {});
     OptionButton& addOptionButton(const QString& name, const QString& caption = {},
@@ -69,6 +72,7 @@ public:
     MenuItem& addMenuItem(const QString& name, const QString& caption = {});
     TabControl& addTabControl(const QString& name);
     TreeView& addTreeView(const QString& name);
+    Picture& addPicture(const QString& name, const QString& image = {});
 
     // A control array NAME(0) .. NAME(count-1).
     template <class T> QList<T*> addArray(const QString& name, int count) {
@@ -115,6 +119,7 @@ public:
     MenuItem& menuItem(const QString& address) const { return get<MenuItem>(address); }
     TabControl& tabControl(const QString& address) const { return get<TabControl>(address); }
     TreeView& treeView(const QString& address) const { return get<TreeView>(address); }
+    Picture& picture(const QString& address) const { return get<Picture>(address); }
 
     TabControl* mainTabs() const { return m_mainTabs; }
 

@@ -52,7 +52,7 @@ QString jsonText(const QJsonValue& value) {
 const QStringList expectProperties{QStringLiteral("checked"), QStringLiteral("selected"),
                                    QStringLiteral("enabled"), QStringLiteral("visible"),
                                    QStringLiteral("text"),    QStringLiteral("caption"),
-                                   QStringLiteral("index")};
+                                   QStringLiteral("index"),   QStringLiteral("image")};
 
 } // namespace
 

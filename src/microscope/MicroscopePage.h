@@ -32,9 +32,14 @@ public:
     // The focus step is applied only after an edit.
     void disableFocusStep();
 
+    // Set while a stand is being selected, so that the pages it rewrites do not react.
+    bool standSelection() const { return m_standSelection; }
+    void setStandSelection(bool on) { m_standSelection = on; }
+
 private:
     editor::Editor& m_editor;
     PiezoSwitch& m_piezoSwitch;
+    bool m_standSelection = false;
 
     const editor::Frame m_frameStand = frame(editor::PageMicroscope, u"FrameStand"_s, u"Stand"_s);
     form::ListBox& comboMicroscops = list(u"ComboMicroscops"_s);

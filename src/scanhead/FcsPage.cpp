@@ -3,11 +3,9 @@
 #include "FilterWheels.h"
 
 #include <QLocale>
-#include <devices/Connections.h>
 #include <editor/Editor.h>
 #include <editor/Scopes.h>
 #include <editor/Texts.h>
-#include <microscope/PiezoSwitch.h>
 #include <platform/Platform.h>
 #include <platform/Registry.h>
 #include <records/RecordHelpers.h>
@@ -21,10 +19,10 @@ QString voltageName(int i) {
 }
 } // namespace
 
-FcsPage::FcsPage(editor::Editor& editor, microscope::PiezoSwitch& piezoSwitch,
-                 devices::Connections& connections, editor::FilterDialogContext& filterContext)
-    : editor::Declarations(editor.main()), m_editor(editor), m_piezoSwitch(piezoSwitch),
-      m_connections(connections), m_filter(editor, filterContext, form(), u"UserChangeFilter4"_s) {
+FcsPage::FcsPage(editor::Editor& editor, editor::FilterDialogContext& filterContext)
+    : editor::Declarations(editor.main()), m_editor(editor),
+      m_filter(editor, filterContext, form(), u"UserChangeFilter4"_s, m_frameWheels) {
+    editor.addPageReadout(editor::PageFcs, [this] { ReadFcsPage(); });
     comboFcsFilterWheel.setHandler([this] {
         if (m_editor.isLive())
             FilterWheels::showPickedWheel(comboFcsFilterWheel, m_filter, FilterWheels::Head::Fcs);
@@ -42,7 +40,8 @@ void FcsPage::ReadFcsPage() {
         FilterWheels::fillWheelList(m_editor, comboFcsFilterWheel, m_filter,
                                     FilterWheels::Head::Fcs);
     }
-    m_connections.showPiezoPort(m_piezoSwitch.checkPiezo1.isChecked());
+    if (m_showPiezoPort)
+        m_showPiezoPort();
     for (int i = 0; i < 4; ++i)
         m_lastVoltages[i] = m_editor.RegistryRead(editor::texts::kStepDacKey, voltageName(i));
     if (!m_lastVoltages[0].isEmpty()) {

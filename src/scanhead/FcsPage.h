@@ -5,18 +5,12 @@
 #include <QStringList>
 #include <array>
 #include <editor/Page.h>
+#include <functional>
 
 namespace editor {
 class Editor;
 struct FilterDialogContext;
 } // namespace editor
-
-namespace devices {
-class Connections;
-}
-namespace microscope {
-class PiezoSwitch;
-}
 
 namespace scanhead {
 
@@ -26,8 +20,10 @@ using namespace Qt::StringLiterals;
 // the step voltages of the fading control, kept in the registry.
 class FcsPage : public editor::Declarations {
 public:
-    FcsPage(editor::Editor& editor, microscope::PiezoSwitch& piezoSwitch,
-            devices::Connections& connections, editor::FilterDialogContext& filterContext);
+    FcsPage(editor::Editor& editor, editor::FilterDialogContext& filterContext);
+
+    // Shows the piezo stage's port on the page; the program links it to the port lists.
+    void setShowPiezoPort(std::function<void()> show) { m_showPiezoPort = std::move(show); }
 
     // The FCS wheels, the piezo stage's port, the step voltages from the registry or the
     // registry key made for them, and the shutter box.
@@ -45,8 +41,7 @@ private:
     void CheckShuttersClicked();
 
     editor::Editor& m_editor;
-    microscope::PiezoSwitch& m_piezoSwitch;
-    devices::Connections& m_connections;
+    std::function<void()> m_showPiezoPort;
     // The registry values as last read, "Voltage 0" to "Voltage 3".
     std::array<QString, 4> m_lastVoltages;
 

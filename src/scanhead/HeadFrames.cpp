@@ -77,11 +77,6 @@ HeadFrames::HeadFrames(editor::Editor& editor)
     });
 }
 
-void HeadFrames::refresh() {
-    if (m_links.refresh)
-        m_links.refresh();
-}
-
 void HeadFrames::choosePort(Port port) {
     editor::ReadoutFlags& flags = m_editor.flags();
     if (m_editor.isLive()) {
@@ -110,7 +105,7 @@ void HeadFrames::choosePort(Port port) {
             SetLaserLedControl(fcsNone() ? u"REG100"_s : u"REG100,FCS_LED"_s);
             ApplyImageFlip();
         }
-        refresh();
+        m_editor.Refresh();
     }
     // A refresh may have chosen another option (an upright stand shows its one port).
     if (!flags.entryLevelHead && !optionHeadNone.isSelected())
@@ -135,10 +130,10 @@ void HeadFrames::removeHead() {
         }
         records::WriteFirstRowField(work, records::kAvailableSystems, kScanUnit, kNone);
         rememberRemoval(scanUnit, configuration, !noUnit(scanUnit), fcsFitted);
-        if (m_links.detectorsOutsideHeadOff)
-            m_links.detectorsOutsideHeadOff();
+        if (m_detectorsOutsideHeadOff)
+            m_detectorsOutsideHeadOff();
         SetLaserLedControl(u"FCS_LED"_s);
-        refresh();
+        m_editor.Refresh();
     }
     if (optionHeadNone.isSelected())
         checkSpekro.setEnabled(false);
@@ -214,8 +209,8 @@ void HeadFrames::RestoreHeadObjects() {
                                     records::kStatusInUse);
         }
         records::DeleteEveryRow(templ, kMemory);
-        m_editor.setScanHeadRemoved(false);
-    } else if (m_editor.scanHeadRemoved()) {
+        m_scanHeadRemoved = false;
+    } else if (m_scanHeadRemoved) {
         SwitchHeadObjects(kScanHeadObjects, true);
         if (flags.spectralHead)
             CheckSpekroClicked();
@@ -251,7 +246,7 @@ void HeadFrames::ApplyImageFlip() {
         return;
     }
     db::Database& templ = m_editor.templ();
-    const QString stand = m_links.standName ? m_links.standName() : QString();
+    const QString stand = m_editor.standName();
     db::Recordset flip =
         templ.OpenRecordset(u"SELECT * FROM %1 WHERE ([Microscope] = ? AND [Sideport] = ?)"_s.arg(
                                 templ.qualified(u"Image Flip"_s)),
@@ -276,7 +271,7 @@ void HeadFrames::CheckSpekroClicked() {
         m_spectral.switchOn();
     else
         m_spectral.switchOff();
-    refresh();
+    m_editor.Refresh();
 }
 
 void HeadFrames::readHeads(const QString& versionText, const QString& scanUnit) {
@@ -301,7 +296,7 @@ void HeadFrames::readHeads(const QString& versionText, const QString& scanUnit) 
             optionHeadNone.setSelected(true);
             checkSpekro.setEnabled(false);
             tabs.setPageEnabled(editor::PageScanHead, false);
-            m_editor.setScanHeadRemoved(true);
+            m_scanHeadRemoved = true;
         } else {
             tabs.setPageEnabled(editor::PageScanHead, true);
             (flags.letterS ? optionHeadSideport : optionHeadBaseport).setSelected(true);

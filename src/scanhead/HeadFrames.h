@@ -22,16 +22,11 @@ class HeadFrames : public editor::Declarations {
 public:
     explicit HeadFrames(editor::Editor& editor);
 
-    // What the head options reach on other pages; set once when the pages are linked.
-    struct Links {
-        // The configuration readout of the whole editor.
-        std::function<void()> refresh;
-        // The stand shown in the stand list.
-        std::function<QString()> standName;
-        // A removed head takes the non-descanned and transmitted-light detectors with it.
-        std::function<void()> detectorsOutsideHeadOff;
-    };
-    void setLinks(Links links) { m_links = std::move(links); }
+    // A removed head takes the non-descanned and transmitted-light detectors with it; the
+    // program links their boxes.
+    void setDetectorsOutsideHeadOff(std::function<void()> off) {
+        m_detectorsOutsideHeadOff = std::move(off);
+    }
 
     // The head options from the main-window flags and the scan unit of the system row.
     void readHeads(const QString& versionText, const QString& scanUnit);
@@ -54,6 +49,9 @@ public:
     void SetLaserLedControl(const QString& controllers);
     // The orientation of the scan processor for the stand shown and the port chosen.
     void ApplyImageFlip();
+    // Set when the database was opened without a scan head.
+    bool scanHeadRemoved() const { return m_scanHeadRemoved; }
+    void setScanHeadRemoved(bool removed) { m_scanHeadRemoved = removed; }
 
 private:
     enum class Port { Upright, Side, Base };
@@ -62,11 +60,11 @@ private:
     void rememberRemoval(const QString& scanUnit, const QString& configuration, bool fitted,
                          bool fcsFitted);
     void CheckSpekroClicked();
-    void refresh();
 
     editor::Editor& m_editor;
     SpectralOption m_spectral;
-    Links m_links;
+    std::function<void()> m_detectorsOutsideHeadOff;
+    bool m_scanHeadRemoved = false;
 
     const editor::Frame m_frameHead = frame(editor::PageConfiguration, u"Frame2"_s, kVtxHead);
     form::Label& frameHeadCaption = label(u"Frame2"_s, kVtxHead);

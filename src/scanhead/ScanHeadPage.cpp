@@ -48,7 +48,10 @@ QString referenced(const QString& reference) {
 
 ScanHeadPage::ScanHeadPage(editor::Editor& editor, editor::FilterDialogContext& filterContext)
     : editor::Declarations(editor.main()), m_editor(editor),
-      m_filter(editor, filterContext, form(), u"UserChangeFilter1"_s) {
+      m_filter(editor, filterContext, form(), u"UserChangeFilter1"_s, m_frameWheels) {
+    // Brought to the front, the page is read live: a box that differs from the database
+    // switches its chain to match.
+    editor.addPageReadout(editor::PageScanHead, [this] { ReadDetectionPage(); });
     // Each box switches its rows, then the page shows what they say: unticking the first
     // channel offers the spectral detector at once, a collimator that is missing stays unticked.
     // A box that another one unticks on its way leaves the reading to the first.

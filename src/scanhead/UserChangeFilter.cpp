@@ -4,14 +4,12 @@
 #include <db/Recordset.h>
 #include <editor/Editor.h>
 #include <editor/FilterDialogContext.h>
-#include <form/Form.h>
 #include <form/Host.h>
 #include <records/RecordHelpers.h>
 #include <records/RowEdits.h>
 
 namespace scanhead {
 
-using namespace Qt::StringLiterals;
 using records::kIdPotential;
 
 namespace {
@@ -23,14 +21,9 @@ const QString kNoFilter = u"None"_s;
 } // namespace
 
 UserChangeFilter::UserChangeFilter(editor::Editor& editor, editor::FilterDialogContext& context,
-                                   form::Form& form, const QString& instance)
-    : m_editor(editor), m_context(context),
-      cmdPos(form.addButtonArray(instance + u".CmdPos"_s, kPositions)),
-      lFilter(form.addLabelArray(instance + u".LFilter"_s, kPositions)),
-      optionFitername(
-          form.addOptionButton(instance + u".OptionFitername"_s, u"Filter Name"_s, instance)),
-      optionFiterId(
-          form.addOptionButton(instance + u".OptionFiterId"_s, u"Order Number"_s, instance)) {
+                                   form::Form& form, const QString& instance,
+                                   const editor::Frame& within)
+    : editor::Declarations(form, instance, within), m_editor(editor), m_context(context) {
     for (int i = 0; i < kPositions; ++i) {
         cmdPos[i]->setCaption(QString::number(i + 1));
         cmdPos[i]->setHandler([this, i] { CmdPosClicked(i); });

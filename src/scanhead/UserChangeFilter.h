@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <editor/Page.h>
 #include <functional>
 
 namespace editor {
@@ -9,27 +10,22 @@ class Editor;
 struct FilterDialogContext;
 } // namespace editor
 
-namespace form {
-class Button;
-class Form;
-class Label;
-class OptionButton;
-} // namespace form
-
 namespace scanhead {
+
+using namespace Qt::StringLiterals;
 
 // The filter-position control: one wheel's positions, a button and a label each, with the choice
 // between filter names and code numbers. A position button opens the filter catalogue through
 // the shared filter-dialog context, puts the chosen filter on the position and keeps it among
 // the favourites. Each owner holds an instance whose controls carry the instance's name in front
 // ("UserChangeFilter1.CmdPos(0)").
-class UserChangeFilter {
+class UserChangeFilter : public editor::Declarations {
 public:
     static constexpr int kPositions = 8;
 
-    // Declares the controls in the form's current frame.
+    // Declares the controls of the instance in the owner's frame.
     UserChangeFilter(editor::Editor& editor, editor::FilterDialogContext& context, form::Form& form,
-                     const QString& instance);
+                     const QString& instance, const editor::Frame& within);
 
     // The catalogue browser, shown modally; it leaves its choice in the context.
     void setCatalogue(std::function<void()> showFilterCatalogue) {
@@ -58,10 +54,12 @@ private:
     QString m_wheel;
     QStringList m_types;
 
-    QList<form::Button*> cmdPos;
-    QList<form::Label*> lFilter;
-    form::OptionButton& optionFitername;
-    form::OptionButton& optionFiterId;
+    const QList<form::Button*> cmdPos = buttons(u"CmdPos"_s, kPositions);
+    const QList<form::Label*> lFilter = labels(u"LFilter"_s, kPositions);
+    form::OptionButton& optionFitername = option(u"OptionFitername"_s, u"Filter Name"_s, kShown);
+    form::OptionButton& optionFiterId = option(u"OptionFiterId"_s, u"Order Number"_s, kShown);
+
+    static inline const QString kShown = QStringLiteral("Shown");
 };
 
 } // namespace scanhead

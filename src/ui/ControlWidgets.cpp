@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -92,8 +93,15 @@ QWidget* listBox(form::ListBox& c, QWidget* parent) {
         showCommon(c, w);
     };
     bind(c, w, show);
-    QObject::connect(w, &QComboBox::activated, w, [&c, show](int index) {
+    QObject::connect(w, &QComboBox::activated, w, [&c, w, show](int index) {
+        const bool focused = w->hasFocus();
+        const QPointer<QComboBox> alive(w);
         forwardUserInput([&c, index] { c.userSelect(index); }, show);
+        // A choice that disables the lists while it runs (a port choice) moves the keyboard focus
+        // on to the next widget, which may be a text box that then has its text selected; the
+        // focus belongs on the list the person used.
+        if (alive && focused && !w->hasFocus() && w->isEnabled() && w->isVisible())
+            w->setFocus(Qt::OtherFocusReason);
     });
     return w;
 }
@@ -166,6 +174,23 @@ QWidget* tabBar(form::TabControl& c, QWidget* parent) {
     return w;
 }
 
+// The program carries no bitmaps: a picture is drawn as a sunken panel that names its image, so
+// that a swap of two pictures or a change of image shows.
+QWidget* picture(form::Picture& c, QWidget* parent) {
+    auto* w = new QLabel(parent);
+    w->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    w->setAlignment(Qt::AlignCenter);
+    w->setTextFormat(Qt::PlainText);
+    w->setMinimumSize(120, 60);
+    auto show = [&c, w] {
+        w->setText(c.image());
+        w->setToolTip(c.caption());
+        showCommon(c, w);
+    };
+    bind(c, w, show);
+    return w;
+}
+
 } // namespace
 
 QString labelText(const QString& caption) {
@@ -197,6 +222,8 @@ QWidget* createControlWidget(form::Control& control, QWidget* parent) {
         return tabBar(static_cast<form::TabControl&>(control), parent);
     case form::Kind::TreeView:
         return new TreeViewWidget(static_cast<form::TreeView&>(control), parent);
+    case form::Kind::Picture:
+        return picture(static_cast<form::Picture&>(control), parent);
     case form::Kind::MenuItem:
         break;
     }

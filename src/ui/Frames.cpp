@@ -37,7 +37,7 @@ QList<Frame> collectFrames(const QList<form::Control*>& controls) {
             return f.name == placement.groupName;
         });
         if (it == frames.end()) {
-            frames.append({placement.groupName, placement.groupCaption, {}});
+            frames.append({placement.groupName, placement.groupCaption, {}, placement.column});
             it = frames.end() - 1;
         }
         it->controls.append(c);
@@ -113,9 +113,11 @@ QWidget* buildFrameColumns(const QList<Frame>& frames, int columns, QWidget* par
         if (frame.controls.isEmpty())
             continue;
         QWidget* box = buildFrame(frame, panel);
-        const auto shortest = std::min_element(heights.begin(), heights.end()) - heights.begin();
-        columnLayouts.at(shortest)->addWidget(box);
-        heights[shortest] += box->sizeHint().height();
+        const auto chosen =
+            frame.column >= 0 ? std::min<qsizetype>(frame.column, columns - 1)
+                              : std::min_element(heights.begin(), heights.end()) - heights.begin();
+        columnLayouts.at(chosen)->addWidget(box);
+        heights[chosen] += box->sizeHint().height();
     }
     for (QVBoxLayout* column : columnLayouts)
         column->addStretch(1);

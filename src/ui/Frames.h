@@ -16,6 +16,7 @@ struct Frame {
     QString name;
     QString caption;
     QList<form::Control*> controls;
+    int column = -1; // the page column the frame asks for; -1 = none
 };
 
 // Groups controls by their placement's frame, the frames in order of first appearance; controls
@@ -27,7 +28,8 @@ QList<Frame> collectFrames(const QList<form::Control*>& controls);
 // another, and the option buttons of one control array, share a row.
 QWidget* buildFrame(const Frame& frame, QWidget* parent = nullptr);
 
-// The frames flowing into columns of equal width, each frame going to the shortest column so far.
+// The frames flowing into columns of equal width: a frame that asks for a column goes there (the
+// last one when there are fewer), any other to the shortest column so far.
 QWidget* buildFrameColumns(const QList<Frame>& frames, int columns, QWidget* parent = nullptr);
 
 } // namespace ui

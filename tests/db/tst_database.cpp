@@ -6,6 +6,7 @@
 #include <db/Database.h>
 #include <db/DatabaseFingerprint.h>
 #include <db/DbError.h>
+#include <db/Savepoint.h>
 #include <db/WriteFaults.h>
 #include <platform/FileSafety.h>
 
@@ -328,6 +329,80 @@ private Q_SLOTS:
             t.commit();
         }
         QCOMPARE(m_db->OpenRecordset(u"Available Lasers"_s).recordCount(), 2);
+    }
+
+    // A savepoint undoes only its own part of the unit of work, and never touches a transaction
+    // that is no longer the one it was taken in.
+    void savepointsUndoTheirPartUnlessReleased() {
+        auto count = [this] { return m_db->OpenRecordset(u"Available Lasers"_s).recordCount(); };
+        m_db->begin();
+        m_db->execute(u"DELETE FROM [Available Lasers] WHERE [Lines] = 1"_s);
+        {
+            Savepoint outer(*m_db);
+            m_db->execute(u"DELETE FROM [Available Lasers] WHERE [Lines] = 3"_s);
+            {
+                Savepoint inner(*m_db);
+                m_db->execute(u"DELETE FROM [Available Lasers]"_s);
+                QCOMPARE(count(), 0);
+            } // not released
+            QCOMPARE(count(), 1);
+            QVERIFY(outer.release());
+            QVERIFY(!outer.release());
+        }
+        QVERIFY(m_db->inTransaction());
+        QCOMPARE(count(), 1);
+        {
+            Savepoint failed(*m_db);
+            m_db->execute(u"DELETE FROM [Available Lasers]"_s);
+            QVERIFY(failed.rollback());
+            QVERIFY(!failed.isActive());
+        }
+        QCOMPARE(count(), 1);
+        m_db->rollback();
+        QCOMPARE(count(), 3);
+    }
+
+    void aSavepointWithNothingToReturnTo() {
+        auto count = [this] { return m_db->OpenRecordset(u"Available Lasers"_s).recordCount(); };
+        {
+            // Outside a transaction the write lands at once: there is no unit to undo part of.
+            Savepoint outside(*m_db);
+            QVERIFY(!outside.isActive());
+            m_db->execute(u"DELETE FROM [Available Lasers] WHERE [Lines] = 1"_s);
+        }
+        QCOMPARE(count(), 2);
+        {
+            // The engine gave the whole transaction up (an I/O error does that).
+            m_db->begin();
+            Savepoint savepoint(*m_db);
+            m_db->rollback();
+            QVERIFY(!savepoint.isActive());
+            QVERIFY(!savepoint.rollback());
+        }
+        {
+            // Committed on the way, and a new transaction begun: the savepoint must leave the new
+            // transaction's writes alone.
+            m_db->begin();
+            Savepoint savepoint(*m_db);
+            m_db->commit();
+            m_db->begin();
+            m_db->execute(u"DELETE FROM [Available Lasers] WHERE [Lines] = 3"_s);
+            QVERIFY(!savepoint.release());
+        }
+        QVERIFY(m_db->inTransaction());
+        m_db->commit();
+        QCOMPARE(count(), 1);
+        {
+            // The connection closed and its handle gone, as when a store reopens the working
+            // copy: the savepoint must not touch the handle.
+            auto other = Database::open(file(u"t.mdb"_s));
+            other->begin();
+            Savepoint savepoint(*other);
+            other->close();
+            QVERIFY(!savepoint.isActive());
+            other.reset();
+            QVERIFY(!savepoint.rollback());
+        }
     }
 
     // A second file attached to the connection: the template database beside the working copy.

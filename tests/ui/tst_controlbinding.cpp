@@ -2,6 +2,7 @@
 // changes reach the widget without running a handler a second time.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -11,6 +12,7 @@
 #include <memory>
 #include <stdexcept>
 #include <ui/ControlWidgets.h>
+#include <ui/Frames.h>
 #include <ui/TreeViewWidget.h>
 
 using namespace Qt::StringLiterals;
@@ -118,6 +120,30 @@ private slots:
         QVERIFY(!w->isEnabled());
     }
 
+    // A choice whose handler disables the lists while it runs must leave the keyboard focus on
+    // the list, not in the text box after it with its text selected.
+    void focusStaysOnTheListThatWasUsed() {
+        auto& c = m_form->addListBox(u"ComboConnection"_s);
+        c.addItem(u"COM1"_s);
+        c.addItem(u"COM2"_s);
+        auto& path = m_form->addTextBox(u"LDatabasePath"_s, u"/data/System.mdb"_s);
+        c.setHandler([&c] {
+            c.setEnabled(false);
+            c.setEnabled(true);
+        });
+        auto* w = place<QComboBox>(c);
+        auto* box = place<QLineEdit>(path);
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        w->setFocus();
+        QVERIFY(w->hasFocus());
+        w->setCurrentIndex(1);
+        emit w->activated(1);
+        QCOMPARE(c.currentIndex(), 1);
+        QVERIFY(w->hasFocus());
+        QVERIFY(!box->hasFocus());
+    }
+
     void typingReachesTheModelAndCodeDoesNotLoop() {
         auto& c = m_form->addTextBox(u"EFocusStep"_s);
         QStringList seen;
@@ -150,6 +176,48 @@ private slots:
         c.setCaption(u"<b>x</b>"_s);
         QCOMPARE(w->textFormat(), Qt::PlainText);
         QCOMPARE(w->text(), u"<b>x</b>"_s);
+    }
+
+    void pictureShowsItsImageAndVisibility() {
+        auto& c = m_form->addPicture(u"PictureReflection"_s, u"reflected"_s);
+        auto* w = place<QLabel>(c);
+        QCOMPARE(w->text(), u"reflected"_s);
+        c.setImage(u"transmitted"_s);
+        QCOMPARE(w->text(), u"transmitted"_s);
+        c.setVisible(false);
+        QVERIFY(w->isHidden());
+    }
+
+    // A page of many frames lays out as declared: a frame that asks for a column goes there
+    // even when another column is shorter; the last column takes what asks for more.
+    void framesGoToTheColumnTheyAskFor() {
+        QList<ui::Frame> frames;
+        const QList<int> asked = {0, 0, 0, 1, -1, 7};
+        for (int i = 0; i < asked.size(); ++i) {
+            const QString name = u"Frame%1"_s.arg(i);
+            m_form->setPlacement(1, name, name, asked[i]);
+            m_form->addCheckBox(u"Check%1"_s.arg(i));
+        }
+        frames = ui::collectFrames(m_form->controls());
+        QCOMPARE(frames.size(), asked.size());
+        QCOMPARE(frames[5].column, 7);
+        std::unique_ptr<QWidget> panel(ui::buildFrameColumns(frames, 3));
+        auto columnOf = [&panel](int frame) {
+            auto* row = qobject_cast<QHBoxLayout*>(panel->layout());
+            for (int column = 0; column < row->count(); ++column) {
+                QLayout* layout = row->itemAt(column)->layout();
+                for (int i = 0; i < layout->count(); ++i)
+                    if (QWidget* w = layout->itemAt(i)->widget();
+                        w && w->objectName() == u"Frame%1"_s.arg(frame))
+                        return column;
+            }
+            return -1;
+        };
+        QCOMPARE(columnOf(0), 0);
+        QCOMPARE(columnOf(2), 0);
+        QCOMPARE(columnOf(3), 1);
+        QCOMPARE(columnOf(4), 2); // the shortest
+        QCOMPARE(columnOf(5), 2);
     }
 
     void treeClicksSurviveARebuildOfTheTree() {

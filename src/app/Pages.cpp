@@ -1,0 +1,20 @@
+#include "Pages.h"
+
+namespace app {
+
+void Pages::wire() {
+    // The FCS page shows the piezo stage's port from the port lists, while the stage is an
+    // option of the installation.
+    fcs.setShowPiezoPort(
+        [this] { connections.showPiezoPort(piezoSwitch.checkPiezo1.isChecked()); });
+    // A removed scan head takes the non-descanned and the transmitted-light detectors with it.
+    heads.setDetectorsOutsideHeadOff([this] {
+        nddSwitch.checkNdd.setChecked(false);
+        scanHead.transmissionDetectorOff();
+    });
+    // A wheel position opens the filter catalogue.
+    scanHead.filterControl().setCatalogue([this] { filters.ShowFilterCatalogue(); });
+    fcs.filterControl().setCatalogue([this] { filters.ShowFilterCatalogue(); });
+}
+
+} // namespace app
