@@ -15,6 +15,7 @@ void Pages::wire() {
     // A wheel position opens the filter catalogue.
     scanHead.filterControl().setCatalogue([this] { filters.ShowFilterCatalogue(); });
     fcs.filterControl().setCatalogue([this] { filters.ShowFilterCatalogue(); });
+    fcs.setShutterSetsChanged([this] { scanHead.FillScanWheelList(); });
 }
 
 } // namespace app

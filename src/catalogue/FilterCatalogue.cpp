@@ -160,12 +160,14 @@ void FilterCatalogue::removeFilter() {
     const QString id = m_context.selection();
     if (id.compare(kNoFilter, Qt::CaseInsensitive) == 0)
         return;
+    // The position keeps its filter after a removal, also after one that failed and was shown:
+    // the choice is given up first.
+    m_context.selection().clear();
     db::Database& work = editor().work();
     if (m_group == kUserGroup)
         records::DeleteFirstRow(work, kPotentialFilters, kIdPotential, id);
     else if (m_group == favouritesGroup())
         records::DeleteFirstRow(work, kFavourites, kIdPotential, id);
-    m_context.selection().clear();
     buildTree();
 }
 

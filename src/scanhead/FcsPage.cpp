@@ -28,8 +28,11 @@ FcsPage::FcsPage(editor::Editor& editor, editor::FilterDialogContext& filterCont
             FilterWheels::showPickedWheel(comboFcsFilterWheel, m_filter, FilterWheels::Head::Fcs);
     });
     checkShutters.setHandler([this] {
-        if (m_editor.isLive())
-            CheckShuttersClicked();
+        if (!m_editor.isLive())
+            return;
+        CheckShuttersClicked();
+        if (m_shutterSetsChanged)
+            m_shutterSetsChanged();
     });
 }
 

@@ -24,6 +24,10 @@ public:
 
     // Shows the piezo stage's port on the page; the program links it to the port lists.
     void setShowPiezoPort(std::function<void()> show) { m_showPiezoPort = std::move(show); }
+    // The shutter sets hang on the scan head's node: its wheel list follows them.
+    void setShutterSetsChanged(std::function<void()> changed) {
+        m_shutterSetsChanged = std::move(changed);
+    }
 
     // The FCS wheels, the piezo stage's port, the step voltages from the registry or the
     // registry key made for them, and the shutter box.
@@ -42,6 +46,7 @@ private:
 
     editor::Editor& m_editor;
     std::function<void()> m_showPiezoPort;
+    std::function<void()> m_shutterSetsChanged;
     // The registry values as last read, "Voltage 0" to "Voltage 3".
     std::array<QString, 4> m_lastVoltages;
 

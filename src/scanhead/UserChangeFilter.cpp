@@ -70,13 +70,9 @@ void UserChangeFilter::redraw() {
             continue;
         }
         const QString id = records::NullToText(filter);
-        if (names) {
-            lFilter[p - 1]->setCaption(id);
-            m_context.current[std::size_t(p - 1)] = id;
-        } else {
-            m_context.current[std::size_t(p - 1)] = id;
-            lFilter[p - 1]->setCaption(records::NullToText(records::FilterCodeNumber(work, id)));
-        }
+        m_current[std::size_t(p - 1)] = id;
+        lFilter[p - 1]->setCaption(
+            names ? id : records::NullToText(records::FilterCodeNumber(work, id)));
     }
 }
 
@@ -87,12 +83,15 @@ void UserChangeFilter::CmdPosClicked(int index) {
     m_context.allowedTypes = m_types.mid(0, editor::FilterDialogContext::kTypes);
     m_context.idsShown = optionFitername.isSelected();
     redraw();
+    m_context.current = m_current;
     if (m_showCatalogue)
         m_showCatalogue();
+    // The page may have been read anew meanwhile (after an error in the browser) and show
+    // another wheel; the choice belongs to the wheel that was clicked.
     const QString chosen = m_context.current[std::size_t(index)];
     if (!chosen.isEmpty()) {
         keepFavourite(chosen);
-        place(position, chosen);
+        place(m_context.wheelName, position, chosen);
     }
     redraw();
 }
@@ -125,11 +124,11 @@ void UserChangeFilter::keepFavourite(const QString& filter) {
     records::AddRow(work, kFavourites, {{kIdPotential, filter}, {u"Type"_s, type}});
 }
 
-void UserChangeFilter::place(int position, const QString& filter) {
+void UserChangeFilter::place(const QString& wheel, int position, const QString& filter) {
     db::Recordset placement = m_editor.work().OpenRecordset(
         u"SELECT * FROM [Available FilterPlacement] WHERE ([ID Available] = ?) AND ([Position] = "
         "?)"_s,
-        {m_wheel, position});
+        {wheel, position});
     // Two rows for one position leave the choice to nobody: neither is changed.
     if (placement.recordCount() != 1)
         return;

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <array>
 #include <editor/Page.h>
 #include <functional>
 
@@ -45,7 +46,7 @@ public:
 private:
     void CmdPosClicked(int index);
     void keepFavourite(const QString& filter);
-    void place(int position, const QString& filter);
+    void place(const QString& wheel, int position, const QString& filter);
 
     editor::Editor& m_editor;
     editor::FilterDialogContext& m_context;
@@ -53,6 +54,10 @@ private:
     int m_positions = 0;
     QString m_wheel;
     QStringList m_types;
+    // The filter on each position as last drawn. The shared context takes them when a position
+    // is clicked: another control drawn meanwhile (a page read after an error in the browser)
+    // must not change the choice under way.
+    std::array<QString, kPositions> m_current;
 
     const QList<form::Button*> cmdPos = buttons(u"CmdPos"_s, kPositions);
     const QList<form::Label*> lFilter = labels(u"LFilter"_s, kPositions);
