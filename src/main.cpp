@@ -5,7 +5,8 @@
 //                [--dump-controls FILE|-]
 //
 // A headless run exits 1 on a script error, 3 when another instance works on the installation,
-// 4 when the editor caught an error that no `ok` line of the script acknowledged.
+// 4 when the editor caught an error that no `ok` line of the script acknowledged, 5 when the
+// start-up refused the installation (the script then does not run). README.md lists them.
 // The registry file is --registry, else $ORBIS_REGISTRY, else ~/.config/orbis/registry.reg;
 // the template database is --template, else Conf.mdb beside the program.
 #include <QApplication>
@@ -130,16 +131,26 @@ int runHeadless(const Options& options) {
     runner.host().setErrorHandler(
         [&err](const QString& text) { err << "orbis-config: error: " << text << Qt::endl; });
     installStoreFault();
+    bool refused = false;
     try {
         if (!options.script.isEmpty())
             runner.loadFile(options.script);
-        session.start();
+        try {
+            session.start();
+        } catch (const form::ScriptError&) {
+            // The box that tells why the installation was refused is left for the line below.
+            if (!session.pages().database.isLocked())
+                throw;
+        }
         if (otherInstance) {
             err << "orbis-config: another instance works on this installation; it was asked to "
                    "come to the front\n";
             return 3;
         }
-        runner.run();
+        // A locked editor is a failure for automation: nothing the script would do can work.
+        refused = session.pages().database.isLocked();
+        if (!refused)
+            runner.run();
     } catch (const form::ScriptError& error) {
         err << "orbis-config: " << error.message() << "\n";
         return 1;
@@ -155,6 +166,11 @@ int runHeadless(const Options& options) {
                 return 1;
             }
         }
+    }
+    if (refused) {
+        err << "orbis-config: start-up refused: " << session.pages().database.lMsg.caption()
+            << "\n";
+        return 5;
     }
     return runner.host().unacknowledgedErrors().isEmpty() ? 0 : 4;
 }

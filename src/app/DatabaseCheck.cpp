@@ -25,7 +25,8 @@ QString wordsFor(db::DbError::Kind kind) {
 } // namespace
 
 std::unique_ptr<db::Database> openSound(const QString& role, const QString& path,
-                                        const QStringList& tables, bool quickCheck) {
+                                        const QStringList& tables, bool quickCheck,
+                                        const std::function<bool(db::Database&)>& passedBefore) {
     const QFileInfo info(path);
     if (!info.isFile())
         throw db::DbError(QStringLiteral("%1 %2 is missing").arg(role, path));
@@ -37,6 +38,8 @@ std::unique_ptr<db::Database> openSound(const QString& role, const QString& path
     try {
         database = db::Database::openShared(path);
         database->begin();
+        if (quickCheck && passedBefore && passedBefore(*database))
+            quickCheck = false;
         check = quickCheck ? database->quickCheck() : QStringLiteral("ok");
     } catch (const db::DbError& error) {
         throw db::DbError(

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <db/Database.h>
+#include <functional>
 #include <memory>
 
 namespace app {
@@ -15,7 +16,11 @@ namespace app {
 //
 // The error names the file and says in words what is wrong ("The backup /x/Temp3.mdb is not a
 // database file"), followed by the engine's own text for the service engineer.
-std::unique_ptr<db::Database> openSound(const QString& role, const QString& path,
-                                        const QStringList& tables, bool quickCheck = true);
+//
+// passedBefore, when given, runs in that transaction before the quick check; true spares the
+// check (the state it saw passed one already).
+std::unique_ptr<db::Database>
+openSound(const QString& role, const QString& path, const QStringList& tables,
+          bool quickCheck = true, const std::function<bool(db::Database&)>& passedBefore = {});
 
 } // namespace app

@@ -10,15 +10,19 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QSet>
+#include <QTime>
 #include <cmath>
 #include <db/DatabaseFingerprint.h>
 #include <db/Savepoint.h>
+#include <db/Statement.h>
 #include <editor/Editor.h>
 #include <editor/Scopes.h>
 #include <editor/Texts.h>
 #include <form/FormSet.h>
 #include <optional>
 #include <platform/FileSafety.h>
+#include <platform/FolderListing.h>
 #include <platform/Platform.h>
 #include <records/RecordHelpers.h>
 
@@ -47,6 +51,103 @@ void fault(const char* step) {
 QString dateText(const QDateTime& date) {
     return QLocale::system().toString(date.date(), QLocale::ShortFormat) + u' ' +
            date.time().toString(QStringLiteral("HH:mm:ss"));
+}
+
+// The texts of history entries: No + ". -  " + the date in the platform's text form. The
+// stored date "yyyy-MM-dd HH:mm:ss" is the local time of the store as written; it is shown as
+// written, field by field as the engine layer reads it, without a conversion through the time
+// zone. A history of thousands of rows is shown at every start, so the common forms (a whole
+// number, a date in the stored form) are read from the row's bytes; anything else goes the
+// general way. Dates repeat, so the last day's text is kept.
+class EntryTexts {
+public:
+    EntryTexts(db::FieldType noType, db::FieldType dateType)
+        : m_noType(noType), m_dateType(dateType) {}
+
+    QString of(const db::Statement& row, int noColumn, int dateColumn) const {
+        const std::optional<qint64> no = row.integer(noColumn);
+        const std::optional<QByteArrayView> date = row.utf8(dateColumn);
+        if (no && plain(m_noType) && date && m_dateType == db::FieldType::Date) {
+            if (const std::optional<QString> text = fast(*no, *date))
+                return *text;
+        }
+        return generally(db::fromStored(m_noType, row.value(noColumn)),
+                         db::fromStored(m_dateType, row.value(dateColumn)));
+    }
+    QString of(const QVariant& no, const QVariant& storedDate) const {
+        return generally(db::fromStored(m_noType, no), db::fromStored(m_dateType, storedDate));
+    }
+
+private:
+    // Types whose stored values the engine layer hands on as they are.
+    static bool plain(db::FieldType type) {
+        return type != db::FieldType::Boolean && type != db::FieldType::Date;
+    }
+    static QString generally(const QVariant& no, const QVariant& date) {
+        return History::entryText(no, date.toDateTime());
+    }
+
+    std::optional<QString> fast(qint64 no, QByteArrayView date) const {
+        constexpr int kDigits[] = {0, 1, 2, 3, 5, 6, 8, 9, 11, 12, 14, 15, 17, 18};
+        if (date.size() != 19 || date[4] != '-' || date[7] != '-' || date[10] != ' ')
+            return std::nullopt;
+        for (int at : kDigits)
+            if (date[at] < '0' || date[at] > '9')
+                return std::nullopt;
+        const auto number = [&date](int from, int length) {
+            int n = 0;
+            for (int i = from; i < from + length; ++i)
+                n = n * 10 + (date[i] - '0');
+            return n;
+        };
+        if (!QTime::isValid(number(11, 2), number(14, 2), number(17, 2)))
+            return std::nullopt;
+        const QByteArray day = QByteArray::fromRawData(date.data(), 10);
+        if (day != m_day) {
+            const QDate parsed(number(0, 4), number(5, 2), number(8, 2));
+            if (!parsed.isValid())
+                return std::nullopt;
+            m_day = QByteArray(day.constData(), day.size());
+            m_dayText = m_locale.toString(parsed, QLocale::ShortFormat);
+        }
+        char16_t head[24];
+        qsizetype length = 0;
+        char16_t digits[20];
+        int count = 0;
+        quint64 magnitude = no < 0 ? quint64(0) - quint64(no) : quint64(no);
+        do {
+            digits[count++] = char16_t(u'0' + magnitude % 10);
+            magnitude /= 10;
+        } while (magnitude > 0);
+        if (no < 0)
+            head[length++] = u'-';
+        while (count > 0)
+            head[length++] = digits[--count];
+        QString text;
+        text.reserve(length + 5 + m_dayText.size() + 9);
+        text.append(QStringView(head, length));
+        text.append(u". -  ");
+        text.append(m_dayText);
+        const char16_t time[] = {u' ', char16_t(date[11]), char16_t(date[12]),
+                                 u':', char16_t(date[14]), char16_t(date[15]),
+                                 u':', char16_t(date[17]), char16_t(date[18])};
+        text.append(QStringView(time, 9));
+        return text;
+    }
+
+    db::FieldType m_noType;
+    db::FieldType m_dateType;
+    QLocale m_locale = QLocale::system();
+    mutable QByteArray m_day;
+    mutable QString m_dayText;
+};
+
+// The row's number as the engine layer hands on a whole number of a column that keeps it as it
+// is; nothing otherwise.
+std::optional<qint64> plainNumber(db::FieldType type, const db::Statement& row) {
+    if (type == db::FieldType::Boolean || type == db::FieldType::Date)
+        return std::nullopt;
+    return row.integer(1);
 }
 
 // A history number as a whole number; nothing for a value that is none. A whole number too
@@ -139,35 +240,90 @@ void History::FillHistoryList() {
     editor::Editor& e = m_editor;
     form::ListBox& list = m_pages.database.comboHistory;
     list.clear();
-    db::Recordset rows = e.templ().OpenRecordset(kHistory);
-    const bool walked = !rows.eof();
+    db::Database& templ = e.templ();
+    const db::FieldType noType = templ.columnType(kHistory, kNo);
+    const db::FieldType pathType = templ.columnType(kHistory, kPath);
+    // The backups are the program's own files in one folder: one read of the folder answers for
+    // all of them. A row naming a file elsewhere, or in another form, is asked about on its own.
+    const QByteArray backupFolder =
+        QFile::encodeName(e.databaseFolder() + QStringLiteral("BackupDB/"));
+    const QSet<QByteArray> backups = platform::fileNamesIn(QFile::decodeName(backupFolder));
+    const auto isFile = [&](const db::Statement& row) {
+        const std::optional<QByteArrayView> path =
+            pathType == db::FieldType::Text ? row.utf8(3) : std::nullopt;
+        if (path && path->startsWith(backupFolder)) {
+            const QByteArrayView tail = path->sliced(backupFolder.size());
+            const QByteArray name = QByteArray::fromRawData(tail.data(), tail.size());
+            if (!name.isEmpty() && !name.contains('/') && name != "." && name != "..")
+                return backups.contains(name);
+        }
+        return QFileInfo(records::NullToText(db::fromStored(pathType, row.value(3)))).isFile();
+    };
+    const EntryTexts texts(noType, templ.columnType(kHistory, kDate));
     // One change of the list for all rows: a window shows a history of thousands of rows once.
     QList<form::ListBox::Entry> entries;
-    for (; !rows.eof(); rows.moveNext()) {
-        const QString path = records::NullToText(rows.value(kPath));
-        if (QFileInfo(path).isFile())
-            entries.append(
-                {entryText(rows.value(kNo), rows.value(kDate).toDateTime()), rows.value(kNo)});
-        else
-            rows.deleteRow(); // the backup was deleted outside the program
+    QList<qint64> missing;
+    {
+        db::Statement rows(templ, QStringLiteral("SELECT _rowid_, [No], [Date], [Path] FROM %1 "
+                                                 "ORDER BY _rowid_")
+                                      .arg(templ.qualified(kHistory)));
+        while (rows.step()) {
+            if (!isFile(rows)) {
+                missing.append(rows.integer(0).value_or(0));
+                continue;
+            }
+            const std::optional<qint64> no = plainNumber(noType, rows);
+            entries.append({texts.of(rows, 1, 2),
+                            no ? QVariant(qlonglong(*no)) : db::fromStored(noType, rows.value(1))});
+        }
     }
+    // The backup was deleted outside the program.
+    for (const qint64 rowid : missing)
+        templ.execute(
+            QStringLiteral("DELETE FROM %1 WHERE _rowid_ = ?").arg(templ.qualified(kHistory)),
+            {rowid});
     list.addItems(entries);
-    if (walked && list.count() > 0) {
-        const editor::Quiet quiet(e);
-        list.setCurrentIndex(list.count() - 1);
-    }
+    selectLastEntry();
 }
 
-// The number after the highest one in the history (after the last row's, as long as the rows
-// come in order): a number that is there already would overwrite its backup.
+void History::showStoredEntry(const QVariant& no, const QVariant& storedDate) {
+    db::Database& templ = m_editor.templ();
+    if (no.isValid())
+        m_pages.database.comboHistory.addItem(
+            EntryTexts(templ.columnType(kHistory, kNo), templ.columnType(kHistory, kDate))
+                .of(no, storedDate),
+            db::fromStored(templ.columnType(kHistory, kNo), no));
+    selectLastEntry();
+}
+
+void History::selectLastEntry() {
+    form::ListBox& list = m_pages.database.comboHistory;
+    if (list.count() == 0)
+        return;
+    const editor::Quiet quiet(m_editor);
+    list.setCurrentIndex(list.count() - 1);
+}
+
+// The number after the highest one in the history: a number that is there already would
+// overwrite its backup. The index on [No] gives the highest first: text values (rare, and
+// only where the column holds what is no number) come before the numbers, then the numbers
+// from the highest down, of which the first whole one is the highest.
 qint64 History::nextNumber() const {
+    db::Database& templ = m_editor.templ();
     std::optional<qint64> last;
-    db::Recordset rows =
-        m_editor.templ().OpenRecordset(QStringLiteral("SELECT [No] FROM [History]"));
-    for (; !rows.eof(); rows.moveNext()) {
-        const std::optional<qint64> no = wholeNumber(rows.value(0));
+    db::Statement rows(templ, QStringLiteral("SELECT [No] FROM %1 WHERE [No] IS NOT NULL "
+                                             "ORDER BY [No] DESC")
+                                  .arg(templ.qualified(kHistory)));
+    while (rows.step()) {
+        const QVariant value = rows.value(0);
+        const bool text = value.typeId() == QMetaType::QString;
+        if (!text && value.typeId() != QMetaType::LongLong && value.typeId() != QMetaType::Double)
+            continue;
+        const std::optional<qint64> no = wholeNumber(value);
         if (no && (!last || *no > *last))
             last = no;
+        if (no && !text)
+            break;
     }
     if (!last)
         return 1;
@@ -248,6 +404,8 @@ bool History::storeFiles(QStringList& afterwards, Startup::Handover& handover) {
     std::unique_ptr<db::Database> history;
     std::optional<db::Transaction> row; // committed once the new database is in place
     bool wal = false;
+    QVariant entryNo;
+    QVariant entryDate;
     try {
         const qint64 no = nextNumber();
         QByteArray accepted = m_startup->systemState();
@@ -286,9 +444,12 @@ bool History::storeFiles(QStringList& afterwards, Startup::Handover& handover) {
         fault("history");
         history = db::Database::open(e.templatePath());
         row.emplace(*history);
+        const QVariant storedDate = db::toStored(db::FieldType::Date, now);
         history->execute(
             QStringLiteral("INSERT INTO [History] ([Date], [No], [Path]) VALUES (?, ?, ?)"),
-            {db::toStored(db::FieldType::Date, now), no, backup});
+            {storedDate, no, backup});
+        entryNo = no;
+        entryDate = storedDate;
         fault("close");
         if (e.work().inTransaction())
             e.work().commit(); // the compaction reads what this action wrote
@@ -305,7 +466,9 @@ bool History::storeFiles(QStringList& afterwards, Startup::Handover& handover) {
                 throw;
             afterwards.append(QStringLiteral("it may not be on the disk yet: ") + error.message());
         }
-        handover = {system, fs::fileIdentity(system), state};
+        handover.system = system;
+        handover.placed = fs::fileIdentity(system);
+        handover.state = state;
     } catch (const std::exception& error) {
         QString undone;
         row.reset();
@@ -328,6 +491,8 @@ bool History::storeFiles(QStringList& afterwards, Startup::Handover& handover) {
     }
     try {
         row->commit();
+        handover.no = entryNo;
+        handover.date = entryDate;
     } catch (const std::exception& error) {
         afterwards.append(QStringLiteral("the history row of the backup %1 could not be saved: %2")
                               .arg(backup, errorText(error)));

@@ -23,7 +23,11 @@ public:
     // Start-up runs again at the end of every store.
     void setStartup(Startup& startup) { m_startup = &startup; }
 
+    // Reads the history anew: the rows whose backup is there, the others deleted.
     void FillHistoryList();
+    // After a store, the row it added (no, and the date as stored; an invalid no when the row
+    // could not be saved) joins the list without reading the others again.
+    void showStoredEntry(const QVariant& no, const QVariant& storedDate);
     void Store();
     void Restore();
     void ClearHistory();
@@ -47,6 +51,7 @@ private:
     // afterwards. False when the user kept a system database that another program changed.
     bool storeFiles(QStringList& afterwards, Startup::Handover& handover);
     qint64 nextNumber() const;
+    void selectLastEntry();
     QString backupPath(qint64 no) const;
     bool askToReplaceChanged(const QString& system) const;
 

@@ -16,6 +16,14 @@ void Pages::wire() {
     scanHead.filterControl().setCatalogue([this] { filters.ShowFilterCatalogue(); });
     fcs.filterControl().setCatalogue([this] { filters.ShowFilterCatalogue(); });
     fcs.setShutterSetsChanged([this] { scanHead.FillScanWheelList(); });
+
+    // A line that finds no free attenuator channel asks which line gives one up; the channels
+    // are assigned by hand from the connection frame, and the laser page shows the result.
+    laser.setChangeLineDialog(changeLaserLine);
+    connections.setLaserConnectAction([this] {
+        wavelengthToLine.exec();
+        laser.RebuildLaserTab();
+    });
 }
 
 } // namespace app

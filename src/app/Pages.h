@@ -11,7 +11,9 @@
 #include <devices/Connections.h>
 #include <devices/FirmwarePage.h>
 #include <editor/FilterDialogContext.h>
+#include <laser/ChangeLaserLineDialog.h>
 #include <laser/LaserPage.h>
+#include <laser/WavelengthToLineDialog.h>
 #include <microscope/MicroscopePage.h>
 #include <microscope/PiezoSwitch.h>
 #include <scanhead/FcsPage.h>
@@ -40,7 +42,7 @@ struct Pages {
     microscope::PiezoSwitch piezoSwitch{m_editor};
     devices::Connections connections{m_editor};
     microscope::MicroscopePage microscope{m_editor, piezoSwitch};
-    laser::LaserPage laser{m_editor};
+    laser::LaserPage laser{m_editor, connections};
     scanhead::ScanHeadPage scanHead{m_editor, filterContext};
     scanhead::FcsPage fcs{m_editor, filterContext};
     scanhead::NddPage ndd{m_editor, nddSwitch};
@@ -49,6 +51,8 @@ struct Pages {
     EditConfDialog editConf{m_editor};
     LoginDialog login{m_editor};
     AboutDialog about{m_editor};
+    laser::ChangeLaserLineDialog changeLaserLine{m_editor};
+    laser::WavelengthToLineDialog wavelengthToLine{m_editor};
     catalogue::AddUserFilterDialog addUserFilter{m_editor, filterContext};
     catalogue::FilterCatalogue filters{m_editor, filterContext, addUserFilter};
 

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "SchemaUpkeep.h"
+
 #include <QString>
-#include <db/Field.h>
 
 namespace editor {
 class Editor;
@@ -12,8 +13,9 @@ namespace app {
 struct Pages;
 
 // Reads the working copy into the editor: the system, the heads, the stand list, the options,
-// and brings a working copy of an older release up to the table layout the editor uses. The
-// subjects' page readouts run from here in their order.
+// and brings a working copy of an older release up to the table layout the editor uses
+// (SchemaUpkeep). The subjects' readouts run from here, one call each, in the order of the
+// configuration readout; what runs when a page comes to the front each page registers itself.
 class Readout {
 public:
     Readout(editor::Editor& editor, Pages& pages);
@@ -31,20 +33,34 @@ public:
     // CmdEditConf: the configuration name dialog, then the readout again.
     void EditConfigurationName();
 
-    // Replaces the working copy's stored query by the template's one of the same name.
-    void ReplaceQueryFromTemplate(const QString& templateQuery, const QString& workQuery);
-
     // The release text with its build digit marked: "3.2.0x" becomes "3.2.01".
     static QString markRelease(const QString& version);
 
 private:
-    void markReleaseRow();
-    void tableUpkeep();
-    void fieldUpkeep();
-    bool ensureField(const QString& table, const QString& field, db::FieldType type);
+    // The first row of "Available Systems", each field read through NullToText.
+    struct SystemRow {
+        QString id;
+        QString configuration;
+        QString standId;
+        QString scanUnit;
+        QString laserModule;
+        QString fcsUnit;
+        bool ndd = false;
+    };
+
+    // Marks the release of the version row and returns the text as written back.
+    QString markReleaseRow();
+    SystemRow readSystemRow();
+    // The laser module and FCS unit, the configuration name kept, a warning for the other
+    // product line.
+    void showSystem(const SystemRow& system);
+    // The first filter wheel, which tells stands of the same id apart.
+    QString firstFilterWheel();
+    void setFlags(const SystemRow& system);
 
     editor::Editor& m_editor;
     Pages& m_pages;
+    SchemaUpkeep m_upkeep;
 };
 
 } // namespace app

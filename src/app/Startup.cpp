@@ -26,29 +26,71 @@ namespace {
 const QString kRelationToDrop = QStringLiteral("Available InterfacesAvailable Shutters");
 const QString kSystemRole = QStringLiteral("The system database");
 const QString kTemplateRole = QStringLiteral("The template database");
+
+// The system database's state after the last quick check it passed, in the file "Checked" of
+// the backup folder: the fingerprint of the whole file and its first 100 bytes as they are (the
+// fingerprint leaves a few header fields out), so that only the same bytes match. The record
+// is taken from the very bytes the check then reads, under one read transaction that keeps
+// every writer out; another program's later commit changes the bytes (the change counter at
+// least) and so the record no longer matches. A lost or unreadable record only costs a check.
+class CheckRecord {
+public:
+    explicit CheckRecord(const QString& backupFolder)
+        : m_path(backupFolder + QStringLiteral("Checked")) {}
+
+    static QByteArray of(const QByteArray& state, const QByteArray& header) {
+        return state.toHex() + ' ' + header.toHex() + '\n';
+    }
+    bool holds(const QByteArray& record) const {
+        QFile file(m_path);
+        return file.open(QIODevice::ReadOnly) && file.read(record.size() + 1) == record;
+    }
+    void record(const QByteArray& record) const {
+        try {
+            fs::writeAtomically(m_path, record, fs::Durability::Scratch);
+        } catch (const platform::FileError&) {
+            // Only the next start's check depends on it.
+        }
+    }
+
+private:
+    QString m_path;
+};
+
+// A file that goes again when the scope ends, unless its path was cleared.
+struct TemporaryCopy {
+    QString path;
+    TemporaryCopy() = default;
+    ~TemporaryCopy() {
+        if (!path.isEmpty())
+            QFile::remove(path);
+    }
+    TemporaryCopy(const TemporaryCopy&) = delete;
+    TemporaryCopy& operator=(const TemporaryCopy&) = delete;
+};
 } // namespace
 
 const QStringList& Startup::systemTables() {
     static const QStringList tables{
         records::kSystemVersions,
         records::kAvailableSystems,
-        QStringLiteral("Available AOM Drivers"),
-        QStringLiteral("Available AOMs"),
+        records::kAvailableAomDrivers,
+        records::kAvailableAoms,
         QStringLiteral("Available DACs"),
-        QStringLiteral("Available Dsps"),
-        QStringLiteral("Available FilterSets"),
+        records::kAvailableDsps,
+        records::kAvailableFilterSets,
         QStringLiteral("Available Firmware Parameters"),
-        QStringLiteral("Available Interfaces"),
+        records::kAvailableInterfaces,
         QStringLiteral("Available Lamps"),
         QStringLiteral("Available Objective Lenses"),
-        QStringLiteral("Available Point Detectors"),
-        QStringLiteral("Available Shutters"),
-        QStringLiteral("Available Stages"),
+        records::kAvailablePointDetectors,
+        records::kAvailableShutters,
+        records::kAvailableStages,
         QStringLiteral("Available ZLift"),
         QStringLiteral("Calibration AOM Drivers"),
         QStringLiteral("Calibration DACs"),
         QStringLiteral("Calibration ZLift"),
-        QStringLiteral("Potential Filters"),
+        records::kPotentialFilters,
         QStringLiteral("Potential Revolvers"),
         QStringLiteral("Potential Servos"),
         QStringLiteral("Potential Stages"),
@@ -62,12 +104,12 @@ const QStringList& Startup::templateTables() {
         records::kHistory,
         QStringLiteral("Available Cameras"),
         QStringLiteral("Available DACs Fading"),
-        QStringLiteral("Available Microscopes"),
+        records::kAvailableMicroscopes,
         QStringLiteral("Available ZLift"),
         QStringLiteral("Calibration DACs Fading"),
         QStringLiteral("Calibration ZLift Conf"),
         QStringLiteral("Potential Cameras"),
-        QStringLiteral("Potential Filters"),
+        records::kPotentialFilters,
         QStringLiteral("Potential Filters Shutter"),
         QStringLiteral("Potential Revolvers"),
         QStringLiteral("Potential Servos"),
@@ -163,13 +205,31 @@ Startup::Result Startup::steps(Handover* handover) {
     if (e.systemDatabasePath().isEmpty() || !QFileInfo(e.systemDatabasePath()).isFile())
         return refuse(texts::kNoSystemDatabase, true);
 
-    // The system database is checked before anything is copied from it, and the checks, the
-    // release and both copies see one state of it: another program may be committing meanwhile.
+    // The system database is checked before anything copied from it is used, and the checks,
+    // the release and both copies see one state of it: another program may be committing
+    // meanwhile.
     // The file that a store compacted a moment ago needs no quick check: the compaction read
     // every page of the working copy through the engine and wrote them anew.
     const bool handedOver = handover && handover->system == e.systemDatabasePath() &&
                             fs::fileIdentity(handover->system) == handover->placed;
-    auto system = openSound(kSystemRole, e.systemDatabasePath(), systemTables(), !handedOver);
+    // The working copy and the state are taken in one read of the file, before the check, into
+    // a temporary that becomes the working copy only once the database passed. The quick check
+    // reads every page; it is spared when the same bytes passed it before (see CheckRecord).
+    const CheckRecord checked(e.databaseFolder() + QStringLiteral("BackupDB/"));
+    TemporaryCopy copy;
+    QByteArray copiedState;
+    QByteArray seen;
+    bool passedBefore = false;
+    auto system = openSound(kSystemRole, e.systemDatabasePath(), systemTables(), !handedOver,
+                            [&](db::Database& database) {
+                                copy.path = fs::temporaryPath(e.systemDatabasePath());
+                                QByteArray header;
+                                copiedState = database.copyWithFingerprint(
+                                    copy.path, fs::Durability::Scratch, &header);
+                                seen = CheckRecord::of(copiedState, header);
+                                passedBefore = checked.holds(seen);
+                                return passedBefore;
+                            });
     QVariant version;
     {
         db::Recordset rs = system->OpenRecordset(records::kSystemVersions);
@@ -214,8 +274,11 @@ Startup::Result Startup::steps(Handover* handover) {
         // copying that database back would only repeat it.
         m_systemState = handover->state;
     } else {
-        system->snapshotTo(e.workCopyPath(), fs::Durability::Scratch);
-        m_systemState = stateOf(e.workCopyPath());
+        fs::replace(copy.path, e.workCopyPath(), fs::Durability::Scratch);
+        copy.path.clear();
+        m_systemState = copiedState;
+        if (!passedBefore)
+            checked.record(seen);
     }
     if (!QFileInfo::exists(e.HiddenCopyPath()))
         makeHiddenCopy(*system);
@@ -237,8 +300,15 @@ Startup::Result Startup::steps(Handover* handover) {
     m_readout.Refresh();
     m_pages.firmware.disableSetScsi();
     m_pages.microscope.disableFocusStep();
-    m_history.FillHistoryList();
+    // The list a store leaves differs from the one before only by the store's own row.
+    if (handedOver)
+        m_history.showStoredEntry(handover->no, handover->date);
+    else
+        m_history.FillHistoryList();
+    m_pages.laser.LoadStartupChannels();
     transaction.commit();
+    // What start-up read (the history's pages above all) need not stay in the page cache.
+    e.work().execute(QStringLiteral("PRAGMA shrink_memory"));
     host.showSplash(false);
     return {};
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 namespace db {
 class Database;
@@ -36,6 +37,8 @@ public:
         QString system;
         QByteArray placed; // its file identity right after the replacement
         QByteArray state;  // the state of the compacted file
+        QVariant no;       // the history row the store added; invalid when it was not saved
+        QVariant date;     // its date as stored
     };
 
     // Runs when the main window is loaded. A failure is shown in the status line and in a

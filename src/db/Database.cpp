@@ -1,5 +1,6 @@
 #include "Database.h"
 
+#include "DatabaseFingerprint.h"
 #include "DbError.h"
 #include "SchemaAccess.h"
 #include "SchemaCache.h"
@@ -9,6 +10,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <fcntl.h>
 #include <sqlite3.h>
 #include <unistd.h>
@@ -202,6 +204,80 @@ void Database::writeCopy(const QString& temporary, const QString& destination) {
     // The copy carries its source's journal mode in its header; a copy of a WAL database
     // must not need a WAL file of its own.
     Statement(copy.handle, QStringLiteral("PRAGMA journal_mode=DELETE"), temporary).run();
+}
+
+QByteArray Database::copyWithFingerprint(const QString& destination,
+                                         platform::FileSafety::Durability durability,
+                                         QByteArray* header) {
+    namespace fs = platform::FileSafety;
+    ensureOpen();
+    if (!inTransaction())
+        throw DbError(QStringLiteral("Cannot copy %1 outside a read transaction").arg(m_path));
+    // Reading takes the transaction's lock, after rolling back what a crashed writer left.
+    Statement(m_connection, QStringLiteral("PRAGMA schema_version"), m_path).run();
+    sqlite3_file* file = nullptr;
+    sqlite3_int64 size = 0;
+    if (sqlite3_file_control(m_connection, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK ||
+        !file || !file->pMethods || file->pMethods->xFileSize(file, &size) != SQLITE_OK)
+        throw DbError(QStringLiteral("Cannot read the database file %1").arg(m_path));
+    const auto read = [&](char* into, qint64 length, qint64 offset) {
+        const int rc = file->pMethods->xRead(file, into, int(length), offset);
+        if (rc != SQLITE_OK)
+            throw DbError(QStringLiteral("Cannot read the database file %1: %2")
+                              .arg(m_path, QString::fromUtf8(sqlite3_errstr(rc))),
+                          errorKind(rc));
+    };
+    constexpr qint64 kHeader = 100;
+    QByteArray first(int(std::min<qint64>(kHeader, size)), Qt::Uninitialized);
+    read(first.data(), first.size(), 0);
+    if (header)
+        *header = first;
+    // Bytes 18 and 19 say 2 for a WAL database.
+    constexpr qint64 kWriteVersion = 18;
+    if (first.size() > kWriteVersion && first.at(kWriteVersion) == 2) {
+        snapshotTo(destination, durability);
+        QFile copy(destination);
+        if (!copy.open(QIODevice::ReadOnly))
+            throw platform::FileError(
+                QStringLiteral("Cannot read %1: %2").arg(destination, copy.errorString()));
+        return DatabaseFingerprint::of(copy);
+    }
+    const QString temporary = fs::temporaryPath(destination);
+    DatabaseFingerprint fingerprint;
+    try {
+        fs::step(QStringLiteral("Cannot write"), temporary);
+        QFile out(temporary);
+        if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            throw platform::FileError(
+                QStringLiteral("Cannot write %1: %2").arg(temporary, out.errorString()));
+        QByteArray buffer(1 << 20, Qt::Uninitialized);
+        for (qint64 offset = 0; offset < size;) {
+            const qint64 length = std::min<qint64>(buffer.size(), size - offset);
+            read(buffer.data(), length, offset);
+            fingerprint.add(buffer.constData(), length);
+            if (out.write(buffer.constData(), length) != length)
+                throw platform::FileError(
+                    QStringLiteral("Cannot write %1: %2").arg(temporary, out.errorString()));
+            offset += length;
+        }
+        if (!out.flush())
+            throw platform::FileError(
+                QStringLiteral("Cannot write %1: %2").arg(temporary, out.errorString()));
+        out.close();
+        if (durability == fs::Durability::Synced)
+            fs::syncFile(temporary);
+    } catch (...) {
+        QFile::remove(temporary);
+        throw;
+    }
+    try {
+        fs::replace(temporary, destination, durability);
+    } catch (const platform::FileError& error) {
+        if (!error.replaced())
+            QFile::remove(temporary);
+        throw;
+    }
+    return fingerprint.result();
 }
 
 QString Database::quickCheck() {

@@ -58,6 +58,13 @@ public:
     // rollback-journal file, also of a WAL database; destination is replaced in one step.
     void snapshotTo(const QString& destination, platform::FileSafety::Durability durability =
                                                     platform::FileSafety::Durability::Synced);
+    // The same copy, and the fingerprint of the database (DatabaseFingerprint), in one pass: the
+    // file is read through the connection's own handle while its read transaction keeps writers
+    // out, so the copy is that transaction's state byte for byte. A WAL database, part of which
+    // lies in its WAL file, is copied through the engine's backup and then read for the
+    // fingerprint. header receives the file's first 100 bytes as they are.
+    QByteArray copyWithFingerprint(const QString& destination,
+                                   platform::FileSafety::Durability durability, QByteArray* header);
     // The engine's quick check: "ok", or the first problems it found.
     QString quickCheck();
     // Whether another process holds the database at path open in WAL mode. Asked before this

@@ -174,6 +174,19 @@ QVariant Statement::value(int column) const {
     }
 }
 
+std::optional<qint64> Statement::integer(int column) const {
+    if (sqlite3_column_type(m_statement, column) != SQLITE_INTEGER)
+        return std::nullopt;
+    return sqlite3_column_int64(m_statement, column);
+}
+
+std::optional<QByteArrayView> Statement::utf8(int column) const {
+    if (sqlite3_column_type(m_statement, column) != SQLITE_TEXT)
+        return std::nullopt;
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
+    return QByteArrayView(text, sqlite3_column_bytes(m_statement, column));
+}
+
 int Statement::columnIndex(const QString& name) const {
     const int n = columnCount();
     for (int i = 0; i < n; ++i)

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QVariant>
+#include <optional>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -38,9 +40,13 @@ public:
     int columnCount() const;
     QString columnName(int column) const;
     QString declaredType(int column) const;
-    QString originTable(int column) const;      // empty for computed columns
-    QString originColumn(int column) const;     // empty for computed columns
-    QVariant value(int column) const;           // raw stored value; null variant for NULL
+    QString originTable(int column) const;  // empty for computed columns
+    QString originColumn(int column) const; // empty for computed columns
+    QVariant value(int column) const;       // raw stored value; null variant for NULL
+    // The stored value without a conversion, for reading many rows: an integer, or the UTF-8
+    // bytes of a text, valid until the next step. Other values give nothing.
+    std::optional<qint64> integer(int column) const;
+    std::optional<QByteArrayView> utf8(int column) const;
     int columnIndex(const QString& name) const; // case-insensitive, -1 when absent
 
 private:

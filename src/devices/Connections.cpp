@@ -21,18 +21,17 @@ struct Connections::Device {
 
 namespace {
 
-const QString kInterfaces = u"Available Interfaces"_s;
-const QString kControl = u"Control"_s;
 const QString kCanBus = u"CanBusMk1"_s;
 // The key under which the stand's own port is re-marked.
 const QString kMicroscope = u"Microscope"_s;
 
 using Device = Connections::Device;
 
-const Device kStand{kInterfaces, {}, u"CAN"_s, true, u"Change Connection to Microscope !"_s};
-const Device kAotfDriver{u"Available AOM Drivers"_s, u"AOTF Driver"_s, u"AOTF"_s, false,
+const Device kStand{
+    kAvailableInterfaces, {}, u"CAN"_s, true, u"Change Connection to Microscope !"_s};
+const Device kAotfDriver{kAvailableAomDrivers, u"AOTF Driver"_s, u"AOTF"_s, false,
                          u"Change Connection to AOTF Driver!"_s};
-const Device kNloAomDriver{u"Available AOM Drivers"_s, u"NLO AOM Driver"_s, u"AOM"_s, false,
+const Device kNloAomDriver{kAvailableAomDrivers, u"NLO AOM Driver"_s, u"AOM"_s, false,
                            u"Change Connection to NLO AOM Driver!"_s};
 const Device kEnterprise{u"Available Lasers"_s, u"Enterprise"_s, u"Enterprise"_s, false,
                          u"Change Connection to Enterprise Laser!"_s};
@@ -42,7 +41,7 @@ const Device kMaiTai{u"Available Lasers"_s, u"Mai Tai"_s, u"Mai Tai"_s, false,
                      u"Change Connection to Mai Tai Laser!"_s};
 const Device kChameleon{u"Available Lasers"_s, u"Chameleon"_s, u"Chameleon"_s, false,
                         u"Change Connection to Chameleon Laser!"_s};
-const Device kPiezoStage{u"Available Stages"_s, u"StageP"_s, u"StageP"_s, false, {}};
+const Device kPiezoStage{kAvailableStages, u"StageP"_s, u"StageP"_s, false, {}};
 
 // The order in which a port choice warns about the other devices on the port.
 const QList<const Device*> kConflictOrder = {&kStand,   &kAotfDriver, &kNloAomDriver, &kEnterprise,
@@ -101,17 +100,11 @@ void Connections::setLaserConnectAction(std::function<void()> action) {
 
 Connections::DeviceRow Connections::rowOf(const Device& device) const {
     // The first CAN bus row in table order stands for the stand's connection.
-    db::Recordset row =
-        device.canBus
-            ? m_editor.work().OpenRecordset(u"SELECT [Status], [Control] FROM [Available "
-                                            "Interfaces] WHERE [ID Potential] = ? ORDER BY "
-                                            "_rowid_ LIMIT 1"_s,
-                                            {kCanBus})
-            : m_editor.work().OpenRecordset(
-                  u"SELECT [Status], [Control] FROM [%1] WHERE [ID Available] = ? ORDER BY "
-                  "_rowid_ LIMIT 1"_s.arg(device.table),
-                  {device.id});
-    if (row.eof())
+    const Row row = device.canBus ? FirstRowByKey(m_editor.work(), kAvailableInterfaces,
+                                                  kIdPotential, kCanBus, {kStatus, kControl})
+                                  : FirstRowByKey(m_editor.work(), device.table, kIdAvailable,
+                                                  device.id, {kStatus, kControl});
+    if (!row.exists())
         return {};
     return {true, IsUsable(row.value(kStatus)), NullToText(row.value(kControl))};
 }
@@ -122,8 +115,9 @@ void Connections::InterfaceReadout() {
     QString standPort;
     for (const char* node : {"CANI", "CANH", "CANO"}) {
         const QString id = QString::fromLatin1(node);
-        if (RecordExists(work, kInterfaces, kIdAvailable, id)) {
-            standPort = NullToText(ReadField(work, kInterfaces, kIdAvailable, id, kControl));
+        if (RecordExists(work, kAvailableInterfaces, kIdAvailable, id)) {
+            standPort =
+                NullToText(ReadField(work, kAvailableInterfaces, kIdAvailable, id, kControl));
             break;
         }
     }
@@ -181,9 +175,7 @@ void Connections::choosePort(form::ListBox& list) {
             continue;
         old = row.port;
         if (device->canBus)
-            work.execute(
-                u"UPDATE [Available Interfaces] SET [Control] = ? WHERE [ID Potential] = ?"_s,
-                {port, kCanBus});
+            WriteFieldAll(work, kAvailableInterfaces, kIdPotential, kCanBus, kControl, port);
         else
             WriteField(work, device->table, kIdAvailable, device->id, kControl, port);
         CheckPortConflicts(nameOf(*device), port);
@@ -223,7 +215,7 @@ void Connections::SetPortInUse(const QString& port, bool on, const QString& kind
             row.update();
         }
     }
-    WriteField(work, kInterfaces, kIdAvailable, port, kStatus, on ? kStatusInUse : kStatusOff);
+    SetStatus(work, kAvailableInterfaces, kIdAvailable, port, on ? kStatusInUse : kStatusOff);
 }
 
 void Connections::CheckPortConflicts(const QString& device, const QString& port) {
@@ -248,10 +240,11 @@ void Connections::RemarkUsedPorts(const QString& key) {
         if (device->canBus) {
             // The stand is marked again through the port of its node CANI.
             const QString node = u"CANI"_s;
-            if (!RecordExists(work, kInterfaces, kIdAvailable, node))
+            if (!RecordExists(work, kAvailableInterfaces, kIdAvailable, node))
                 continue;
-            SetPortInUse(NullToText(ReadField(work, kInterfaces, kIdAvailable, node, kControl)),
-                         true, device->kind);
+            SetPortInUse(
+                NullToText(ReadField(work, kAvailableInterfaces, kIdAvailable, node, kControl)),
+                true, device->kind);
         } else if (const DeviceRow row = rowOf(*device); row.usable) {
             SetPortInUse(row.port, true, device->kind);
         }

@@ -9,7 +9,6 @@ using namespace records;
 
 namespace {
 
-const QString kInterfaces = u"Available Interfaces"_s;
 const QString kLasers = u"Available Lasers"_s;
 const QString kVersion = u"Version"_s;
 const QString kAddress = u"Address"_s;
@@ -37,12 +36,6 @@ bool fillVersions(db::Database& work, const QString& table, form::ListBox& list,
     return !first;
 }
 
-// The row a list entry names, the first of that name.
-db::Recordset chosenRow(db::Database& work, const QString& table, const QString& id) {
-    return work.OpenRecordset(
-        u"SELECT * FROM [%1] WHERE [ID Available] = ? ORDER BY _rowid_ LIMIT 1"_s.arg(table), {id});
-}
-
 } // namespace
 
 FirmwarePage::FirmwarePage(editor::Editor& editor)
@@ -60,7 +53,7 @@ FirmwarePage::FirmwarePage(editor::Editor& editor)
 
 void FirmwarePage::FirmwareReadout() {
     db::Database& work = m_editor.work();
-    fillVersions(work, kInterfaces, comboCanNode, eFwVersion,
+    fillVersions(work, kAvailableInterfaces, comboCanNode, eFwVersion,
                  [](const QString& kind) { return kind == u"CanBusMk1"_s; });
     cmdStoreFwVersion.setEnabled(false);
     fillVersions(work, kLasers, comboLaser, eFwVersionLaser,
@@ -71,19 +64,22 @@ void FirmwarePage::FirmwareReadout() {
 void FirmwarePage::chooseNode() {
     if (!m_editor.isLive() || comboCanNode.currentIndex() < 0)
         return;
-    db::Recordset row = chosenRow(m_editor.work(), kInterfaces, comboCanNode.text());
-    if (row.eof())
+    // The row a list entry names is the first of that name.
+    const Row row = FirstRowByKey(m_editor.work(), kAvailableInterfaces, kIdAvailable,
+                                  comboCanNode.text(), {kVersion, kSummary});
+    if (!row.exists())
         return;
     eFwVersion.setText(NullToText(row.value(kVersion)));
-    lSummary.setCaption(NullToText(row.value(u"Summary"_s)));
+    lSummary.setCaption(NullToText(row.value(kSummary)));
     cmdStoreFwVersion.setEnabled(false);
 }
 
 void FirmwarePage::chooseLaser() {
     if (!m_editor.isLive() || comboLaser.currentIndex() < 0)
         return;
-    db::Recordset row = chosenRow(m_editor.work(), kLasers, comboLaser.text());
-    if (row.eof())
+    const Row row =
+        FirstRowByKey(m_editor.work(), kLasers, kIdAvailable, comboLaser.text(), {kVersion});
+    if (!row.exists())
         return;
     eFwVersionLaser.setText(NullToText(row.value(kVersion)));
     cmdStoreLaserFwVersion.setEnabled(false);
@@ -92,8 +88,8 @@ void FirmwarePage::chooseLaser() {
 void FirmwarePage::storeNodeVersion() {
     // With no node in the list there is no row to write to.
     if (comboCanNode.currentIndex() >= 0)
-        WriteField(m_editor.work(), kInterfaces, kIdAvailable, comboCanNode.text(), kVersion,
-                   eFwVersion.text());
+        WriteField(m_editor.work(), kAvailableInterfaces, kIdAvailable, comboCanNode.text(),
+                   kVersion, eFwVersion.text());
     cmdStoreFwVersion.setEnabled(false);
 }
 
@@ -105,8 +101,8 @@ void FirmwarePage::storeLaserVersion() {
 }
 
 void FirmwarePage::readScsiAdapter() {
-    const QString address =
-        NullToText(ReadField(m_editor.work(), kInterfaces, kIdAvailable, kScsiAdapter, kAddress));
+    const QString address = NullToText(
+        ReadField(m_editor.work(), kAvailableInterfaces, kIdAvailable, kScsiAdapter, kAddress));
     eScsi.setText(address.size() >= 3 ? address.mid(address.size() - 3, 1) : QString());
 }
 
@@ -117,7 +113,7 @@ void FirmwarePage::disableSetScsi() {
 void FirmwarePage::setScsi() {
     db::Database& work = m_editor.work();
     QString address =
-        NullToText(ReadField(work, kInterfaces, kIdAvailable, kScsiAdapter, kAddress));
+        NullToText(ReadField(work, kAvailableInterfaces, kIdAvailable, kScsiAdapter, kAddress));
     const QString id = eScsi.text();
     if (!id.isEmpty()) {
         // The id is the character third from the end; a shorter address has no place for it.
@@ -127,7 +123,7 @@ void FirmwarePage::setScsi() {
                 "stays as it is."_s.arg(address));
         } else {
             address[address.size() - 3] = id.at(0);
-            WriteField(work, kInterfaces, kIdAvailable, kScsiAdapter, kAddress, address);
+            WriteField(work, kAvailableInterfaces, kIdAvailable, kScsiAdapter, kAddress, address);
         }
     }
     cmdSetScsi.setEnabled(false);

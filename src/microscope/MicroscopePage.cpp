@@ -4,7 +4,6 @@
 
 #include <editor/Editor.h>
 #include <records/RecordHelpers.h>
-#include <records/TemplateMerge.h>
 
 namespace microscope {
 
@@ -12,15 +11,6 @@ using namespace records;
 
 namespace {
 
-const QString kAvailableCameras = u"Available Cameras"_s;
-const QString kPotentialCameras = u"Potential Cameras"_s;
-const QString kCpCameras = u"CP Cameras"_s;
-const QString kCpCamerasSql =
-    u"SELECT [Available Cameras].[ID Available], [Available Cameras].Status, [Potential "
-    "Cameras].Kind, [Available Cameras].[Control Dll], [Potential Cameras].RGB, [Potential "
-    "Cameras].[Pixel Size X], [Potential Cameras].[Pixel Size Y], [Potential Cameras].[Binning "
-    "Brightness], [Available Cameras].Port FROM [Available Cameras] INNER JOIN [Potential Cameras] "
-    "ON [Available Cameras].[ID Potential] = [Potential Cameras].[ID Potential];"_s;
 // The one stand with a zoom and switchable ports.
 const QString kInvertaM2 = u"Inverta M2"_s;
 const QString kCpStage = u"CP Stage"_s;
@@ -33,10 +23,10 @@ MicroscopePage::MicroscopePage(editor::Editor& editor, PiezoSwitch& piezoSwitch)
 QString MicroscopePage::readStandList(const QString& standId, const QString& filterWheel) {
     comboMicroscops.clear();
     int selected = -1;
-    db::Recordset rows = m_editor.templ().OpenRecordset(u"Available Microscopes"_s);
+    db::Recordset rows = m_editor.templ().OpenRecordset(kAvailableMicroscopes);
     for (int n = 1; !rows.eof(); rows.moveNext(), ++n) {
         comboMicroscops.addItem(NullToText(rows.value(u"Microscope"_s)), n);
-        const QString id = NullToText(rows.value(u"ID Stand"_s));
+        const QString id = NullToText(rows.value(kIdStand));
         if (id != standId)
             continue;
         // Stands that exist with several filter wheels are told apart by the first wheel.
@@ -69,7 +59,7 @@ void MicroscopePage::readStage() {
         optionHandwheelYes.setSelected(true);
     else
         optionHandwheelNo.setSelected(true);
-    const bool piezo = IsDeviceUsable(work, u"Available Stages"_s, u"StageP"_s);
+    const bool piezo = IsDeviceUsable(work, kAvailableStages, u"StageP"_s);
     checkPiezo.setChecked(piezo);
     m_piezoSwitch.checkPiezo1.setChecked(piezo);
 }
@@ -79,7 +69,7 @@ void MicroscopePage::enablePiezo(bool enabled) {
 }
 
 void MicroscopePage::readTransmissionMirror() {
-    const QVariant mirror = ReadField(m_editor.work(), u"Available Shutters"_s, kIdAvailable,
+    const QVariant mirror = ReadField(m_editor.work(), kAvailableShutters, kIdAvailable,
                                       u"Transmission Mirror"_s, kStatus);
     const bool usable = IsUsable(mirror);
     checkTransmissionMirror.setChecked(usable);
@@ -89,28 +79,7 @@ void MicroscopePage::readTransmissionMirror() {
     optionMirrorMotorized.setEnabled(usable);
 }
 
-void MicroscopePage::cameraUpkeep() {
-    db::Database& work = m_editor.work();
-    using db::FieldType;
-    if (!TableExists(work, kAvailableCameras))
-        work.createTable(kAvailableCameras, {{kIdAvailable, FieldType::Text},
-                                             {kStatus, FieldType::Text},
-                                             {kIdPotential, FieldType::Text},
-                                             {u"Control Dll"_s, FieldType::Text},
-                                             {u"Port"_s, FieldType::Text},
-                                             {u"Summary"_s, FieldType::Text}});
-    MergeMissingRows(m_editor.templ(), work, kAvailableCameras, kAvailableCameras, kIdAvailable);
-    if (!TableExists(work, kPotentialCameras))
-        work.createTable(kPotentialCameras, {{kIdPotential, FieldType::Text},
-                                             {u"Kind"_s, FieldType::Text},
-                                             {u"RGB"_s, FieldType::Boolean},
-                                             {u"Pixel Size X"_s, FieldType::Double},
-                                             {u"Pixel Size Y"_s, FieldType::Double},
-                                             {u"Binning Brightness"_s, FieldType::Text}});
-    if (!work.queryExists(kCpCameras))
-        work.createQueryDef(kCpCameras, kCpCamerasSql);
-    MergeMissingRows(m_editor.templ(), work, kPotentialCameras, kPotentialCameras, kIdPotential);
-
+void MicroscopePage::readCameraList() {
     const QString shown = comboCamera.text();
     comboCamera.clear();
     for (const char* entry : {"None", "Kc 1.4", "Kc 2.0", "Km 1.4", "Km 2.0"})

@@ -26,9 +26,8 @@ public:
     void readStage();
     void enablePiezo(bool enabled);
     void readTransmissionMirror();
-    // Brings the camera tables and their stored query up to date and fills the camera list,
-    // keeping the model shown.
-    void cameraUpkeep();
+    // Fills the camera list, keeping the model shown.
+    void readCameraList();
     // The focus step is applied only after an edit.
     void disableFocusStep();
 

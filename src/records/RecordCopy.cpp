@@ -15,7 +15,6 @@ using namespace db;
 
 namespace {
 
-const QString kSummary = QStringLiteral("Summary");
 const QString kAllObjects = QStringLiteral("All");
 
 // The offset rows are the installation's own, not a stand's: emptying a table for a new stand

@@ -4,6 +4,7 @@
 #include <db/DbError.h>
 #include <db/Field.h>
 #include <db/Statement.h>
+#include <stdexcept>
 
 namespace records {
 
@@ -57,10 +58,38 @@ bool anyRow(Database& db, const QString& sql, const QVariantList& keys) {
     return query.next();
 }
 
-const QString kPotentialFilters = QStringLiteral("Potential Filters");
 const QString kFilterPlacement = QStringLiteral("Available FilterPlacement");
 
 } // namespace
+
+QVariant Row::value(const QString& field) const {
+    for (qsizetype i = 0; i < m_fields.size(); ++i)
+        if (m_fields[i].compare(field, Qt::CaseInsensitive) == 0)
+            return m_values.value(i);
+    throw std::logic_error(
+        QStringLiteral("The row was read without the field %1").arg(field).toStdString());
+}
+
+Row FirstRowByKey(Database& db, const QString& table, const QString& keyField, const QString& key,
+                  const QStringList& fields) {
+    Row row;
+    row.m_fields = fields;
+    row.m_values = QVariantList(fields.size());
+    if (noRow(key))
+        return row;
+    QStringList selected;
+    for (const QString& field : fields)
+        selected.append(bracket(field));
+    Query query(db, QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ? ORDER BY _rowid_ LIMIT 1")
+                        .arg(selected.join(u", "), db.qualified(table), bracket(keyField)));
+    query.bind(1, key);
+    if (!query.next())
+        return row;
+    row.m_exists = true;
+    for (qsizetype i = 0; i < fields.size(); ++i)
+        row.m_values[i] = query.value(table, fields[i]);
+    return row;
+}
 
 QVariant ReadField(Database& db, const QString& table, const QString& keyField, const QString& key,
                    const QString& field) {
@@ -88,6 +117,25 @@ void WriteField(Database& db, const QString& table, const QString& keyField, con
         rowid = query.statement().value(0).toLongLong();
     }
     writeRow(db, table, rowid, field, value);
+}
+
+void WriteFieldAll(Database& db, const QString& table, const QString& keyField, const QString& key,
+                   const QString& field, const QVariant& value) {
+    if (noRow(key))
+        return;
+    const FieldType type = db.columnType(table, field);
+    if (type == FieldType::Other)
+        throw DbError(
+            QStringLiteral("Field %1 is not in the table %2 of %3").arg(field, table, db.path()));
+    Query update(db, QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3 = ?")
+                         .arg(db.qualified(table), bracket(field), bracket(keyField)));
+    update.bind(1, toStored(type, value)).bind(2, key);
+    update.next();
+}
+
+void SetStatus(Database& db, const QString& table, const QString& keyField, const QString& key,
+               const QString& status) {
+    WriteField(db, table, keyField, key, kStatus, status);
 }
 
 QVariant ReadFirstRowField(Database& db, const QString& table, const QString& field) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <records/Names.h>
 
@@ -20,6 +21,31 @@ namespace records {
 
 using db::Database;
 
+// Status values: in use, switched off, present but not driven.
+inline const QString kStatusInUse = QStringLiteral(" ");
+inline const QString kStatusOff = QStringLiteral("Do not use");
+inline const QString kStatusDummy = QStringLiteral("Dummy");
+
+// One row as a lookup read it, read-only: the fields asked for, by name (compared without case).
+// A row that was not found reads Null in every field.
+class Row {
+public:
+    bool exists() const { return m_exists; }
+    // Throws std::logic_error for a field the lookup did not ask for.
+    QVariant value(const QString& field) const;
+
+private:
+    friend Row FirstRowByKey(Database& db, const QString& table, const QString& keyField,
+                             const QString& key, const QStringList& fields);
+    bool m_exists = false;
+    QStringList m_fields;
+    QVariantList m_values;
+};
+
+// The first row, in table order, whose keyField equals key, with the named fields.
+Row FirstRowByKey(Database& db, const QString& table, const QString& keyField, const QString& key,
+                  const QStringList& fields);
+
 // Value of `field` in the first row whose keyField equals key; Null when no row matches.
 QVariant ReadField(Database& db, const QString& table, const QString& keyField, const QString& key,
                    const QString& field);
@@ -29,6 +55,14 @@ QVariant ReadFieldByNumber(Database& db, const QString& table, const QString& ke
 // row.
 void WriteField(Database& db, const QString& table, const QString& keyField, const QString& key,
                 const QString& field, const QVariant& value);
+
+// Sets `field` of every row whose keyField equals key (a device that several rows stand for).
+void WriteFieldAll(Database& db, const QString& table, const QString& keyField, const QString& key,
+                   const QString& field, const QVariant& value);
+// Switches the first row whose keyField equals key in use (kStatusInUse) or off (kStatusOff), or
+// sets another status; nothing happens when there is no such row.
+void SetStatus(Database& db, const QString& table, const QString& keyField, const QString& key,
+               const QString& status);
 
 // The first row of a table in table order, for tables of one row such as the system row of
 // "Available Systems": the value of `field`, Null when the table is empty; and its update,

@@ -10,6 +10,7 @@
 #include <db/DbError.h>
 #include <db/Field.h>
 #include <db/Recordset.h>
+#include <db/SqlDialect.h>
 #include <db/Statement.h>
 #include <optional>
 
@@ -19,8 +20,6 @@ using namespace db;
 
 namespace {
 
-const QString kSummary = QStringLiteral("Summary");
-const QString kAvailableInterfaces = QStringLiteral("Available Interfaces");
 const QString kNoCondition = QStringLiteral("None");
 
 enum class Collation { Binary, NoCase, RTrim };
@@ -156,17 +155,17 @@ struct SourceRow {
     QVariant value(int column) const { return fromStored(types[column], stored[column]); }
 };
 
-// The template's "CANO" row meets an installation that has one: the working copy's row takes
-// the template's fields when its Summary differs. Values "CANO" (the key) are left alone.
-void refreshInterfaceCANO(Database& work, const SourceRow& row) {
+// The template row of the refreshed key meets a row of the working copy that has it: the row
+// takes the template's fields when its Summary differs. Values equal to the key are left alone.
+void refreshRow(Database& work, const QString& destination, const QString& keyField,
+                const QString& key, const SourceRow& row) {
     int sourceSummary = -1;
     for (int i = 0; i < row.names.size(); ++i)
         if (row.names[i].compare(kSummary, Qt::CaseInsensitive) == 0)
             sourceSummary = i;
-    Recordset target =
-        work.OpenRecordset(QStringLiteral("SELECT * FROM %1 WHERE %2 = ?")
-                               .arg(work.qualified(kAvailableInterfaces), bracket(kIdAvailable)),
-                           {kInterfaceCANO});
+    Recordset target = work.OpenRecordset(QStringLiteral("SELECT * FROM %1 WHERE %2 = ?")
+                                              .arg(work.qualified(destination), bracket(keyField)),
+                                          {key});
     // Without a Summary on both sides there is nothing to tell the rows apart: leave it.
     if (target.eof() || sourceSummary < 0 || !target.hasField(kSummary))
         return;
@@ -177,7 +176,7 @@ void refreshInterfaceCANO(Database& work, const SourceRow& row) {
         const QVariant value = row.value(i);
         if (!target.hasField(row.names[i]) ||
             target.fieldType(row.names[i]) == FieldType::Counter ||
-            (value.typeId() == QMetaType::QString && value.toString() == kInterfaceCANO))
+            (value.typeId() == QMetaType::QString && value.toString() == key))
             continue;
         target.setValue(row.names[i], value);
     }
@@ -185,7 +184,8 @@ void refreshInterfaceCANO(Database& work, const SourceRow& row) {
 }
 
 void mergeRows(Database& templ, Database& work, const QString& operation, const QString& source,
-               const QString& destination, const QStringList& keyFields, bool interfaceRule) {
+               const QString& destination, const QStringList& keyFields,
+               const QString& refreshedKey) {
     if (!templ.hasTable(source))
         throw DbError(QStringLiteral("%1: the template database %2 has no table [%3]")
                           .arg(operation, templ.path(), source));
@@ -243,7 +243,8 @@ void mergeRows(Database& templ, Database& work, const QString& operation, const 
                   .arg(work.qualified(destination), names.join(u", "),
                        QStringList(names.size(), QStringLiteral("?")).join(u", "));
 
-    const bool textKey = interfaceRule && row.types[keyColumns.first()] == FieldType::Text;
+    const bool refreshing =
+        !refreshedKey.isEmpty() && row.types[keyColumns.first()] == FieldType::Text;
     const bool indexed = std::any_of(keyFields.begin(), keyFields.end(), [&](const QString& f) {
         return work.hasIndexOn(destination, f);
     });
@@ -265,8 +266,8 @@ void mergeRows(Database& templ, Database& work, const QString& operation, const 
             keyValues[k] = row.value(keyColumns[k]);
         const QString key = existing ? existing->keyOf(keyValues) : QString();
         if (existing ? existing->contains(key) : lookup->contains(keyValues)) {
-            if (textKey && keyValues.first().toString() == kInterfaceCANO)
-                refreshInterfaceCANO(work, row);
+            if (refreshing && keyValues.first().toString() == refreshedKey)
+                refreshRow(work, destination, keyFields.first(), refreshedKey, row);
             continue;
         }
         for (int c = 0; c < copied.size(); ++c)
@@ -292,16 +293,30 @@ bool sameFieldValue(const QVariant& a, const QVariant& b) {
 }
 
 void MergeMissingRows(Database& templ, Database& work, const QString& source,
-                      const QString& destination, const QString& keyField) {
+                      const QString& destination, const QString& keyField,
+                      const QString& refreshedKey) {
     mergeRows(templ, work, QStringLiteral("MergeMissingRows"), source, destination, {keyField},
-              true);
+              refreshedKey);
 }
 
 void MergeMissingRowsTwoKeys(Database& templ, Database& work, const QString& source,
                              const QString& destination, const QString& textKey,
                              const QString& numericKey) {
     mergeRows(templ, work, QStringLiteral("MergeMissingRowsTwoKeys"), source, destination,
-              {textKey, numericKey}, false);
+              {textKey, numericKey}, QString());
+}
+
+void ReplaceQueryFromTemplate(Database& templ, Database& work, const QString& templateQuery,
+                              const QString& workQuery) {
+    const QString sql = templ.querySql(templateQuery);
+    if (sql.isEmpty())
+        return;
+    // The same text already stored: replacing it would only cost a schema change.
+    if (work.querySql(workQuery) == dialect::toSqlite(sql))
+        return;
+    if (work.queryExists(workQuery))
+        work.deleteQueryDef(workQuery);
+    work.createQueryDef(workQuery, sql);
 }
 
 void SwitchListedObjects(Database& templ, Database& work, const QString& listTable,

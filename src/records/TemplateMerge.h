@@ -17,23 +17,30 @@ namespace records {
 using db::Database;
 
 // The interface node of the port electronics. The FCS head drives its devices through the
-// same node and describes it with its own Summary, which template rows must not undo.
+// same node and describes it with its own Summary.
 inline const QString kInterfaceCANO = QStringLiteral("CANO");
 
 // Adds to `destination` every row of the template table `source` whose key (field keyField)
 // the destination lacks, in table order, with the fields of the source row that the
-// destination also has. Existing rows stay as they are, except the interface row "CANO": when
-// its Summary differs from the template's, the template's fields replace it. Keys compare as
-// the destination's key field compares them (text without case). A key that is Null in the
-// template matches a Null key of the destination, so a second run adds nothing either.
+// destination also has. Existing rows stay as they are, except the row of refreshedKey (the FCS
+// head passes kInterfaceCANO): when its Summary differs from the template's, the template's
+// fields replace it, but for values equal to the key. Keys compare as the destination's key
+// field compares them (text without case). A key that is Null in the template matches a Null
+// key of the destination, so a second run adds nothing either.
 void MergeMissingRows(Database& templ, Database& work, const QString& source,
-                      const QString& destination, const QString& keyField);
+                      const QString& destination, const QString& keyField,
+                      const QString& refreshedKey = {});
 
 // As MergeMissingRows, for tables whose rows are told apart by a text key and a numeric key
 // together; no row is ever overwritten.
 void MergeMissingRowsTwoKeys(Database& templ, Database& work, const QString& source,
                              const QString& destination, const QString& textKey,
                              const QString& numericKey);
+
+// Replaces the working copy's stored query workQuery by the text of the template's stored query
+// templateQuery; nothing happens when the template lacks it or the text is already the same.
+void ReplaceQueryFromTemplate(Database& templ, Database& work, const QString& templateQuery,
+                              const QString& workQuery);
 
 // Switches the objects that the template table `listTable` lists on (Status " ") or off
 // ("Do not use"). With a fixedTarget every object is a row of that table; with an empty one,

@@ -334,7 +334,7 @@ void HeadFrames::readLaserRange() {
     for (const char* entry : {"Vis", "Vis/UV", "Vis/IR"})
         comboSpekroType.addItem(QString::fromLatin1(entry));
     comboSpekroType.setEnabled(!m_editor.flags().entryLevelHead);
-    const QString aoms = u"Available AOMs"_s;
+    const QString aoms = records::kAvailableAoms;
     auto inUse = [&](const QString& id) {
         return NullToText(ReadField(work, aoms, kIdAvailable, id, records::kStatus)) !=
                records::kStatusOff;
@@ -350,12 +350,12 @@ void HeadFrames::readLaserRange() {
 void HeadFrames::readImageFlip() {
     editor::ReadoutFlags& flags = m_editor.flags();
     auto flip = [&](const QString& field) {
-        return ReadField(m_editor.work(), u"Available Dsps"_s, kIdAvailable, u"Dsp1"_s, field)
+        return ReadField(m_editor.work(), records::kAvailableDsps, kIdAvailable, u"Dsp1"_s, field)
             .toBool();
     };
-    flags.exchangeXY = flip(u"Exchange XY"_s);
-    flags.mirrorX = flip(u"Mirror X"_s);
-    flags.mirrorY = flip(u"Mirror Y"_s);
+    flags.exchangeXY = flip(records::kExchangeXY);
+    flags.mirrorX = flip(records::kMirrorX);
+    flags.mirrorY = flip(records::kMirrorY);
     checkImageFlip.setChecked(flags.exchangeXY || flags.mirrorX || flags.mirrorY);
 }
 

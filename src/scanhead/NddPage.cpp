@@ -19,9 +19,10 @@ NddPage::NddPage(editor::Editor& editor, NddSwitch& masterSwitch)
 
 void NddPage::readMasterSwitch(bool nddField) {
     db::Database& work = m_editor.work();
-    const bool ndd = nddField ||
-                     records::IsDeviceUsable(work, u"Available Point Detectors"_s, u"NDD_Pmt6"_s) ||
-                     records::IsDeviceUsable(work, u"Available FilterSets"_s, u"NDD_NT2"_s);
+    const bool ndd =
+        nddField ||
+        records::IsDeviceUsable(work, records::kAvailablePointDetectors, u"NDD_Pmt6"_s) ||
+        records::IsDeviceUsable(work, records::kAvailableFilterSets, u"NDD_NT2"_s);
     if (m_switch.checkNdd.isChecked() != ndd)
         m_switch.checkNdd.setChecked(ndd); // runs the master switch
     else

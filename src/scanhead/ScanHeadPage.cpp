@@ -16,7 +16,6 @@ using records::NullToText;
 
 namespace {
 
-const QString kPointDetectors = u"Available Point Detectors"_s;
 const QString kSupplies = u"Available High Voltage Supplies"_s;
 const QString kDacs = u"Available DACs"_s;
 const QString kDios = u"Available DIOs"_s;
@@ -88,8 +87,9 @@ ScanHeadPage::ScanHeadPage(editor::Editor& editor, editor::FilterDialogContext& 
 }
 
 void ScanHeadPage::readDescannedDetector() {
-    const bool usable = records::IsUsable(NullToText(
-        records::ReadField(m_editor.work(), kPointDetectors, kIdAvailable, u"PmtD"_s, kStatus)));
+    using namespace records;
+    const bool usable = IsUsable(NullToText(ReadField(
+        m_editor.work(), records::kAvailablePointDetectors, kIdAvailable, u"PmtD"_s, kStatus)));
     m_editor.flags().descannedDetector = usable;
     checkTransmissionPmt.setChecked(usable);
 }
@@ -107,9 +107,9 @@ void ScanHeadPage::SwitchDetectorChain(const QString& detector, bool enable) {
     if (detector.isEmpty())
         return;
     const bool entryLevel = m_editor.flags().entryLevelHead;
-    switchDevice(kPointDetectors, detector, enable);
+    switchDevice(records::kAvailablePointDetectors, detector, enable);
 
-    const QString supply = read(kPointDetectors, detector, u"Control Gain"_s);
+    const QString supply = read(records::kAvailablePointDetectors, detector, u"Control Gain"_s);
     if (!blank(supply)) {
         switchDevice(kSupplies, supply, enable);
         switchDevice(kDacs, read(kSupplies, supply, u"Control Voltage"_s), enable);
@@ -117,7 +117,7 @@ void ScanHeadPage::SwitchDetectorChain(const QString& detector, bool enable) {
 
     // The spectral channel's integrator belongs to the spectral option and is left alone.
     const QString integrator =
-        referenced(read(kPointDetectors, detector, u"Next Electrical Device"_s));
+        referenced(read(records::kAvailablePointDetectors, detector, u"Next Electrical Device"_s));
     if (!blank(integrator) && !integrator.contains(u"SPI"_s)) {
         switchDevice(kIntegrators, integrator, enable);
         switchDevice(kDios, read(kIntegrators, integrator, u"Control DIO"_s), enable);
@@ -127,7 +127,7 @@ void ScanHeadPage::SwitchDetectorChain(const QString& detector, bool enable) {
     }
 
     if (detector != kSpectralDetector) {
-        QString filterSet = read(kPointDetectors, detector, kNextOptical);
+        QString filterSet = read(records::kAvailablePointDetectors, detector, kNextOptical);
         if (!blank(filterSet)) {
             filterSet = referenced(filterSet);
             switchDevice(kFiltersets, filterSet, enable);

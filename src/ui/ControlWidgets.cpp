@@ -3,6 +3,7 @@
 #include "TreeViewWidget.h"
 #include "UserInput.h"
 
+#include <QAbstractListModel>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -65,29 +66,59 @@ QWidget* optionButton(form::OptionButton& c, QWidget* parent) {
     return w;
 }
 
-bool sameEntries(const form::ListBox& c, const QComboBox* w) {
-    if (c.count() != w->count())
-        return false;
-    for (int i = 0; i < c.count(); ++i) {
-        if (c.itemText(i) != w->itemText(i))
-            return false;
+// The entries of a list as the combo box's model. It shares the texts of the form model's
+// entries, so that a long list (the history) is not held a second time item by item, and takes
+// up a changed list in one step: appended entries as one insertion, anything else as a reset.
+class ListBoxModel : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : int(m_texts.size());
     }
-    return true;
-}
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid() || index.row() >= m_texts.size() ||
+            (role != Qt::DisplayRole && role != Qt::EditRole))
+            return {};
+        return m_texts.at(index.row());
+    }
+
+    void follow(const form::ListBox& list) {
+        qsizetype same = 0;
+        if (m_texts.size() <= list.count())
+            while (same < m_texts.size() && m_texts.at(same) == list.itemText(int(same)))
+                ++same;
+        if (same == m_texts.size() && same == list.count())
+            return;
+        if (same < m_texts.size()) {
+            beginResetModel();
+            m_texts.clear();
+            for (const form::ListBox::Entry& entry : list.entries())
+                m_texts.append(entry.text);
+            endResetModel();
+            return;
+        }
+        beginInsertRows({}, int(same), list.count() - 1);
+        for (int i = int(same); i < list.count(); ++i)
+            m_texts.append(list.itemText(i));
+        endInsertRows();
+    }
+
+private:
+    QStringList m_texts;
+};
 
 QWidget* listBox(form::ListBox& c, QWidget* parent) {
     auto* w = new QComboBox(parent);
     w->setEditable(false);
+    auto* entries = new ListBoxModel(w);
+    w->setModel(entries);
     w->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     w->setMinimumContentsLength(12);
     w->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    auto show = [&c, w] {
+    auto show = [&c, w, entries] {
         const QSignalBlocker blocker(w);
-        if (!sameEntries(c, w)) {
-            w->clear();
-            for (const auto& entry : c.entries())
-                w->addItem(entry.text);
-        }
+        entries->follow(c);
         w->setCurrentIndex(c.currentIndex());
         w->setToolTip(c.text());
         showCommon(c, w);

@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // The program run headless, as automation and CI run it.
 class TestHeadless : public QObject {
     Q_OBJECT
@@ -82,14 +84,55 @@ private Q_SLOTS:
         QVERIFY(result.exitCode != 0);
         QVERIFY(result.err.contains(
             QStringLiteral("Are you sure, you want to store the new system database ?")));
+    }
 
-        // A refused installation still dumps; the refusal is in the status line.
-        in.setRegistryPath(in.dir.filePath(QStringLiteral("missing.mdb")));
-        result = run(in, QStringLiteral("expect SSTab1 enabled false\n"));
-        QCOMPARE(result.exitCode, 0);
-        QCOMPARE(
-            control(result.out, QStringLiteral("LMsg")).value(QStringLiteral("caption")).toString(),
-            QStringLiteral("No system database found ! Exit configuration tool !"));
+    // A refused start-up is a failure for automation: the run exits 5 and says why on standard
+    // error, without running the script; the dump shows the locked editor.
+    void aRefusedStartUpExitsFive_data() {
+        QTest::addColumn<QString>("registry");   // what the registry file says; null: no file
+        QTest::addColumn<QString>("systemFile"); // what the system database holds; null: as built
+        QTest::addColumn<bool>("templateThere");
+        QTest::addColumn<QString>("reason");
+        const QString noSystem = u"No system database found ! Exit configuration tool !"_s;
+        QTest::newRow("no registry file") << QString() << QString() << true << noSystem;
+        QTest::newRow("no registry entry")
+            << u"\"Other\"=\"x\"\n"_s << QString() << true << noSystem;
+        QTest::newRow("no system database") << u"missing.mdb"_s << QString() << true << noSystem;
+        QTest::newRow("unusable file")
+            << u"System.mdb"_s << u"not a database"_s << true << u"is not a database file"_s;
+        QTest::newRow("no template database")
+            << u"System.mdb"_s << QString() << false << u"No template database"_s;
+    }
+    void aRefusedStartUpExitsFive() {
+        QFETCH(QString, registry);
+        QFETCH(QString, systemFile);
+        QFETCH(bool, templateThere);
+        QFETCH(QString, reason);
+        Installation in;
+        if (!templateThere)
+            QFile::remove(in.templatePath);
+        if (registry.isNull())
+            QFile::remove(in.registryPath);
+        else if (registry.endsWith(u".mdb"_s))
+            in.setRegistryPath(in.dir.filePath(registry));
+        else
+            in.writeRegistry(registry);
+        if (!systemFile.isNull()) {
+            QFile file(in.systemPath);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(systemFile.toUtf8());
+        }
+        // The script would fail: it must not run.
+        const Run result = run(in, u"expect SSTab1 enabled true\n"_s);
+        QCOMPARE(result.exitCode, 5);
+        QVERIFY2(result.err.startsWith(u"orbis-config: start-up refused: "_s),
+                 qPrintable(result.err));
+        QVERIFY2(result.err.contains(reason), qPrintable(result.err));
+        QCOMPARE(result.err.trimmed().count(u'\n'), 0);
+        const QString status =
+            control(result.out, u"LMsg"_s).value(QStringLiteral("caption")).toString();
+        QVERIFY(result.err.contains(status));
+        QVERIFY(!control(result.out, u"SSTab1"_s).value(QStringLiteral("enabled")).toBool());
     }
 
     // An error the editor catches is shown and the script goes on; the run then ends non-zero,

@@ -632,6 +632,61 @@ private Q_SLOTS:
         m_db = Database::open(file(u"t.mdb"_s));
     }
 
+    // The working copy and its fingerprint come from one read of the file. The copy is the
+    // transaction's state, and its fingerprint is the one of the engine's backup of it (which
+    // the store compares with); a WAL database, whose last commits lie in its WAL file, is
+    // copied through the engine.
+    void copyWithFingerprintIsTheTransactionsState_data() {
+        QTest::addColumn<bool>("wal");
+        QTest::newRow("rollback journal") << false;
+        QTest::newRow("WAL") << true;
+    }
+    void copyWithFingerprintIsTheTransactionsState() {
+        QFETCH(bool, wal);
+        m_db.reset();
+        const QString source = file(u"fp.mdb"_s);
+        const QString copy = file(u"fp-copy.mdb"_s);
+        const QString backup = file(u"fp-backup.mdb"_s);
+        for (const QString& path : {source, copy, backup})
+            QFile::remove(path);
+        auto writer = Database::create(source);
+        if (wal)
+            writer->execute(u"PRAGMA journal_mode=WAL"_s);
+        writer->execute(u"CREATE TABLE T (x TEXT); INSERT INTO T VALUES (randomblob(5000))"_s);
+        auto reader = Database::openShared(source);
+        QVERIFY(!failure([&] {
+                     reader->copyWithFingerprint(copy, platform::FileSafety::Durability::Scratch,
+                                                 nullptr);
+                 }).isEmpty());
+        reader->begin();
+        QByteArray header;
+        const QByteArray state =
+            reader->copyWithFingerprint(copy, platform::FileSafety::Durability::Synced, &header);
+        reader->snapshotTo(backup);
+        // A WAL writer may commit meanwhile; the reader's copy stays the state it saw.
+        if (wal)
+            writer->execute(u"INSERT INTO T VALUES ('later')"_s);
+        reader->rollback();
+        QCOMPARE(header, readAll(source).left(100));
+        QFile copied(copy);
+        QVERIFY(copied.open(QIODevice::ReadOnly));
+        QCOMPARE(state, DatabaseFingerprint::of(copied));
+        QFile backedUp(backup);
+        QVERIFY(backedUp.open(QIODevice::ReadOnly));
+        QCOMPARE(state, DatabaseFingerprint::of(backedUp));
+        if (!wal)
+            QCOMPARE(readAll(copy), readAll(source));
+        auto opened = Database::openShared(copy);
+        QCOMPARE(opened->quickCheck(), u"ok"_s);
+        QCOMPARE(opened->OpenRecordset(u"T"_s).recordCount(), 1);
+        QVERIFY(!QFile::exists(copy + u"-wal"_s));
+        QVERIFY(QDir(m_dir.path()).entryList({u"*orbis-tmp*"_s}, QDir::Files).isEmpty());
+        opened.reset();
+        reader.reset();
+        writer.reset();
+        m_db = Database::open(file(u"t.mdb"_s));
+    }
+
     void failedSnapshotOrCompactLeavesNothing() {
         namespace fs = platform::FileSafety;
         const QString target = file(u"target.mdb"_s);

@@ -72,7 +72,7 @@ private Q_SLOTS:
     }
     void brokenHandlersAreFound() {
         QFETCH(bool, throws);
-        proofs::MonkeyOptions o = options(11, 2000);
+        proofs::MonkeyOptions o = options(13, 2000);
         o.started = [throws](app::Session& session) {
             editor::Editor& e = session.editor();
             session.editor().main().checkBox(u"CheckImageFlip"_s).setHandler([&e, throws] {

@@ -4,6 +4,7 @@
 #include <db/DbError.h>
 #include <records/RecordHelpers.h>
 
+using namespace Qt::StringLiterals;
 using namespace db;
 using namespace records;
 
@@ -75,6 +76,50 @@ private Q_SLOTS:
                          QStringLiteral("SELECT * FROM [Available Filters] WHERE [Status] = 'x'"))
                      .recordCount(),
                  0);
+    }
+
+    void firstRowByKeyReadsOneRowInTableOrder_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<QVariant>("status");
+        QTest::addColumn<QVariant>("slot");
+        QTest::newRow("first of two")
+            << u"ef1"_s << true << QVariant(u"first"_s) << QVariant(qlonglong(1));
+        QTest::newRow("Null field") << u"EF2"_s << true << QVariant() << QVariant(qlonglong(3));
+        QTest::newRow("quote in key")
+            << u"Lab 'LP 560'"_s << true << QVariant(u"DO NOT USE"_s) << QVariant(qlonglong(5));
+        QTest::newRow("no row") << u"EF9"_s << false << QVariant() << QVariant();
+        QTest::newRow("empty key") << QString() << false << QVariant() << QVariant();
+    }
+    void firstRowByKeyReadsOneRowInTableOrder() {
+        QFETCH(QString, key);
+        QFETCH(bool, exists);
+        QFETCH(QVariant, status);
+        QFETCH(QVariant, slot);
+        const Row row =
+            FirstRowByKey(*m_db, u"Available Filters"_s, kIdAvailable, key, {kStatus, u"Slot"_s});
+        QCOMPARE(row.exists(), exists);
+        QCOMPARE(row.value(u"status"_s), status);
+        QCOMPARE(row.value(u"Slot"_s), slot);
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, row.value(kIdAvailable));
+    }
+
+    // A device that several rows stand for is written in all of them; the first row alone gets
+    // a status.
+    void writeFieldAllAndSetStatus() {
+        const QString table = u"Available Filters"_s;
+        WriteFieldAll(*m_db, table, kIdAvailable, u"ef1"_s, u"Slot"_s, u"7"_s);
+        SetStatus(*m_db, table, kIdAvailable, u"EF1"_s, kStatusOff);
+        WriteFieldAll(*m_db, table, kIdAvailable, QString(), u"Slot"_s, 9); // names no row
+        SetStatus(*m_db, table, kIdAvailable, QString(), kStatusOff);
+        QStringList rows;
+        for (Recordset rs = m_db->OpenRecordset(table); !rs.eof(); rs.moveNext())
+            rows.append(rs.value(kIdAvailable).toString() + u'|' + rs.value(kStatus).toString() +
+                        u'|' + rs.value(u"Slot"_s).toString());
+        QCOMPARE(rows, (QStringList{u"EF1|Do not use|7"_s, u"EF1|second|7"_s, u"EF2||3"_s,
+                                    u"EF3|Do not use|4"_s, u"Lab 'LP 560'|DO NOT USE|5"_s}));
+        QVERIFY_THROWS_EXCEPTION(
+            DbError, WriteFieldAll(*m_db, table, kIdAvailable, u"EF1"_s, u"Missing"_s, 1));
     }
 
     // A key read from a row whose field is Null arrives as the empty text; it must not hit the

@@ -188,13 +188,16 @@ private Q_SLOTS:
     void mergeRefreshesTheInterfaceCANOOnlyWhenItsSummaryDiffers() {
         const QString twin = u"Available Interfaces FCS"_s;
         m_work->execute(u"UPDATE [Available Interfaces] SET [Summary] = 'FCS head electronics'"_s);
-        MergeMissingRows(*m_templ, *m_work, twin, kInterfaces, kId);
+        MergeMissingRows(*m_templ, *m_work, twin, kInterfaces, kId, kInterfaceCANO);
         QCOMPARE(text(kInterfaces, kInterfaceCANO, "Port"), u"COM3"_s);
         QCOMPARE(ids(kInterfaces), (QStringList{kInterfaceCANO, u"CANF"_s}));
 
         m_work->execute(u"UPDATE [Available Interfaces] SET [Summary] = 'Port electronics' "
                         "WHERE [ID Available] = 'CANO'"_s);
+        // Only the merge that names the key refreshes its row.
         MergeMissingRows(*m_templ, *m_work, twin, kInterfaces, kId);
+        QCOMPARE(text(kInterfaces, kInterfaceCANO, "Port"), u"COM3"_s);
+        MergeMissingRows(*m_templ, *m_work, twin, kInterfaces, kId, kInterfaceCANO);
         // Every template field is taken, Null and "Do not use" included, but none holding "CANO";
         // the installation's own field stays.
         QCOMPARE(text(kInterfaces, kInterfaceCANO, "Port"), u"COM1"_s);

@@ -113,6 +113,22 @@ private slots:
         QCOMPARE(w->currentIndex(), 0);
         QCOMPARE(runs, 2);
 
+        // A list refilled with as many entries shows the new texts; an appended entry joins
+        // the shown ones.
+        c.clear();
+        c.addItems({{u"a"_s, 1}, {u"b"_s, 2}});
+        c.clear();
+        c.addItems({{u"c"_s, 3}, {u"d"_s, 4}});
+        QCOMPARE(w->count(), 2);
+        QCOMPARE(w->itemText(0), u"c"_s);
+        QCOMPARE(w->itemText(1), u"d"_s);
+        c.addItem(u"e"_s, 5);
+        c.setCurrentIndex(2);
+        QCOMPARE(w->count(), 3);
+        QCOMPARE(w->itemText(2), u"e"_s);
+        QCOMPARE(w->currentIndex(), 2);
+        QCOMPARE(w->currentText(), u"e"_s);
+
         c.setVisible(false);
         QVERIFY(w->isHidden());
         QVERIFY(caption->isHidden());

@@ -1,0 +1,20 @@
+# Fails when a source file of a subject folder holds SQL that writes (UPDATE, INSERT, DELETE):
+# subjects write through the record helpers and merges of records/, which bind every value.
+#   cmake -DFOLDERS="dir;dir" -P subject-sql.cmake
+set(found "")
+foreach(folder IN LISTS FOLDERS)
+    file(GLOB_RECURSE sources "${folder}/*.cpp" "${folder}/*.h")
+    foreach(source IN LISTS sources)
+        file(STRINGS "${source}" lines)
+        set(number 0)
+        foreach(line IN LISTS lines)
+            math(EXPR number "${number} + 1")
+            if(line MATCHES "(^|[^A-Za-z_])(UPDATE|INSERT|DELETE)([^A-Za-z_]|$)")
+                string(APPEND found "\n  ${source}:${number}: ${line}")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+if(found)
+    message(FATAL_ERROR "SQL that writes in a subject folder; use the helpers of records/:${found}")
+endif()
