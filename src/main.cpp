@@ -8,10 +8,10 @@
 // 4 when the editor caught an error that no `ok` line of the script acknowledged, 5 when the
 // start-up refused the installation (the script then does not run). README.md lists them.
 // The registry file is --registry, else $ORBIS_REGISTRY, else ~/.config/orbis/registry.reg;
-// the template database is --template, else Conf.mdb beside the program.
+// the template database is --template, else Conf.mdb beside the program, else the machine's own
+// copy of the installed one (platform/InstalledFiles.h).
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
 #include <QFile>
 #include <QTextStream>
 #include <app/History.h>
@@ -23,6 +23,7 @@
 #include <form/ScriptRunner.h>
 #include <memory>
 #include <platform/FileSafety.h>
+#include <platform/InstalledFiles.h>
 #include <platform/LinuxPlatform.h>
 #include <platform/Registry.h>
 #include <platform/SingleInstance.h>
@@ -63,10 +64,13 @@ Options parse(const QStringList& arguments) {
     Options options;
     options.headless = parser.isSet(headless);
     options.registry = platform::Registry::defaultPath(parser.value(registry));
-    options.templatePath =
-        parser.isSet(templ)
-            ? parser.value(templ)
-            : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Conf.mdb"));
+    const platform::TemplateLocation location = platform::templateDatabase(
+        parser.value(templ), QCoreApplication::applicationDirPath(),
+        QStringLiteral(ORBIS_SHIPPED_FOLDER), QStringLiteral(ORBIS_STATE_FOLDER));
+    if (!location.problem.isEmpty())
+        QTextStream(stderr) << "orbis-config: the template database could not be prepared: "
+                            << location.problem << "\n";
+    options.templatePath = location.path;
     options.script = parser.value(script);
     options.dump = parser.value(dump);
     return options;
@@ -230,5 +234,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     QApplication application(argc, argv);
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ORBIS_APP_ID));
     return runWindow(application, parse(application.arguments()));
 }
