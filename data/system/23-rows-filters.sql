@@ -255,6 +255,59 @@ INSERT INTO [Available FilterPlacement] ([ID Available], [Position], [ID Potenti
 INSERT INTO [Available FilterPlacement] ([ID Available], [Position], [ID Potential], [Not Include], [Output Position])
     VALUES ('NDD_EF8', 3, 'None', 0, 3);
 
+-- The FCS head's wheels on its node CANO. Some wheels list fewer positions than they could hold:
+-- their upper positions were left out and come back when the wheel is given more.
+INSERT INTO [Available Filtersets] ([ID Available], [Status], [ID Potential], [Control], [Control Position], [Next Optical Device], [Motorization])
+    VALUES ('FCS_EF1', ' ', 'Filter Wheel 6', 'None', 'CANO', ' ', 'motorized');
+INSERT INTO [Available Filtersets] ([ID Available], [Status], [ID Potential], [Control], [Control Position], [Next Optical Device], [Motorization])
+    VALUES ('FCS_EF2', ' ', 'Filter Wheel 6', 'None', 'CANO', ' ', 'motorized');
+INSERT INTO [Available Filtersets] ([ID Available], [Status], [ID Potential], [Control], [Control Position], [Next Optical Device], [Motorization])
+    VALUES ('FCS_EF5', ' ', 'Filter Wheel 4', 'None', 'CANO', ' ', 'motorized');
+INSERT INTO [Available Filtersets] ([ID Available], [Status], [ID Potential], [Control], [Control Position], [Next Optical Device], [Motorization])
+    VALUES ('FCS_MBS1', ' ', 'Beam Splitter Wheel 4', 'None', 'CANO', ' ', 'motorized');
+INSERT INTO [Available Filtersets] ([ID Available], [Status], [ID Potential], [Control], [Control Position], [Next Optical Device], [Motorization])
+    VALUES ('FCS_DBS1', ' ', 'Beam Splitter Wheel 4', 'None', 'CANO', ' ', 'motorized');
+INSERT INTO [Available FilterPlacement] ([ID Available], [Position], [ID Potential], [Not Include], [Output Position])
+    VALUES ('FCS_EF1', 1, 'None', 0, 1);
+INSERT INTO [Available FilterPlacement] ([ID Available], [Position], [ID Potential], [Not Include], [Output Position])
+    VALUES ('FCS_EF1', 2, 'BP 505-530', 0, 2);
+INSERT INTO [Available FilterPlacement] ([ID Available], [Position], [ID Potential], [Not Include], [Output Position])
+    VALUES ('FCS_EF1', 3, 'LP 560', 0, 3);
+INSERT INTO [Available FilterPlacement] ([ID Available], [Position], [ID Potential], [Not Include], [Output Position])
+    VALUES ('FCS_EF1', 4, 'BP 560-615', 0, 4);
+INSERT INTO [Available FilterPlacement] ([ID Available], [Position], [ID Potential], [Not Include], [Output Position])
+    VALUES ('FCS_EF1', 5, 'LP 650', 0, 5);
+INSERT INTO [Available FilterPlacement] ([ID Available], [Position], [ID Potential], [Not Include], [Output Position])
+    VALUES ('FCS_EF1', 6, 'KP 685', 0, 6);
+INSERT INTO [Available FilterPlacement] ([ID Available], [Position], [ID Potential], [Not Include], [Output Position])
+    VALUES ('FCS_EF2', 1, 'None', 0, 1);
+INSERT INTO [Available FilterPlacement] ([ID Available], [Position], [ID Potential], [Not Include], [Output Position])
+    VALUES ('FCS_EF2', 2, 'LP 505', 0, 2);
+INSERT INTO [Available FilterPlacement] ([ID Available], [Position], [ID Potential], [Not Include], [Output Position])
+    VALUES ('FCS_EF2', 3, 'BP 420-480', 0, 3);
+INSERT INTO [Available FilterPlacement] ([ID Available], [Position], [ID Potential], [Not Include], [Output Position])
+    VALUES ('FCS_EF5', 1, 'Plate', 0, 1);
+INSERT INTO [Available FilterPlacement] ([ID Available], [Position], [ID Potential], [Not Include], [Output Position])
+    VALUES ('FCS_EF5', 2, 'Mirror', 0, 2);
+INSERT INTO [Available FilterPlacement] ([ID Available], [Position], [ID Potential], [Not Include], [Output Position])
+    VALUES ('FCS_EF5', 3, 'Ph.Bl.', 0, 3);
+INSERT INTO [Available FilterPlacement] ([ID Available], [Position], [ID Potential], [Not Include], [Output Position])
+    VALUES ('FCS_EF5', 4, 'None', 0, 4);
+INSERT INTO [Available FilterPlacement] ([ID Available], [Position], [ID Potential], [Not Include], [Output Position])
+    VALUES ('FCS_MBS1', 1, 'HFT 488', 0, 1);
+INSERT INTO [Available FilterPlacement] ([ID Available], [Position], [ID Potential], [Not Include], [Output Position])
+    VALUES ('FCS_MBS1', 2, 'HFT 458/514', 0, 2);
+INSERT INTO [Available FilterPlacement] ([ID Available], [Position], [ID Potential], [Not Include], [Output Position])
+    VALUES ('FCS_MBS1', 3, 'None', 0, 3);
+INSERT INTO [Available FilterPlacement] ([ID Available], [Position], [ID Potential], [Not Include], [Output Position])
+    VALUES ('FCS_DBS1', 1, 'NFT 545', 0, 1);
+INSERT INTO [Available FilterPlacement] ([ID Available], [Position], [ID Potential], [Not Include], [Output Position])
+    VALUES ('FCS_DBS1', 2, 'NFT 635 VIS', 0, 2);
+INSERT INTO [Available FilterPlacement] ([ID Available], [Position], [ID Potential], [Not Include], [Output Position])
+    VALUES ('FCS_DBS1', 3, 'None', 0, 3);
+INSERT INTO [Available FilterPlacement] ([ID Available], [Position], [ID Potential], [Not Include], [Output Position])
+    VALUES ('FCS_DBS1', 4, 'None', 0, 4);
+
 -- Filters the engineer picked before, among them the user-defined long pass.
 INSERT INTO [Favourite Filters] ([ID Potential], [Type])
     VALUES ('None', NULL);
@@ -266,3 +319,7 @@ INSERT INTO [Favourite Filters] ([ID Potential], [Type])
     VALUES ('HFT 488', 'HFT');
 INSERT INTO [Favourite Filters] ([ID Potential], [Type])
     VALUES ('Lab ''LP 560''', 'LP');
+INSERT INTO [Favourite Filters] ([ID Potential], [Type])
+    VALUES ('NFT 545', 'NFT');
+INSERT INTO [Favourite Filters] ([ID Potential], [Type])
+    VALUES ('Plate', 'FW3');

@@ -94,6 +94,9 @@ INSERT INTO [Available Collimators FCS] ([ID Available], [Status], [ID Potential
     VALUES ('NIR', 'Do not use', 'Collimator NIR', 'COL3', 0.8);
 INSERT INTO [Available Collimators FCS] ([ID Available], [Status], [ID Potential], [Control], [Default])
     VALUES ('UV/Vis', 'Do not use', 'Collimator UV', 'COL2', 0.5);
+-- Older heads name their visible collimator "VIS"; it comes with the others when one is missing.
+INSERT INTO [Available Collimators FCS] ([ID Available], [Status], [ID Potential], [Control], [Default])
+    VALUES ('VIS', 'Do not use', 'Collimator Vis', 'COL1', 1.2);
 
 INSERT INTO [Available DIOs FCS] ([ID Available], [Status], [ID Potential], [Control])
     VALUES ('FCS_LED', 'Do not use', 'DIO 8 Bit', 'CANO');

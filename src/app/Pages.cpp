@@ -7,6 +7,15 @@ void Pages::wire() {
     // option of the installation.
     fcs.setShowPiezoPort(
         [this] { connections.showPiezoPort(piezoSwitch.checkPiezo1.isChecked()); });
+    // A removed scan head takes the non-descanned and the transmitted-light detectors with it.
+    heads.setDetectorsOutsideHeadOff([this] {
+        nddSwitch.checkNdd.setChecked(false);
+        scanHead.transmissionDetectorOff();
+    });
+    // A wheel position opens the filter catalogue.
+    scanHead.filterControl().setCatalogue([this] { filters.ShowFilterCatalogue(); });
+    fcs.filterControl().setCatalogue([this] { filters.ShowFilterCatalogue(); });
+    fcs.setShutterSetsChanged([this] { scanHead.FillScanWheelList(); });
 
     // A line that finds no free attenuator channel asks which line gives one up; the channels
     // are assigned by hand from the connection frame, and the laser page shows the result.

@@ -6,8 +6,11 @@
 #include "LoginDialog.h"
 #include "MainWindow.h"
 
+#include <catalogue/AddUserFilterDialog.h>
+#include <catalogue/FilterCatalogue.h>
 #include <devices/Connections.h>
 #include <devices/FirmwarePage.h>
+#include <editor/FilterDialogContext.h>
 #include <laser/ChangeLaserLineDialog.h>
 #include <laser/LaserPage.h>
 #include <laser/WavelengthToLineDialog.h>
@@ -31,6 +34,8 @@ struct Pages {
     explicit Pages(editor::Editor& editor) : m_editor(editor) { wire(); }
 
     editor::Editor& m_editor;
+    // What a wheel position hands the filter catalogue and gets back.
+    editor::FilterDialogContext filterContext;
     MainWindow window{m_editor};
     scanhead::HeadFrames heads{m_editor};
     scanhead::NddSwitch nddSwitch{m_editor};
@@ -38,8 +43,8 @@ struct Pages {
     devices::Connections connections{m_editor};
     microscope::MicroscopePage microscope{m_editor, piezoSwitch};
     laser::LaserPage laser{m_editor, connections};
-    scanhead::ScanHeadPage scanHead{m_editor};
-    scanhead::FcsPage fcs{m_editor};
+    scanhead::ScanHeadPage scanHead{m_editor, filterContext};
+    scanhead::FcsPage fcs{m_editor, filterContext};
     scanhead::NddPage ndd{m_editor, nddSwitch};
     devices::FirmwarePage firmware{m_editor};
     DatabaseFrames database{m_editor};
@@ -48,6 +53,8 @@ struct Pages {
     AboutDialog about{m_editor};
     laser::ChangeLaserLineDialog changeLaserLine{m_editor};
     laser::WavelengthToLineDialog wavelengthToLine{m_editor};
+    catalogue::AddUserFilterDialog addUserFilter{m_editor, filterContext};
+    catalogue::FilterCatalogue filters{m_editor, filterContext, addUserFilter};
 
 private:
     void wire();

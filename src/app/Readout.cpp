@@ -57,8 +57,10 @@ void Readout::Refresh() {
             NullToText(ReadFirstRowField(e.work(), kSystemVersions, kVersionName)));
         const editor::BusyScope busy(e.host());
         ReadConfiguration();
+        m_pages.scanHead.FillScanWheelList();
         m_pages.microscope.showStandPorts(e.standName());
         m_pages.laser.RebuildLaserTab();
+        m_pages.scanHead.ReadDetectionPage();
         m_pages.fcs.ReadFcsPage();
     }
     e.setLive(true);

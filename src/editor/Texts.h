@@ -18,4 +18,8 @@ inline const QString kNoSystemDatabase =
     QStringLiteral("No system database found ! Exit configuration tool !");
 inline const QString kOldRelease = QStringLiteral("Database Version < 3.0 not allowed ! Exit!");
 
+// Both the scan head and the FCS head may be removed; the last one removed leaves none.
+inline const QString kNoHead =
+    QStringLiteral("There is no scan head and no FCS head, you must have 1 head!");
+
 } // namespace editor::texts

@@ -1,10 +1,15 @@
 #include "FcsPage.h"
 
+#include "FilterWheels.h"
+
 #include <QLocale>
 #include <editor/Editor.h>
+#include <editor/Scopes.h>
 #include <editor/Texts.h>
 #include <platform/Platform.h>
 #include <platform/Registry.h>
+#include <records/RecordHelpers.h>
+#include <records/TemplateMerge.h>
 
 namespace scanhead {
 
@@ -14,11 +19,30 @@ QString voltageName(int i) {
 }
 } // namespace
 
-FcsPage::FcsPage(editor::Editor& editor) : editor::Declarations(editor.main()), m_editor(editor) {
+FcsPage::FcsPage(editor::Editor& editor, editor::FilterDialogContext& filterContext)
+    : editor::Declarations(editor.main()), m_editor(editor),
+      m_filter(editor, filterContext, form(), u"UserChangeFilter4"_s, m_frameWheels) {
     editor.addPageReadout(editor::PageFcs, [this] { ReadFcsPage(); });
+    comboFcsFilterWheel.setHandler([this] {
+        if (m_editor.isLive())
+            FilterWheels::showPickedWheel(comboFcsFilterWheel, m_filter, FilterWheels::Head::Fcs);
+    });
+    checkShutters.setHandler([this] {
+        if (!m_editor.isLive())
+            return;
+        CheckShuttersClicked();
+        if (m_shutterSetsChanged)
+            m_shutterSetsChanged();
+    });
 }
 
 void FcsPage::ReadFcsPage() {
+    {
+        // The wheel list and the shutter box only show the database.
+        const editor::Quiet quiet(m_editor);
+        FilterWheels::fillWheelList(m_editor, comboFcsFilterWheel, m_filter,
+                                    FilterWheels::Head::Fcs);
+    }
     if (m_showPiezoPort)
         m_showPiezoPort();
     for (int i = 0; i < 4; ++i)
@@ -30,6 +54,54 @@ void FcsPage::ReadFcsPage() {
     } else if (!m_editor.RegistryEnsureKey(editor::texts::kStepDacSuffix)) {
         m_editor.setMessage(u"Can't create registry key for fading voltage"_s);
     }
+    const editor::Quiet quiet(m_editor);
+    checkShutters.setChecked(
+        records::IsDeviceUsable(m_editor.work(), u"Available Filtersets"_s, u"AF1"_s));
+}
+
+void FcsPage::CheckShuttersClicked() {
+    using records::kIdAvailable;
+    db::Database& work = m_editor.work();
+    db::Database& templ = m_editor.templ();
+    const QString filterSets = u"Available FilterSets"_s;
+    records::MergeMissingRows(templ, work, u"Available FilterSets Shutter"_s, filterSets,
+                              kIdAvailable);
+    records::MergeMissingRows(templ, work, u"Potential Filters Shutter"_s, u"Potential Filters"_s,
+                              records::kIdPotential);
+    records::MergeMissingRowsTwoKeys(templ, work, u"Available FilterPlacement Shutter"_s,
+                                     u"Available FilterPlacement"_s, kIdAvailable, u"Position"_s);
+    const QString lasers = u"Available Lasers"_s;
+    const QString next = u"Next Optical Device"_s;
+    const QString first = u"AF1"_s;
+    const QString second = u"AF2"_s;
+    auto read = [&](const QString& table, const QString& id) {
+        return records::NullToText(records::ReadField(work, table, kIdAvailable, id, next));
+    };
+    auto write = [&](const QString& table, const QString& id, const QString& value) {
+        records::WriteField(work, table, kIdAvailable, id, next, value);
+    };
+    const QString heNe = read(lasers, u"HeNe1"_s);
+    const bool ticked = checkShutters.isChecked();
+    for (const QString& set : {first, second})
+        records::WriteField(work, filterSets, kIdAvailable, set, records::kStatus,
+                            ticked ? records::kStatusInUse : records::kStatusOff);
+    const QString secondReference = u"F/AF2"_s;
+    // The argon lasers pass the first set, the HeNe lasers the second; both lead on to where
+    // the HeNe lasers led before.
+    const bool insert = ticked && heNe != secondReference;
+    const QString argonPath = insert ? u"F/AF1"_s : read(filterSets, first);
+    if (insert) {
+        write(filterSets, first, heNe);
+        write(filterSets, second, heNe);
+    }
+    for (const char* argon : {"Argon", "Argon/2"}) {
+        const QString id = QString::fromLatin1(argon);
+        if (records::IsDeviceUsable(work, lasers, id))
+            write(lasers, id, argonPath);
+    }
+    const QString heNePath = insert ? secondReference : argonPath;
+    write(lasers, u"HeNe1"_s, heNePath);
+    write(lasers, u"HeNe2"_s, heNePath);
 }
 
 QStringList FcsPage::storeVoltages() {

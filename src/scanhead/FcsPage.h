@@ -1,5 +1,7 @@
 #pragma once
 
+#include "UserChangeFilter.h"
+
 #include <QStringList>
 #include <array>
 #include <editor/Page.h>
@@ -7,34 +9,52 @@
 
 namespace editor {
 class Editor;
-}
+struct FilterDialogContext;
+} // namespace editor
 
 namespace scanhead {
 
 using namespace Qt::StringLiterals;
 
-// The FCS page: the piezo stage's port and the step voltages of the fading control, kept in the
-// registry.
+// The FCS page: the FCS head's filter wheels, the shutter filter sets, the piezo stage's port and
+// the step voltages of the fading control, kept in the registry.
 class FcsPage : public editor::Declarations {
 public:
-    explicit FcsPage(editor::Editor& editor);
+    FcsPage(editor::Editor& editor, editor::FilterDialogContext& filterContext);
 
     // Shows the piezo stage's port on the page; the program links it to the port lists.
     void setShowPiezoPort(std::function<void()> show) { m_showPiezoPort = std::move(show); }
+    // The shutter sets hang on the scan head's node: its wheel list follows them.
+    void setShutterSetsChanged(std::function<void()> changed) {
+        m_shutterSetsChanged = std::move(changed);
+    }
 
-    // The piezo stage's port, and the step voltages from the registry or the registry key made
-    // for them.
+    // The FCS wheels, the piezo stage's port, the step voltages from the registry or the
+    // registry key made for them, and the shutter box.
     void ReadFcsPage();
     // At a store: the voltages the user changed since the page was read go to the registry.
     // Returns what could not be written, in words.
     QStringList storeVoltages();
     const std::array<QString, 4>& lastVoltages() const { return m_lastVoltages; }
 
+    UserChangeFilter& filterControl() { return m_filter; }
+
 private:
+    // Puts the shutter filter sets into the light path of the argon and HeNe lasers, or takes
+    // them out.
+    void CheckShuttersClicked();
+
     editor::Editor& m_editor;
     std::function<void()> m_showPiezoPort;
+    std::function<void()> m_shutterSetsChanged;
     // The registry values as last read, "Voltage 0" to "Voltage 3".
     std::array<QString, 4> m_lastVoltages;
+
+    const editor::Frame m_frameWheels =
+        frame(editor::PageFcs, u"FrameFCSFilterWheels"_s, u"Filter Wheels"_s);
+    form::ListBox& comboFcsFilterWheel = list(u"ComboFCSFilterWheel"_s);
+    UserChangeFilter m_filter;
+    form::CheckBox& checkShutters = check(u"CheckShutters"_s, u"Shutters"_s);
 
     const editor::Frame m_frame = frame(editor::PageFcs, u"FrameFading"_s, u"Fading Voltages"_s);
     // In the order of the registry values.

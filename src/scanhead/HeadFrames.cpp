@@ -1,7 +1,14 @@
 #include "HeadFrames.h"
 
+#include <QHash>
+#include <QSet>
+#include <db/Database.h>
+#include <db/Recordset.h>
 #include <editor/Editor.h>
+#include <editor/Scopes.h>
+#include <editor/Texts.h>
 #include <records/RecordHelpers.h>
+#include <records/RowEdits.h>
 
 namespace scanhead {
 
@@ -9,8 +16,263 @@ using records::kIdAvailable;
 using records::NullToText;
 using records::ReadField;
 
+namespace {
+
+const QString kScanUnit = u"ID Scan Unit"_s;
+const QString kConfiguration = u"ID Configuration"_s;
+const QString kScanHeadObjects = u"Scan Head Objects"_s;
+const QString kMemory = u"Scan Head Memory"_s;
+const QString kTable = u"Table"_s;
+const QString kRemoved = u"Removed"_s;
+// The memory row of the configuration name that a removal beside an FCS head replaced. It is
+// kept with Removed false, so that no reader takes its table for one with a Status.
+const QString kConfigurationMemory = kConfiguration;
+const QString kTemperatureSensors = u"Available Temperature Sensors"_s;
+const QString kSpiSensor = u"SPI Temperature Sensor"_s;
+const QString kNone = u"None"_s;
+const QString kSideMark = u" S"_s;
+
+bool noUnit(const QString& unit) {
+    return unit.isEmpty() || unit.compare(kNone, Qt::CaseInsensitive) == 0;
+}
+
+QString memoryKey(const QString& table, const QString& id) {
+    return table.toLower() + u'\n' + id;
+}
+
+struct MemoryRow {
+    QString table;
+    QString id;
+    bool removed;
+};
+
+QList<MemoryRow> readMemory(db::Database& templ) {
+    QList<MemoryRow> rows;
+    for (db::Recordset rs = templ.OpenRecordset(kMemory); !rs.eof(); rs.moveNext())
+        rows.append({NullToText(rs.value(kTable)), NullToText(rs.value(kIdAvailable)),
+                     rs.value(kRemoved).toBool()});
+    return rows;
+}
+
+void addMemory(db::Database& templ, const QString& table, const QString& id, bool removed) {
+    records::AddRow(templ, kMemory, {{kTable, table}, {kIdAvailable, id}, {kRemoved, removed}});
+}
+
+} // namespace
+
 HeadFrames::HeadFrames(editor::Editor& editor)
-    : editor::Declarations(editor.main()), m_editor(editor) {}
+    : editor::Declarations(editor.main()), m_editor(editor), m_spectral(editor) {
+    optionHeadUpright.setHandler([this] { choosePort(Port::Upright); });
+    optionHeadSideport.setHandler([this] { choosePort(Port::Side); });
+    optionHeadBaseport.setHandler([this] { choosePort(Port::Base); });
+    optionHeadNone.setHandler([this] { removeHead(); });
+    checkSpekro.setHandler([this] { CheckSpekroClicked(); });
+    checkImageFlip.setHandler([this] {
+        if (!m_editor.isLive())
+            return;
+        ApplyImageFlip();
+        // A stand and port that need no flip leave the box as a fresh read shows it: clear.
+        const editor::Quiet quiet(m_editor);
+        readImageFlip();
+    });
+}
+
+void HeadFrames::choosePort(Port port) {
+    editor::ReadoutFlags& flags = m_editor.flags();
+    if (m_editor.isLive()) {
+        const editor::BusyScope busy(m_editor.host());
+        m_editor.setMessage(QString());
+        db::Database& work = m_editor.work();
+        if (port != Port::Upright) {
+            QString version = NullToText(
+                records::ReadFirstRowField(work, records::kSystemVersions, records::kVersionName));
+            if (port == Port::Side) {
+                if (!version.contains(u'S', Qt::CaseInsensitive))
+                    version += kSideMark;
+            } else if (version.endsWith(kSideMark)) {
+                // Only the mark itself: a release such as "3.2.01 SP1" keeps its name.
+                version.chop(kSideMark.size());
+            }
+            records::WriteFirstRowField(work, records::kSystemVersions, records::kVersionName,
+                                        version);
+            const QString system = !fcsNone()             ? u"VTX-FCS"_s
+                                   : flags.entryLevelHead ? u"VTX 5 KESTRO"_s
+                                                          : u"VANTIX"_s;
+            records::WriteFirstRowField(work, records::kAvailableSystems, kIdAvailable, system);
+        }
+        RestoreHeadObjects();
+        if (port != Port::Upright) {
+            SetLaserLedControl(fcsNone() ? u"REG100"_s : u"REG100,FCS_LED"_s);
+            ApplyImageFlip();
+        }
+        m_editor.Refresh();
+    }
+    // A refresh may have chosen another option (an upright stand shows its one port).
+    if (!flags.entryLevelHead && !optionHeadNone.isSelected())
+        checkSpekro.setEnabled(true);
+}
+
+void HeadFrames::removeHead() {
+    if (m_editor.isLive()) {
+        const editor::BusyScope busy(m_editor.host());
+        m_editor.setMessage(fcsNone() ? editor::texts::kNoHead : QString());
+        db::Database& work = m_editor.work();
+        const QString scanUnit =
+            NullToText(records::ReadFirstRowField(work, records::kAvailableSystems, kScanUnit));
+        const QString configuration = NullToText(
+            records::ReadFirstRowField(work, records::kAvailableSystems, kConfiguration));
+        const bool fcsFitted = !fcsNone();
+        if (fcsFitted) {
+            records::WriteFirstRowField(work, records::kAvailableSystems, kIdAvailable,
+                                        u"Fluxar2"_s);
+            records::WriteFirstRowField(work, records::kAvailableSystems, kConfiguration,
+                                        u"Conf3.0_FCS2"_s);
+        }
+        records::WriteFirstRowField(work, records::kAvailableSystems, kScanUnit, kNone);
+        rememberRemoval(scanUnit, configuration, !noUnit(scanUnit), fcsFitted);
+        if (m_detectorsOutsideHeadOff)
+            m_detectorsOutsideHeadOff();
+        SetLaserLedControl(u"FCS_LED"_s);
+        m_editor.Refresh();
+    }
+    if (optionHeadNone.isSelected())
+        checkSpekro.setEnabled(false);
+}
+
+void HeadFrames::rememberRemoval(const QString& scanUnit, const QString& configuration, bool fitted,
+                                 bool fcsFitted) {
+    db::Database& work = m_editor.work();
+    db::Database& templ = m_editor.templ();
+    QString unit = scanUnit;
+    QString keptConfiguration;
+    QSet<QString> removedBefore;
+    // Without a fitted head the memory holds what the first removal took away. With one it is
+    // stale (a removal that was never stored, a restored configuration) and starts afresh.
+    if (!fitted) {
+        for (const MemoryRow& row : readMemory(templ)) {
+            if (row.table == records::kAvailableSystems)
+                unit = row.id;
+            else if (row.table == kConfigurationMemory)
+                keptConfiguration = row.id;
+            else if (row.removed)
+                removedBefore.insert(memoryKey(row.table, row.id));
+        }
+    }
+    records::DeleteEveryRow(templ, kMemory);
+    addMemory(templ, records::kAvailableSystems, unit, false);
+    if (fcsFitted && keptConfiguration.isEmpty())
+        keptConfiguration = configuration;
+    if (!keptConfiguration.isEmpty())
+        addMemory(templ, kConfigurationMemory, keptConfiguration, false);
+
+    auto switchOff = [&](const QString& table, const QString& id, bool usable) {
+        addMemory(templ, table, id, usable || removedBefore.contains(memoryKey(table, id)));
+        records::WriteField(work, table, kIdAvailable, id, records::kStatus, records::kStatusOff);
+    };
+    for (db::Recordset rs = templ.OpenRecordset(kScanHeadObjects); !rs.eof(); rs.moveNext()) {
+        const QString table = NullToText(rs.value(kTable));
+        const QString id = NullToText(rs.value(u"Object"_s));
+        if (!records::TableExists(work, table) ||
+            !records::RecordExists(work, table, kIdAvailable, id))
+            continue;
+        switchOff(table, id,
+                  records::IsUsable(ReadField(work, table, kIdAvailable, id, records::kStatus)));
+    }
+    if (records::IsDeviceUsable(work, kTemperatureSensors, kSpiSensor) ||
+        removedBefore.contains(memoryKey(kTemperatureSensors, kSpiSensor)))
+        switchOff(kTemperatureSensors, kSpiSensor,
+                  records::IsDeviceUsable(work, kTemperatureSensors, kSpiSensor));
+}
+
+void HeadFrames::RestoreHeadObjects() {
+    const editor::ReadoutFlags& flags = m_editor.flags();
+    if (flags.entryLevelHead)
+        return;
+    db::Database& work = m_editor.work();
+    db::Database& templ = m_editor.templ();
+    // The memory and the catalogue speak of a removed head: with a head fitted they are stale,
+    // and a head moved between ports keeps its rows as they are.
+    const bool headFitted = !noUnit(
+        NullToText(records::ReadFirstRowField(work, records::kAvailableSystems, kScanUnit)));
+    if (headFitted)
+        return;
+    const QList<MemoryRow> memory = readMemory(templ);
+    if (!memory.isEmpty()) {
+        for (const MemoryRow& row : memory) {
+            if (row.table == records::kAvailableSystems)
+                records::WriteFirstRowField(work, records::kAvailableSystems, kScanUnit, row.id);
+            else if (row.table == kConfigurationMemory)
+                records::WriteFirstRowField(work, records::kAvailableSystems, kConfiguration,
+                                            row.id);
+            else if (row.removed && records::TableExists(work, row.table))
+                records::WriteField(work, row.table, kIdAvailable, row.id, records::kStatus,
+                                    records::kStatusInUse);
+        }
+        records::DeleteEveryRow(templ, kMemory);
+        m_scanHeadRemoved = false;
+    } else if (m_scanHeadRemoved) {
+        SwitchHeadObjects(kScanHeadObjects, true);
+        if (flags.spectralHead)
+            CheckSpekroClicked();
+    }
+}
+
+void HeadFrames::SwitchHeadObjects(const QString& catalogue, bool enable) {
+    db::Database& work = m_editor.work();
+    for (db::Recordset rs = m_editor.templ().OpenRecordset(catalogue); !rs.eof(); rs.moveNext()) {
+        const QString table = NullToText(rs.value(kTable));
+        const QString id = NullToText(rs.value(u"Object"_s));
+        if (!records::TableExists(work, table) ||
+            !records::RecordExists(work, table, kIdAvailable, id))
+            continue;
+        const bool on = enable && !rs.value(u"SPEKRO"_s).toBool();
+        records::WriteField(work, table, kIdAvailable, id, records::kStatus,
+                            on ? records::kStatusInUse : records::kStatusOff);
+    }
+}
+
+void HeadFrames::SetLaserLedControl(const QString& controllers) {
+    records::WriteEveryRow(m_editor.work(), u"Available Lasers"_s, u"Control LED"_s, controllers);
+}
+
+void HeadFrames::ApplyImageFlip() {
+    db::Database& work = m_editor.work();
+    const QString dsps = u"Available Dsps"_s;
+    const QString dsp = u"Dsp1"_s;
+    const QStringList fields = {u"Exchange XY"_s, u"Mirror X"_s, u"Mirror Y"_s};
+    if (!checkImageFlip.isChecked()) {
+        for (const QString& field : fields)
+            records::WriteField(work, dsps, kIdAvailable, dsp, field, false);
+        return;
+    }
+    db::Database& templ = m_editor.templ();
+    const QString stand = m_editor.standName();
+    db::Recordset flip =
+        templ.OpenRecordset(u"SELECT * FROM %1 WHERE ([Microscope] = ? AND [Sideport] = ?)"_s.arg(
+                                templ.qualified(u"Image Flip"_s)),
+                            {stand, optionHeadSideport.isSelected() ? 1 : 0});
+    // A stand the orientation catalogue does not know keeps the orientation it has.
+    if (flip.eof())
+        return;
+    editor::ReadoutFlags& flags = m_editor.flags();
+    flags.exchangeXY = flip.value(fields[0]).toBool();
+    flags.mirrorX = flip.value(fields[1]).toBool();
+    flags.mirrorY = flip.value(fields[2]).toBool();
+    records::WriteField(work, dsps, kIdAvailable, dsp, fields[0], flags.exchangeXY);
+    records::WriteField(work, dsps, kIdAvailable, dsp, fields[1], flags.mirrorX);
+    records::WriteField(work, dsps, kIdAvailable, dsp, fields[2], flags.mirrorY);
+}
+
+void HeadFrames::CheckSpekroClicked() {
+    if (!m_editor.isLive())
+        return;
+    const editor::BusyScope busy(m_editor.host());
+    if (checkSpekro.isChecked())
+        m_spectral.switchOn();
+    else
+        m_spectral.switchOff();
+    m_editor.Refresh();
+}
 
 void HeadFrames::readHeads(const QString& versionText, const QString& scanUnit) {
     editor::ReadoutFlags& flags = m_editor.flags();

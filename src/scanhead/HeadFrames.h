@@ -1,6 +1,9 @@
 #pragma once
 
+#include "SpectralOption.h"
+
 #include <editor/Page.h>
+#include <functional>
 
 namespace editor {
 class Editor;
@@ -12,9 +15,18 @@ using namespace Qt::StringLiterals;
 
 // The frames of the Configuration page that place the heads: the scan head's port with the
 // spectral detector, the laser range and the image flip, and the FCS head's port.
+//
+// Removing the scan head switches its rows off and remembers in the template's "Scan Head
+// Memory" what it changed, so that choosing a port again brings back exactly that.
 class HeadFrames : public editor::Declarations {
 public:
     explicit HeadFrames(editor::Editor& editor);
+
+    // A removed head takes the non-descanned and transmitted-light detectors with it; the
+    // program links their boxes.
+    void setDetectorsOutsideHeadOff(std::function<void()> off) {
+        m_detectorsOutsideHeadOff = std::move(off);
+    }
 
     // The head options from the main-window flags and the scan unit of the system row.
     void readHeads(const QString& versionText, const QString& scanUnit);
@@ -24,12 +36,34 @@ public:
     void readImageFlip();
     // Whether the installation has no FCS head, as the options show it.
     bool fcsNone() const { return optionFcsNone.isSelected(); }
+    // Whether a scan head is fitted, as the options show it.
+    bool scanHeadFitted() const { return !optionHeadNone.isSelected(); }
+    bool sidePort() const { return optionHeadSideport.isSelected(); }
+
+    // Puts back what the last removal of the scan head switched off.
+    void RestoreHeadObjects();
+    // Switches every row that a head catalogue of the template lists; rows of the spectral
+    // option are never switched on here.
+    void SwitchHeadObjects(const QString& catalogue, bool enable);
+    // The LED controllers of every laser: "REG100", "REG100,FCS_LED" or "FCS_LED".
+    void SetLaserLedControl(const QString& controllers);
+    // The orientation of the scan processor for the stand shown and the port chosen.
+    void ApplyImageFlip();
     // Set when the database was opened without a scan head.
     bool scanHeadRemoved() const { return m_scanHeadRemoved; }
     void setScanHeadRemoved(bool removed) { m_scanHeadRemoved = removed; }
 
 private:
+    enum class Port { Upright, Side, Base };
+    void choosePort(Port port);
+    void removeHead();
+    void rememberRemoval(const QString& scanUnit, const QString& configuration, bool fitted,
+                         bool fcsFitted);
+    void CheckSpekroClicked();
+
     editor::Editor& m_editor;
+    SpectralOption m_spectral;
+    std::function<void()> m_detectorsOutsideHeadOff;
     bool m_scanHeadRemoved = false;
 
     const editor::Frame m_frameHead = frame(editor::PageConfiguration, u"Frame2"_s, kVtxHead);

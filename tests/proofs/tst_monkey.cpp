@@ -76,6 +76,9 @@ private Q_SLOTS:
         o.started = [throws](app::Session& session) {
             editor::Editor& e = session.editor();
             session.editor().main().checkBox(u"CheckImageFlip"_s).setHandler([&e, throws] {
+                // A person's tick, not a readout's, runs the broken behaviour.
+                if (!e.isLive())
+                    return;
                 if (throws)
                     throw db::DbError(u"broken handler"_s);
                 // Written, but not shown: the box keeps what the person set.

@@ -1,0 +1,526 @@
+#include "../app/Installation.h"
+
+#include <QTest>
+#include <db/Recordset.h>
+#include <records/RecordHelpers.h>
+#include <scanhead/FilterWheels.h>
+#include <scanhead/ScanUnitMarks.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kDetectors = u"Available Point Detectors"_s;
+const QString kOff = u"Do not use"_s;
+const QString kOn = u" "_s;
+
+QString field(Installation& in, const QString& table, const QString& id, const QString& name) {
+    return records::NullToText(
+        records::ReadField(in.editor().work(), table, records::kIdAvailable, id, name));
+}
+QString status(Installation& in, const QString& table, const QString& id) {
+    return field(in, table, id, records::kStatus);
+}
+QString system(Installation& in, const QString& name) {
+    return records::NullToText(
+        records::ReadFirstRowField(in.editor().work(), records::kAvailableSystems, name));
+}
+QString version(Installation& in) {
+    return records::NullToText(records::ReadFirstRowField(
+        in.editor().work(), records::kSystemVersions, records::kVersionName));
+}
+void onTemplate(Installation& in, const QString& sql) {
+    db::Database::open(in.templatePath)->execute(sql);
+}
+// The removal memory as "table|id|removed" lines, in table order.
+QStringList memory(Installation& in) {
+    QStringList rows;
+    for (db::Recordset rs = in.editor().templ().OpenRecordset(u"Scan Head Memory"_s); !rs.eof();
+         rs.moveNext())
+        rows.append(
+            u"%1|%2|%3"_s
+                .arg(rs.value(u"Table"_s).toString(), rs.value(records::kIdAvailable).toString())
+                .arg(rs.value(u"Removed"_s).toInt()));
+    return rows;
+}
+void remember(Installation& in, const QString& table, const QString& id, bool removed) {
+    onTemplate(in, u"INSERT INTO [Scan Head Memory] ([Table], [ID Available], [Removed]) VALUES "
+                   "('%1', '%2', %3)"_s.arg(table, id)
+                       .arg(removed ? 1 : 0));
+}
+// Keys that a table holds more than once.
+int repeatedKeys(Installation& in, const QString& table) {
+    return in.editor()
+        .work()
+        .OpenRecordset(u"SELECT [ID Available] FROM [%1] GROUP BY [ID Available] "
+                       "HAVING COUNT(*) > 1"_s.arg(table))
+        .recordCount();
+}
+
+} // namespace
+
+class TestScanHead : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The release name carries " S" while the head sits on the side port; only the mark itself
+    // is taken off for the base port.
+    void portMark_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("shown");
+        const QString side = u"choose OptionButtonHeadSideport"_s;
+        const QString base = u"choose OptionButtonHeadBasePort"_s;
+        QTest::newRow("side") << u"3.2.01"_s << side << u"3.2.01 S"_s << u"Sideport"_s;
+        QTest::newRow("side, base, side")
+            << u"3.2.01"_s << side + u'\n' + base + u'\n' + side << u"3.2.01 S"_s << u"Sideport"_s;
+        QTest::newRow("base") << u"3.2.01 S"_s << base << u"3.2.01"_s << u"BasePort"_s;
+        // The S of another word reads as the side port, but the base port does not cut it.
+        QTest::newRow("S elsewhere") << u"3.2.01 SP1"_s << base << u"3.2.01 SP1"_s << u"Sideport"_s;
+    }
+    void portMark() {
+        QFETCH(QString, before);
+        QFETCH(QString, script);
+        QFETCH(QString, after);
+        QFETCH(QString, shown);
+        Installation in;
+        in.onSystem(u"UPDATE [System Versions] SET [Version Name] = '%1'"_s.arg(before));
+        in.start();
+        in.act(script);
+        QCOMPARE(version(in), after);
+        QVERIFY(in.main().optionButton(u"OptionButtonHead"_s + shown).isSelected());
+        // The demo carries an FCS head beside the scan head.
+        QCOMPARE(system(in, records::kIdAvailable), u"VTX-FCS"_s);
+        QCOMPARE(field(in, u"Available Lasers"_s, u"HeNe1"_s, u"Control LED"_s),
+                 u"REG100,FCS_LED"_s);
+        QVERIFY(in.main().checkBox(u"CheckSpekro"_s).isEnabled());
+    }
+
+    // A removal switches the head's rows off and remembers which were in use; a port brings
+    // back exactly those, with the scan unit, the configuration name and the SPI sensor.
+    void removalAndRestore() {
+        Installation in;
+        in.onSystem(u"UPDATE [Available Point Detectors] SET [Status] = 'Do not use' "
+                    "WHERE [ID Available] = 'Pmt3'"_s);
+        in.start();
+        in.act(u"choose OptionButtonHeadNone"_s);
+        QCOMPARE(system(in, u"ID Scan Unit"_s), u"None"_s);
+        QCOMPARE(system(in, u"ID Configuration"_s), u"Conf3.0_FCS2"_s);
+        QCOMPARE(system(in, records::kIdAvailable), u"Fluxar2"_s);
+        for (const QString& id : {u"Pmt1"_s, u"Pmt3"_s, u"PmtM"_s})
+            QCOMPARE(status(in, kDetectors, id), kOff);
+        QCOMPARE(status(in, u"Available Interfaces"_s, u"CANI"_s), kOff);
+        QCOMPARE(status(in, u"Available Temperature Sensors"_s, u"SPI Temperature Sensor"_s), kOff);
+        QCOMPARE(field(in, u"Available Lasers"_s, u"Argon"_s, u"Control LED"_s), u"FCS_LED"_s);
+        QVERIFY(!in.main().checkBox(u"CheckSpekro"_s).isEnabled());
+        QVERIFY(!in.main().checkBox(u"CheckNDD"_s).isChecked());
+        QVERIFY(memory(in).contains(u"Available Point Detectors|Pmt1|1"_s));
+        QVERIFY(memory(in).contains(u"Available Point Detectors|Pmt3|0"_s));
+
+        in.act(u"choose OptionButtonHeadBasePort"_s);
+        QCOMPARE(system(in, u"ID Scan Unit"_s), u"VTX 5 Head"_s);
+        QCOMPARE(system(in, u"ID Configuration"_s), u"Demo Lab & Imaging"_s);
+        QCOMPARE(status(in, kDetectors, u"Pmt1"_s), kOn);
+        QCOMPARE(status(in, kDetectors, u"Pmt3"_s), kOff);
+        QCOMPARE(status(in, u"Available Temperature Sensors"_s, u"SPI Temperature Sensor"_s), kOn);
+        QCOMPARE(memory(in), QStringList());
+        QVERIFY(in.main().optionButton(u"OptionButtonHeadBasePort"_s).isSelected());
+    }
+
+    // The memory outlives runs and restores: it only speaks while no head is fitted.
+    void staleMemory_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("memoryAfter");
+        QTest::newRow("removal with a head fitted starts afresh")
+            << u"choose OptionButtonHeadNone\nchoose OptionButtonHeadBasePort"_s << 0;
+        QTest::newRow("a head moved between ports") << u"choose OptionButtonHeadSideport"_s << 2;
+    }
+    void staleMemory() {
+        QFETCH(QString, script);
+        QFETCH(int, memoryAfter);
+        Installation in;
+        remember(in, u"Available Systems"_s, u"Stale Head"_s, false);
+        remember(in, u"Available Point Detectors"_s, u"Pmt3"_s, true);
+        in.onSystem(u"UPDATE [Available Point Detectors] SET [Status] = 'Do not use' "
+                    "WHERE [ID Available] = 'Pmt3'"_s);
+        in.start();
+        in.act(script);
+        QCOMPARE(system(in, u"ID Scan Unit"_s), u"VTX 5 Head"_s);
+        QCOMPARE(status(in, kDetectors, u"Pmt3"_s), kOff);
+        QCOMPARE(int(memory(in).size()), memoryAfter);
+    }
+
+    // A second removal while no head is fitted keeps what the first one took away.
+    void secondRemovalKeepsTheFirst() {
+        Installation in;
+        remember(in, u"Available Systems"_s, u"First Head"_s, false);
+        remember(in, u"ID Configuration"_s, u"First Conf"_s, false);
+        remember(in, u"Available Point Detectors"_s, u"Pmt2"_s, true);
+        // An upright stand offers the removal even without a head.
+        in.onSystem(u"UPDATE [Available Systems] SET [ID Stand] = 'Erecta', [ID Scan Unit] = "
+                    "'None'; UPDATE [Available Point Detectors] SET [Status] = 'Do not use' "
+                    "WHERE [ID Available] = 'Pmt2'"_s);
+        in.start();
+        in.act(u"choose OptionButtonHeadNone"_s);
+        const QStringList rows = memory(in);
+        QVERIFY(rows.contains(u"Available Systems|First Head|0"_s));
+        QVERIFY(rows.contains(u"ID Configuration|First Conf|0"_s));
+        QVERIFY(rows.contains(u"Available Point Detectors|Pmt2|1"_s));
+        QCOMPARE(rows.filter(u"Available Systems|"_s).size(), 1);
+        in.session->pages().heads.RestoreHeadObjects();
+        QCOMPARE(system(in, u"ID Scan Unit"_s), u"First Head"_s);
+        QCOMPARE(system(in, u"ID Configuration"_s), u"First Conf"_s);
+        QCOMPARE(status(in, kDetectors, u"Pmt2"_s), kOn);
+    }
+
+    // An entry-level head restores nothing, and its spectral box stays off.
+    void kestroRestoresNothing() {
+        Installation in;
+        remember(in, u"Available Point Detectors"_s, u"Pmt3"_s, true);
+        in.onSystem(u"UPDATE [Available Systems] SET [ID Scan Unit] = 'None'; "
+                    "UPDATE [Available Point Detectors] SET [Status] = 'Do not use' "
+                    "WHERE [ID Available] = 'Pmt3'"_s);
+        in.start();
+        in.editor().flags().entryLevelHead = true;
+        in.session->pages().heads.RestoreHeadObjects();
+        QCOMPARE(status(in, kDetectors, u"Pmt3"_s), kOff);
+        QCOMPARE(int(memory(in).size()), 1);
+    }
+
+    // Read without a head and without memory, a port switches the head's catalogue on, but
+    // never the rows of the spectral option.
+    void catalogueLeavesSpectralRowsOff() {
+        Installation in;
+        in.onSystem(u"UPDATE [Available Systems] SET [ID Scan Unit] = 'None'; "
+                    "UPDATE [Available Point Detectors] SET [Status] = 'Do not use'; "
+                    "INSERT INTO [Available Point Detectors] ([ID Available], [Status]) "
+                    "VALUES ('PmtSPI1', ' ')"_s);
+        in.start();
+        QVERIFY(in.main().optionButton(u"OptionButtonHeadNone"_s).isSelected());
+        in.act(u"choose OptionButtonHeadBasePort"_s);
+        QCOMPARE(status(in, kDetectors, u"Pmt1"_s), kOn);
+        QCOMPARE(status(in, kDetectors, u"PmtSPI1"_s), kOff);
+    }
+
+    void imageFlip_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("flip");
+        QTest::addColumn<bool>("ticked");
+        QTest::newRow("base port") << u"tick CheckImageFlip"_s << u"010"_s << true;
+        QTest::newRow("side port")
+            << u"choose OptionButtonHeadSideport\ntick CheckImageFlip"_s << u"101"_s << true;
+        QTest::newRow("unticked") << u"tick CheckImageFlip\nuntick CheckImageFlip"_s << u"000"_s
+                                  << false;
+    }
+    void imageFlip() {
+        QFETCH(QString, script);
+        QFETCH(QString, flip);
+        QFETCH(bool, ticked);
+        Installation in;
+        in.start();
+        in.act(script);
+        QString values;
+        for (const char* name : {"Exchange XY", "Mirror X", "Mirror Y"})
+            values +=
+                records::ReadField(in.editor().work(), u"Available Dsps"_s, records::kIdAvailable,
+                                   u"Dsp1"_s, QString::fromLatin1(name))
+                        .toBool()
+                    ? u'1'
+                    : u'0';
+        QCOMPARE(values, flip);
+        QCOMPARE(in.main().checkBox(u"CheckImageFlip"_s).isChecked(), ticked);
+    }
+
+    // On, off and on again: one " SPI", no row twice, the option's rows following the box.
+    void spectralOption() {
+        Installation in;
+        in.start(u"tick CheckSpekro"_s);
+        QCOMPARE(system(in, u"ID Scan Unit"_s), u"VTX 5 Head SPI"_s);
+        QCOMPARE(status(in, kDetectors, u"PmtSPI1"_s), kOn);
+        QCOMPARE(status(in, kDetectors, u"Pmt1"_s), kOff);
+        QCOMPARE(field(in, kDetectors, u"Pmt3"_s, u"Next Electrical Device"_s),
+                 u"I/IntegratorSPI"_s);
+        QCOMPARE(field(in, kDetectors, u"PmtD"_s, u"Input Channel No"_s), u"1"_s);
+        QCOMPARE(field(in, u"Available Dsps"_s, u"Dsp1"_s, u"Software File"_s),
+                 u"quentaraspekro.bin"_s);
+        QCOMPARE(status(in, u"Available Video Switches"_s, u"VS1"_s), kOn);
+
+        in.act(u"untick CheckSpekro"_s);
+        QCOMPARE(system(in, u"ID Scan Unit"_s), u"VTX 5 Head"_s);
+        QCOMPARE(status(in, kDetectors, u"PmtSPI1"_s), kOff);
+        QCOMPARE(status(in, u"Available Integrators"_s, u"IntegratorSPI"_s), kOff);
+        QCOMPARE(status(in, kDetectors, u"Pmt1"_s), kOn);
+        QCOMPARE(field(in, kDetectors, u"Pmt3"_s, u"Next Electrical Device"_s), u"I/Integrator3"_s);
+        QCOMPARE(field(in, kDetectors, u"PmtM"_s, u"Input Channel No"_s), u"8"_s);
+        QCOMPARE(field(in, u"Available Dsps"_s, u"Dsp1"_s, u"Software File"_s),
+                 u"quentaradsp.bin"_s);
+
+        in.act(u"tick CheckSpekro"_s);
+        QCOMPARE(system(in, u"ID Scan Unit"_s), u"VTX 5 Head SPI"_s);
+        for (const char* table :
+             {"Available Interfaces", "Available DACs", "Available DIOs", "Available Servos",
+              "Available Integrators", "Available High Voltage Supplies",
+              "Available Point Detectors", "Available Amplifiers", "Calibration DACs",
+              "Available Video Switches"})
+            QCOMPARE(repeatedKeys(in, QString::fromLatin1(table)), 0);
+    }
+
+    // An object of the option's list comes back only while its check device is usable.
+    void spectralOffKeepsObjectsWithoutTheirCheckDevice() {
+        Installation in;
+        onTemplate(in, u"UPDATE [Spekro Objects to disable] SET [Check Object] = 'Pmt4' "
+                       "WHERE [ID Available] = 'Integrator1'"_s);
+        in.start(u"tick CheckSpekro"_s);
+        QCOMPARE(status(in, u"Available Integrators"_s, u"Integrator1"_s), kOff);
+        in.act(u"tab 3\nuntick CheckPmt4\ntab 0\nuntick CheckSpekro"_s);
+        QCOMPARE(status(in, u"Available Integrators"_s, u"Integrator1"_s), kOff);
+        QCOMPARE(status(in, kDetectors, u"Pmt1"_s), kOn);
+    }
+
+    void marks_data() {
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QString>("withSpi");
+        QTest::addColumn<QString>("withoutSpi");
+        QTest::addColumn<QString>("withoutFiber");
+        QTest::newRow("plain") << u"VTX 5 Head"_s << u"VTX 5 Head SPI"_s << u"VTX 5 Head"_s
+                               << u"VTX 5 Head"_s;
+        QTest::newRow("both marks")
+            << u"VTX SPI FiberOut"_s << u"VTX SPI FiberOut"_s << u"VTX FiberOut"_s << u"VTX SPI"_s;
+        QTest::newRow("fibre first")
+            << u"VTX FiberOut SPI"_s << u"VTX FiberOut SPI"_s << u"VTX FiberOut"_s << u"VTX SPI"_s;
+        QTest::newRow("SPI inside a word")
+            << u"VTX SPIRAL"_s << u"VTX SPIRAL SPI"_s << u"VTX SPIRAL"_s << u"VTX SPIRAL"_s;
+    }
+    void marks() {
+        QFETCH(QString, unit);
+        QFETCH(QString, withSpi);
+        QFETCH(QString, withoutSpi);
+        QFETCH(QString, withoutFiber);
+        using namespace scanhead::marks;
+        QCOMPARE(added(unit, kSpectral), withSpi);
+        QCOMPARE(removed(unit, kSpectral), withoutSpi);
+        QCOMPARE(removed(unit, kFiberOut), withoutFiber);
+    }
+
+    // Every device of a detector's chain follows its box; a blank Z servo names nothing.
+    void detectorChain_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QStringList>("switched");
+        QTest::addColumn<QStringList>("untouched");
+        const QString d = u"Available Point Detectors|"_s;
+        QTest::newRow("Pmt3") << u"CheckPmt3"_s
+                              << QStringList{d + u"Pmt3"_s,
+                                             u"Available High Voltage Supplies|HVSupply3"_s,
+                                             u"Available DACs|DAC311"_s,
+                                             u"Available Integrators|Integrator3"_s,
+                                             u"Available DIOs|REG330"_s,
+                                             u"Available DACs|DAC321"_s,
+                                             u"Available Filtersets|EF3"_s,
+                                             u"Available Pinholes|PH3"_s,
+                                             u"Available Servos|PH3S"_s,
+                                             u"Available Servos|PH3X"_s,
+                                             u"Available Servos|PH3Y"_s}
+                              << QStringList{u"Available Servos|PH1Z"_s};
+        QTest::newRow("monitor diode")
+            << u"CheckMonitorDiode"_s
+            << QStringList{d + u"PmtM"_s, u"Available Filtersets|EF5"_s,
+                           u"Available Integrators|IntegratorM"_s}
+            << QStringList{u"Available Pinholes|PH1"_s, u"Available Pinholes|PH4"_s};
+    }
+    void detectorChain() {
+        QFETCH(QString, box);
+        QFETCH(QStringList, switched);
+        QFETCH(QStringList, untouched);
+        Installation in;
+        in.start(u"tab 3\nuntick "_s + box);
+        auto statusOf = [&](const QString& row) {
+            const QStringList parts = row.split(u'|');
+            return status(in, parts[0], parts[1]);
+        };
+        for (const QString& row : switched)
+            QVERIFY2(statusOf(row) == kOff, qPrintable(row));
+        for (const QString& row : untouched)
+            QVERIFY2(statusOf(row) == kOn, qPrintable(row));
+        in.act(u"tick "_s + box);
+        for (const QString& row : switched)
+            QVERIFY2(statusOf(row) == kOn, qPrintable(row));
+    }
+
+    // A detector wired to the spectral integrator leaves the integrators alone.
+    void spectralIntegratorIsLeftAlone() {
+        Installation in;
+        in.onSystem(u"UPDATE [Available Point Detectors] SET [Next Electrical Device] = "
+                    "'I/IntegratorSPI' WHERE [ID Available] = 'Pmt2'"_s);
+        in.start(u"tab 3\nuntick CheckPmt2"_s);
+        QCOMPARE(status(in, kDetectors, u"Pmt2"_s), kOff);
+        QCOMPARE(status(in, u"Available Pinholes"_s, u"PH2"_s), kOff);
+        QCOMPARE(status(in, u"Available Integrators"_s, u"Integrator2"_s), kOn);
+    }
+
+    // The monitor diode's filter set is the one it names, EF5 when it names none.
+    void monitorDiodeFilterSet() {
+        Installation in;
+        in.start(u"tab 3"_s);
+        records::WriteField(in.editor().work(), kDetectors, records::kIdAvailable, u"PmtM"_s,
+                            u"Next Optical Device"_s, u" "_s);
+        in.act(u"untick CheckMonitorDiode"_s);
+        QCOMPARE(status(in, u"Available Filtersets"_s, u"EF5"_s), kOff);
+        records::WriteField(in.editor().work(), kDetectors, records::kIdAvailable, u"PmtM"_s,
+                            u"Next Optical Device"_s, u"F/EF6"_s);
+        in.act(u"tick CheckMonitorDiode"_s);
+        QCOMPARE(status(in, u"Available Filtersets"_s, u"EF6"_s), kOn);
+        QCOMPARE(status(in, u"Available Filtersets"_s, u"EF5"_s), kOff);
+    }
+
+    // The fibre output replaces the fourth channel and marks the scan unit.
+    void fibreOutput() {
+        Installation in;
+        in.start(u"tab 3\ntick CheckFiberOut"_s);
+        QVERIFY(!in.main().checkBox(u"CheckPmt4"_s).isChecked());
+        QCOMPARE(status(in, kDetectors, u"Pmt4"_s), kOff);
+        QCOMPARE(status(in, u"Available Integrators"_s, u"Integrator4"_s), kOff);
+        QCOMPARE(status(in, u"Available Pinholes"_s, u"PH4"_s), kOn);
+        QCOMPARE(status(in, u"Available Servos"_s, u"PH4X"_s), kOn);
+        QCOMPARE(system(in, u"ID Scan Unit"_s), u"VTX 5 Head FiberOut"_s);
+        QCOMPARE(in.main().label(u"LScanHeadConf"_s).caption(), u"VTX 5 Head FiberOut"_s);
+        in.act(u"tick CheckPmt4"_s);
+        QVERIFY(!in.main().checkBox(u"CheckFiberOut"_s).isChecked());
+        QCOMPARE(system(in, u"ID Scan Unit"_s), u"VTX 5 Head"_s);
+        QCOMPARE(status(in, kDetectors, u"Pmt4"_s), kOn);
+        QCOMPARE(status(in, u"Available Pinholes"_s, u"PH4"_s), kOn);
+    }
+
+    void collimators_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("collimator");
+        QTest::addColumn<QString>("shutter");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("UV/Vis") << u"CheckColliUV"_s << u"UV/Vis"_s << u"MainShutter2"_s
+                                << u"LDefaultUV"_s;
+        QTest::newRow("NIR, merged in")
+            << u"CheckColliIR"_s << u"NIR"_s << u"MainShutter2"_s << u"LDefaultIR"_s;
+    }
+    void collimators() {
+        QFETCH(QString, box);
+        QFETCH(QString, collimator);
+        QFETCH(QString, shutter);
+        QFETCH(QString, label);
+        Installation in;
+        in.start(u"tab 3\ntick "_s + box);
+        const QString collimators = u"Available Collimators"_s;
+        QCOMPARE(status(in, collimators, collimator), kOn);
+        QCOMPARE(field(in, u"Available Switches"_s, shutter, u"Next Optical Device"_s),
+                 u"C/\"%1\""_s.arg(collimator));
+        QVERIFY(!in.main().label(label).caption().isEmpty());
+        in.act(u"untick "_s + box);
+        QCOMPARE(status(in, collimators, collimator), kOff);
+        QCOMPARE(field(in, u"Available Switches"_s, shutter, u"Next Optical Device"_s), u"none"_s);
+        QVERIFY(in.main().label(label).caption().isEmpty());
+        in.act(u"tick "_s + box);
+        QCOMPARE(repeatedKeys(in, collimators), 0);
+    }
+
+    // Brought to the front, the page switches a chain that its box no longer matches.
+    void detectionPageIsLiveOnItsTab() {
+        Installation in;
+        in.start();
+        records::WriteField(in.editor().work(), kDetectors, records::kIdAvailable, u"Pmt2"_s,
+                            records::kStatus, kOff);
+        in.act(u"tab 3"_s);
+        QVERIFY(!in.main().checkBox(u"CheckPmt2"_s).isChecked());
+        QCOMPARE(status(in, u"Available High Voltage Supplies"_s, u"HVSupply2"_s), kOff);
+    }
+
+    void wheelPositionCount() {
+        Installation in;
+        in.start();
+        db::Database& work = in.editor().work();
+        const QString wheel = u"FW3"_s; // six positions
+        auto included = [&] { return records::CountIncludedPositions(work, wheel); };
+        auto rows = [&] {
+            return work
+                .OpenRecordset(u"SELECT * FROM [Available FilterPlacement] WHERE [ID Available] "
+                               "= 'FW3'"_s)
+                .recordCount();
+        };
+        scanhead::FilterWheels::SetWheelPositionCount(work, wheel, 4);
+        QCOMPARE(included(), 4);
+        QCOMPARE(rows(), 6);
+        scanhead::FilterWheels::SetWheelPositionCount(work, wheel, 6);
+        QCOMPARE(included(), 6);
+        QCOMPARE(records::FilterAtPosition(work, wheel, 5).toString(), u"Blue"_s);
+        scanhead::FilterWheels::SetWheelPositionCount(work, wheel, 8);
+        QCOMPARE(included(), 8);
+        QCOMPARE(records::FilterAtPosition(work, wheel, 8).toString(), u"None"_s);
+        QCOMPARE(rows(), 8);
+    }
+
+    // The scan head's list offers the usable wheels of its node; the control shows as many
+    // positions as the wheel has, none for a wheel without positions.
+    void scanWheels() {
+        Installation in;
+        in.onSystem(u"INSERT INTO [Available Filtersets] ([ID Available], [Status], "
+                    "[Control Position]) VALUES ('HT2', ' ', 'CANI')"_s);
+        in.start(u"tab 3"_s);
+        const form::ListBox& wheels = in.main().listBox(u"ComboScanFilterWheel"_s);
+        QCOMPARE(wheels.text(), u"EF1"_s);
+        QVERIFY(in.main().button(u"UserChangeFilter1.CmdPos(7)"_s).isVisible());
+        QCOMPARE(in.main().label(u"UserChangeFilter1.LFilter(2)"_s).caption(), u"LP 560"_s);
+        QStringList listed;
+        for (const form::ListBox::Entry& entry : wheels.entries())
+            listed.append(entry.text);
+        QCOMPARE(listed, (QStringList{u"EF1"_s, u"EF2"_s, u"EF3"_s, u"EF4"_s, u"EF5"_s, u"HT1"_s,
+                                      u"NT1"_s, u"HT2"_s})); // EF6 is switched off
+        in.act(u"select ComboScanFilterWheel HT1"_s);
+        QVERIFY(in.main().button(u"UserChangeFilter1.CmdPos(5)"_s).isVisible());
+        QVERIFY(!in.main().button(u"UserChangeFilter1.CmdPos(6)"_s).isVisible());
+        QVERIFY(!in.main().button(u"UserChangeFilter1.CmdPos(6)"_s).isEnabled());
+        in.act(u"choose UserChangeFilter1.OptionFiterId"_s);
+        QCOMPARE(in.main().label(u"UserChangeFilter1.LFilter(0)"_s).caption(), u"46 17 80-9941"_s);
+        in.act(u"select ComboScanFilterWheel HT2"_s);
+        QVERIFY(!in.main().button(u"UserChangeFilter1.CmdPos(0)"_s).isVisible());
+        QVERIFY(!in.main().optionButton(u"UserChangeFilter1.OptionFitername"_s).isVisible());
+    }
+
+    // A position without a placement row is reported once, and the others are still shown.
+    void missingPlacement() {
+        Installation in;
+        in.recordBoxes = true;
+        in.onSystem(u"DELETE FROM [Available FilterPlacement] WHERE [ID Available] = 'EF1' "
+                    "AND [Position] = 3"_s);
+        in.start();
+        const QStringList boxes = in.boxTexts();
+        QVERIFY(boxes.contains(u"EF1 Position 3 no Filter exist in Available FilterPlacement"_s));
+        QCOMPARE(in.main().label(u"UserChangeFilter1.LFilter(3)"_s).caption(), u"BP 560-615"_s);
+    }
+
+    // The shutter sets enter the argon and HeNe paths; a second tick while they are in takes
+    // them out again, as the installation's tool always did.
+    void shutters() {
+        Installation in;
+        in.start(u"tab 4\ntick CheckShutters"_s);
+        const QString lasers = u"Available Lasers"_s;
+        const QString next = u"Next Optical Device"_s;
+        QCOMPARE(status(in, u"Available Filtersets"_s, u"AF1"_s), kOn);
+        QCOMPARE(field(in, u"Available Filtersets"_s, u"AF1"_s, next), u"F/HT1"_s);
+        QCOMPARE(field(in, lasers, u"Argon"_s, next), u"F/AF1"_s);
+        QCOMPARE(field(in, lasers, u"Argon/2"_s, next), u"F/HT1"_s); // not in use
+        QCOMPARE(field(in, lasers, u"HeNe1"_s, next), u"F/AF2"_s);
+        QCOMPARE(records::FilterAtPosition(in.editor().work(), u"AF2"_s, 2).toString(),
+                 u"Shutter Closed"_s);
+        in.act(u"untick CheckShutters"_s);
+        QCOMPARE(status(in, u"Available Filtersets"_s, u"AF2"_s), kOff);
+        QCOMPARE(field(in, lasers, u"Argon"_s, next), u"F/HT1"_s);
+        QCOMPARE(field(in, lasers, u"HeNe2"_s, next), u"F/HT1"_s);
+        records::WriteField(in.editor().work(), lasers, records::kIdAvailable, u"HeNe1"_s, next,
+                            u"F/AF2"_s);
+        in.act(u"tick CheckShutters"_s);
+        QCOMPARE(status(in, u"Available Filtersets"_s, u"AF1"_s), kOn);
+        QCOMPARE(field(in, lasers, u"HeNe1"_s, next), u"F/HT1"_s);
+        QCOMPARE(repeatedKeys(in, u"Available Filtersets"_s), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestScanHead)
+#include "tst_scanhead.moc"
