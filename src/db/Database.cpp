@@ -223,6 +223,23 @@ void Database::SnapshotDatabase(const QString& source, const QString& destinatio
     openShared(source)->snapshotTo(destination, durability);
 }
 
+namespace {
+
+// Moves a finished temporary file over its destination; the temporary goes when the move failed
+// before the destination was replaced, so nothing of a failed copy stays beside it.
+void putInPlace(const QString& temporary, const QString& destination,
+                platform::FileSafety::Durability durability) {
+    try {
+        platform::FileSafety::replace(temporary, destination, durability);
+    } catch (const platform::FileError& error) {
+        if (!error.replaced())
+            QFile::remove(temporary);
+        throw;
+    }
+}
+
+} // namespace
+
 void Database::snapshotTo(const QString& destination, platform::FileSafety::Durability durability) {
     namespace fs = platform::FileSafety;
     ensureOpen();
@@ -236,13 +253,7 @@ void Database::snapshotTo(const QString& destination, platform::FileSafety::Dura
         QFile::remove(temporary);
         throw;
     }
-    try {
-        fs::replace(temporary, destination, durability);
-    } catch (const platform::FileError& error) {
-        if (!error.replaced())
-            QFile::remove(temporary);
-        throw;
-    }
+    putInPlace(temporary, destination, durability);
 }
 
 void Database::writeCopy(const QString& temporary) {
@@ -338,13 +349,7 @@ QByteArray Database::copyWithFingerprint(const QString& destination,
         QFile::remove(temporary);
         throw;
     }
-    try {
-        fs::replace(temporary, destination, durability);
-    } catch (const platform::FileError& error) {
-        if (!error.replaced())
-            QFile::remove(temporary);
-        throw;
-    }
+    putInPlace(temporary, destination, durability);
     return fingerprint.result();
 }
 
