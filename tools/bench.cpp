@@ -64,7 +64,9 @@ const char* const kUsage =
     "  --help         print this text\n"
     "\n"
     "orbis-bench --monkey ACTIONS [--seed SEED] runs random actions on the demo installation\n"
-    "instead (see CONTRIBUTING.md).\n"
+    "instead (see CONTRIBUTING.md). orbis-bench --prepare SIZE FOLDER only builds the\n"
+    "installation of that size in FOLDER (an empty or new one), for a profiler: then\n"
+    "orbis-bench --measure FOLDER RUNS times it as the benchmark does.\n"
     "\n"
     "Sizes: demo = the demo installation; 10x = 10,000 filters, 2,000 objectives, 300 history\n"
     "rows; 100x = 100,000 / 20,000 / 3,000. Start-up and store are timed without the 200 ms\n"
@@ -1105,6 +1107,16 @@ int main(int argc, char** argv) {
     if (arguments.contains(QStringLiteral("--monkey")))
         return runMonkeyCommand(arguments);
     try {
+        if (arguments.size() == 4 && arguments[1] == u"--prepare") {
+            const auto size = std::find_if(kSizes.begin(), kSizes.end(),
+                                           [&](const Size& s) { return s.name == arguments[2]; });
+            if (size == kSizes.end())
+                die(QStringLiteral("no size %1; see --help").arg(arguments[2]));
+            if (!QDir().mkpath(arguments[3]))
+                die(QStringLiteral("cannot create %1").arg(arguments[3]));
+            prepareInstallation(arguments[3], *size);
+            return 0;
+        }
         if (arguments.size() == 4 && arguments[1] == u"--measure")
             return measure(arguments[2], arguments[3].toInt());
         if (arguments.size() == 4 && arguments[1] == u"--tour-run")
