@@ -6,12 +6,17 @@
 #include "Startup.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSet>
+#include <algorithm>
 #include <cmath>
 #include <db/Database.h>
+#include <db/Field.h>
+#include <db/Statement.h>
+#include <optional>
 #include <platform/FileSafety.h>
+#include <platform/FolderListing.h>
 #include <records/Names.h>
 #include <records/RecordHelpers.h>
 
@@ -21,6 +26,8 @@ namespace fs = platform::FileSafety;
 
 namespace {
 
+const QString kPath = QStringLiteral("Path");
+
 QString cleaned(const QString& path) {
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
@@ -28,24 +35,61 @@ QString cleaned(const QString& path) {
 } // namespace
 
 QMap<qint64, QString> backups(const QString& folder) {
-    static const QRegularExpression name(QStringLiteral("^Temp([1-9][0-9]*)\\.mdb$"));
     QMap<qint64, QString> found;
     const QDir dir(folder);
-    const QStringList names =
-        dir.entryList({QStringLiteral("Temp*.mdb")}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& each : names) {
-        const QRegularExpressionMatch match = name.match(each);
+    for (const QByteArray& name : platform::entryNamesIn(folder)) {
+        if (!name.startsWith("Temp") || !name.endsWith(".mdb"))
+            continue;
+        const QByteArray digits = name.sliced(4, name.size() - 8);
+        if (digits.isEmpty() || digits.front() < '1' || digits.front() > '9' ||
+            !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            continue;
         bool whole = false;
-        const qint64 no = match.hasMatch() ? match.captured(1).toLongLong(&whole) : 0;
+        const qint64 no = digits.toLongLong(&whole);
         if (whole && no < History::kLastNumber)
-            found.insert(no, dir.filePath(each));
+            found.insert(no, dir.filePath(QFile::decodeName(name)));
     }
     return found;
 }
 
+namespace {
+
+// Whether a row of the history names each of the files: the common case, answered from the
+// rows' bytes. A row names a backup in the folder as folder + "/" + its name as a store wrote
+// it; a path in another form is compared as the general way below compares it.
+bool everyFileNamed(db::Database& templ, const QString& folder,
+                    const QMap<qint64, QString>& files) {
+    const QByteArray prefix = QFile::encodeName(folder.endsWith(u'/') ? folder : folder + u'/');
+    QSet<QByteArray> names;
+    QSet<QString> otherPaths;
+    const db::FieldType pathType = templ.columnType(records::kHistory, kPath);
+    db::Statement rows(
+        templ, QStringLiteral("SELECT [Path] FROM %1").arg(templ.qualified(records::kHistory)));
+    while (rows.step()) {
+        const std::optional<QByteArrayView> path =
+            pathType == db::FieldType::Text ? rows.utf8(0) : std::nullopt;
+        if (path && path->startsWith(prefix)) {
+            const QByteArrayView tail = path->sliced(prefix.size());
+            if (!tail.isEmpty() && !tail.contains('/') && tail != "." && tail != "..") {
+                names.insert(tail.toByteArray());
+                continue;
+            }
+        }
+        otherPaths.insert(cleaned(records::NullToText(db::fromStored(pathType, rows.value(0)))));
+    }
+    for (const QString& file : files) {
+        const QString name = QFileInfo(file).fileName();
+        if (!names.contains(QFile::encodeName(name)) && !otherPaths.contains(cleaned(file)))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 QString adoptOrphans(db::Database& templ, const QString& folder, const QString& system) {
     const QMap<qint64, QString> files = backups(folder);
-    if (files.isEmpty())
+    if (files.isEmpty() || everyFileNamed(templ, folder, files))
         return {};
     QSet<QString> named;
     QSet<qint64> taken; // numbers of rows whose backup is there

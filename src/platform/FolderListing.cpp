@@ -6,23 +6,51 @@
 
 namespace platform {
 
-QSet<QByteArray> fileNamesIn(const QString& folder) {
-    QSet<QByteArray> names;
+namespace {
+
+enum class Kind { File, Folder, Other };
+
+// Reads the folder once and hands each entry's name and kind on. Only a link, or a file system
+// that does not tell the type, needs a look at the entry itself; a link that leads nowhere is
+// of the other kind.
+template <typename Each> void listFolder(const QString& folder, Each each) {
     DIR* dir = ::opendir(QFile::encodeName(folder).constData());
     if (!dir)
-        return names;
+        return;
     const int fd = ::dirfd(dir);
     while (const dirent* entry = ::readdir(dir)) {
-        bool file = entry->d_type == DT_REG;
-        // Only a link, or a file system that does not tell the type, needs a look at the file.
+        Kind kind = entry->d_type == DT_REG   ? Kind::File
+                    : entry->d_type == DT_DIR ? Kind::Folder
+                                              : Kind::Other;
         if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
             struct stat info {};
-            file = ::fstatat(fd, entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
+            if (::fstatat(fd, entry->d_name, &info, 0) == 0)
+                kind = S_ISREG(info.st_mode)   ? Kind::File
+                       : S_ISDIR(info.st_mode) ? Kind::Folder
+                                               : Kind::Other;
         }
-        if (file)
-            names.insert(QByteArray(entry->d_name));
+        each(entry->d_name, kind);
     }
     ::closedir(dir);
+}
+
+} // namespace
+
+QSet<QByteArray> fileNamesIn(const QString& folder) {
+    QSet<QByteArray> names;
+    listFolder(folder, [&](const char* name, Kind kind) {
+        if (kind == Kind::File)
+            names.insert(QByteArray(name));
+    });
+    return names;
+}
+
+QList<QByteArray> entryNamesIn(const QString& folder) {
+    QList<QByteArray> names;
+    listFolder(folder, [&](const char* name, Kind kind) {
+        if (kind != Kind::Folder)
+            names.append(QByteArray(name));
+    });
     return names;
 }
 
