@@ -34,33 +34,49 @@ QString cleaned(const QString& path) {
 
 } // namespace
 
+std::optional<qint64> numberOf(QByteArrayView name) {
+    if (!name.startsWith("Temp") || !name.endsWith(".mdb"))
+        return std::nullopt;
+    const QByteArrayView digits = name.sliced(4, name.size() - 8);
+    if (digits.isEmpty() || digits.front() < '1' || digits.front() > '9' ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    bool whole = false;
+    const qint64 no = digits.toLongLong(&whole);
+    if (!whole || no >= History::kLastNumber)
+        return std::nullopt;
+    return no;
+}
+
+QList<qint64> numbers(const QString& folder, Entries entries) {
+    QList<qint64> found;
+    platform::forEachEntry(folder, [&](QByteArrayView name, platform::EntryKind kind) {
+        if (kind == platform::EntryKind::Folder ||
+            (entries == Entries::Files && kind != platform::EntryKind::File))
+            return;
+        if (const std::optional<qint64> no = numberOf(name))
+            found.append(*no);
+    });
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
 QMap<qint64, QString> backups(const QString& folder) {
     QMap<qint64, QString> found;
     const QDir dir(folder);
-    for (const QByteArray& name : platform::entryNamesIn(folder)) {
-        if (!name.startsWith("Temp") || !name.endsWith(".mdb"))
-            continue;
-        const QByteArray digits = name.sliced(4, name.size() - 8);
-        if (digits.isEmpty() || digits.front() < '1' || digits.front() > '9' ||
-            !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
-            continue;
-        bool whole = false;
-        const qint64 no = digits.toLongLong(&whole);
-        if (whole && no < History::kLastNumber)
-            found.insert(no, dir.filePath(QFile::decodeName(name)));
-    }
+    for (const qint64 no : numbers(folder, Entries::AnyButFolders))
+        found.insert(no, dir.filePath(QStringLiteral("Temp%1.mdb").arg(no)));
     return found;
 }
 
 namespace {
 
-// Whether a row of the history names each of the files: the common case, answered from the
-// rows' bytes. A row names a backup in the folder as folder + "/" + its name as a store wrote
-// it; a path in another form is compared as the general way below compares it.
-bool everyFileNamed(db::Database& templ, const QString& folder,
-                    const QMap<qint64, QString>& files) {
+// Whether a row of the history names each backup in the folder: the common case, answered from
+// the rows' bytes. A row names a backup as folder + "/" + its name, as a store writes it; a
+// path in another form is compared as the general way below compares it.
+bool everyBackupNamed(db::Database& templ, const QString& folder, const QList<qint64>& backups) {
     const QByteArray prefix = QFile::encodeName(folder.endsWith(u'/') ? folder : folder + u'/');
-    QSet<QByteArray> names;
+    QList<qint64> named;
     QSet<QString> otherPaths;
     const db::FieldType pathType = templ.columnType(records::kHistory, kPath);
     db::Statement rows(
@@ -68,29 +84,30 @@ bool everyFileNamed(db::Database& templ, const QString& folder,
     while (rows.step()) {
         const std::optional<QByteArrayView> path =
             pathType == db::FieldType::Text ? rows.utf8(0) : std::nullopt;
-        if (path && path->startsWith(prefix)) {
-            const QByteArrayView tail = path->sliced(prefix.size());
-            if (!tail.isEmpty() && !tail.contains('/') && tail != "." && tail != "..") {
-                names.insert(tail.toByteArray());
-                continue;
-            }
+        if (path && path->startsWith(prefix) && !path->sliced(prefix.size()).contains('/')) {
+            // Another name in the folder is none of the backups.
+            if (const std::optional<qint64> no = numberOf(path->sliced(prefix.size())))
+                named.append(*no);
+            continue;
         }
         otherPaths.insert(cleaned(records::NullToText(db::fromStored(pathType, rows.value(0)))));
     }
-    for (const QString& file : files) {
-        const QString name = QFileInfo(file).fileName();
-        if (!names.contains(QFile::encodeName(name)) && !otherPaths.contains(cleaned(file)))
-            return false;
-    }
-    return true;
+    std::sort(named.begin(), named.end());
+    const QDir dir(folder);
+    return std::all_of(backups.begin(), backups.end(), [&](qint64 no) {
+        return std::binary_search(named.begin(), named.end(), no) ||
+               (!otherPaths.isEmpty() &&
+                otherPaths.contains(cleaned(dir.filePath(QStringLiteral("Temp%1.mdb").arg(no)))));
+    });
 }
 
 } // namespace
 
 QString adoptOrphans(db::Database& templ, const QString& folder, const QString& system) {
-    const QMap<qint64, QString> files = backups(folder);
-    if (files.isEmpty() || everyFileNamed(templ, folder, files))
+    const QList<qint64> found = numbers(folder, Entries::AnyButFolders);
+    if (found.isEmpty() || everyBackupNamed(templ, folder, found))
         return {};
+    const QMap<qint64, QString> files = backups(folder);
     QSet<QString> named;
     QSet<qint64> taken; // numbers of rows whose backup is there
     db::Recordset rows = templ.OpenRecordset(records::kHistory);
