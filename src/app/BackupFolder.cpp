@@ -38,12 +38,16 @@ std::optional<qint64> numberOf(QByteArrayView name) {
     if (!name.startsWith("Temp") || !name.endsWith(".mdb"))
         return std::nullopt;
     const QByteArrayView digits = name.sliced(4, name.size() - 8);
-    if (digits.isEmpty() || digits.front() < '1' || digits.front() > '9' ||
-        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    // Numbers below the history's limit have at most 16 digits, so the sum cannot overflow.
+    if (digits.isEmpty() || digits.size() > 16 || digits.front() == '0')
         return std::nullopt;
-    bool whole = false;
-    const qint64 no = digits.toLongLong(&whole);
-    if (!whole || no >= History::kLastNumber)
+    qint64 no = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        no = no * 10 + (c - '0');
+    }
+    if (no >= History::kLastNumber)
         return std::nullopt;
     return no;
 }
