@@ -267,8 +267,6 @@ void History::FillHistoryList() {
     const EntryTexts texts(noType, templ.columnType(kHistory, kDate));
     // One change of the list for all rows: a window shows a history of thousands of rows once.
     QList<form::ListBox::Entry> entries;
-    // Mostly a row for each backup: the list is not moved as it grows.
-    entries.reserve(backups.size());
     QList<qint64> missing;
     {
         db::Statement rows(templ, QStringLiteral("SELECT _rowid_, [No], [Date], [Path] FROM %1 "
