@@ -16,6 +16,15 @@ void Pages::wire() {
     scanHead.filterControl().setCatalogue([this] { filters.ShowFilterCatalogue(); });
     fcs.filterControl().setCatalogue([this] { filters.ShowFilterCatalogue(); });
     fcs.setShutterSetsChanged([this] { scanHead.FillScanWheelList(); });
+    for (scanhead::UserChangeFilter* control :
+         {&microscope.lightPath().reflectorFilter(), &microscope.lightPath().condenserFilter(),
+          &ndd.reflectedSplitter(), &ndd.reflectedEmission(), &ndd.transmittedSplitter(),
+          &ndd.transmittedEmission()})
+        control->setCatalogue([this] { filters.ShowFilterCatalogue(); });
+
+    // A revolver position opens the objective catalogue; a lamp shows on the NDD page too.
+    microscope.revolver().setCatalogue([this] { objectives.ShowCatalogue(); });
+    microscope.lightPath().setNddReadout([this] { ndd.ReadNddPage(); });
 
     // A line that finds no free attenuator channel asks which line gives one up; the channels
     // are assigned by hand from the connection frame, and the laser page shows the result.

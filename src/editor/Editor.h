@@ -83,10 +83,24 @@ public:
     form::TabControl& tabs() const;
     void setStatusLine(form::Label& label) { m_statusLine = &label; }
     void setMessage(const QString& text);
+    QString message() const;
+    // A readout's notice about the database ("No available condensor found !"): shown unless
+    // the status line tells something else, such as the error an action just met, and taken
+    // back only where it is still shown.
+    void showNotice(const QString& text);
+    void clearNotice(const QString& text);
     // The stand the window shows (LIDMicroscope), for the subjects whose behaviour depends on
     // it; empty before the window declared it.
     void setStandLabel(form::Label& label) { m_standLabel = &label; }
     QString standName() const;
+    // Shows a stand in LIDMicroscope before the readout does, so that what a stand selection
+    // derives from the stand shown (the image orientation) takes the chosen one.
+    void showStandName(const QString& name);
+
+    // Set from the start to the end of a stand selection (a StandSelection scope): the revolver,
+    // reflector-turret and condenser views then apply what they show as a choice of the engineer.
+    bool standSelection() const { return m_standSelection; }
+    void setStandSelection(bool on) { m_standSelection = on; }
 
     // The configuration readout of the whole editor, installed by the program, so that a subject
     // can show everything anew after a change that reaches beyond its page. Does nothing while
@@ -161,6 +175,7 @@ private:
     QString m_workCopyPath;
 
     bool m_live = false;
+    bool m_standSelection = false;
     ReadoutFlags m_flags;
     QString m_configurationName;
     std::function<bool()> m_instanceCheck;
