@@ -3,6 +3,7 @@
 //   orbis-config [--registry FILE] [--template FILE]
 //   orbis-config --headless [--registry FILE] [--template FILE] [--script FILE]
 //                [--dump-controls FILE|-]
+//   orbis-config --import OLD.mdb NEW.mdb
 //
 // A headless run exits 1 on a script error, 3 when another instance works on the installation,
 // 4 when the editor caught an error that no `ok` line of the script acknowledged, 5 when the
@@ -17,10 +18,13 @@
 #include <app/History.h>
 #include <app/Session.h>
 #include <csignal>
+#include <db/DbError.h>
 #include <form/ControlDump.h>
 #include <form/FormSet.h>
 #include <form/ScriptError.h>
 #include <form/ScriptRunner.h>
+#include <jet/JetFile.h>
+#include <jet/JetImport.h>
 #include <memory>
 #include <platform/FileSafety.h>
 #include <platform/InstalledFiles.h>
@@ -38,6 +42,8 @@ struct Options {
     QString templatePath;
     QString script;
     QString dump;
+    QString importFrom; // --import OLD NEW
+    QStringList positional;
 };
 
 Options parse(const QStringList& arguments) {
@@ -59,7 +65,14 @@ Options parse(const QStringList& arguments) {
         QStringLiteral("dump-controls"),
         QStringLiteral("Write every control's state as JSON lines (- = standard output)."),
         QStringLiteral("FILE"));
-    parser.addOptions({headless, registry, templ, script, dump});
+    const QCommandLineOption import(
+        QStringLiteral("import"),
+        QStringLiteral("Convert the Jet system database OLD into the new database file NEW."),
+        QStringLiteral("OLD"));
+    parser.addOptions({headless, registry, templ, script, dump, import});
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("The second file of --import (NEW)."),
+                                 QStringLiteral("[FILE]"));
     parser.process(arguments);
     Options options;
     options.headless = parser.isSet(headless);
@@ -73,6 +86,8 @@ Options parse(const QStringList& arguments) {
     options.templatePath = location.path;
     options.script = parser.value(script);
     options.dump = parser.value(dump);
+    options.importFrom = parser.value(import);
+    options.positional = parser.positionalArguments();
     return options;
 }
 
@@ -120,6 +135,31 @@ struct Program {
     platform::SingleInstance guard;
     app::Session session;
 };
+
+// Converts a Jet system database; exits 1 with the reason when nothing was written.
+int runImport(const Options& options) {
+    QTextStream err(stderr);
+    if (options.positional.size() != 1) {
+        err << "orbis-config: --import needs the Jet database and the new file: --import OLD "
+               "NEW\n";
+        return 1;
+    }
+    try {
+        const jet::ImportReport report = jet::importJet(options.importFrom, options.positional[0]);
+        QTextStream out(stdout);
+        for (const QString& line :
+             jet::reportLines(report, options.importFrom, options.positional[0]))
+            out << line << "\n";
+        return 0;
+    } catch (const jet::JetError& error) {
+        err << "orbis-config: " << error.message() << "\n";
+    } catch (const db::DbError& error) {
+        err << "orbis-config: " << error.message() << "\n";
+    } catch (const platform::FileError& error) {
+        err << "orbis-config: " << error.message() << "\n";
+    }
+    return 1;
+}
 
 int runHeadless(const Options& options) {
     QTextStream err(stderr);
@@ -215,7 +255,8 @@ int main(int argc, char** argv) {
     bool platformChosen = false; // Qt's own -platform option
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
-        headless = headless || argument == "--headless";
+        headless = headless || argument == "--headless" || argument == "--import" ||
+                   argument.startsWith("--import=");
         onlyInformation = onlyInformation || argument == "-h" || argument == "--help" ||
                           argument == "--help-all" || argument == "-v" || argument == "--version";
         platformChosen = platformChosen || argument == "-platform";
@@ -225,6 +266,8 @@ int main(int argc, char** argv) {
         // The help and the version need no display either: the parser prints them and ends.
         QCoreApplication application(argc, argv);
         const Options options = parse(application.arguments());
+        if (!options.importFrom.isEmpty())
+            return runImport(options);
         return runHeadless(options);
     }
     if (!platformChosen && !displayAvailable()) {
