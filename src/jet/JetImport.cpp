@@ -104,6 +104,10 @@ ImportReport importJet(const QString& source, const QString& destination) {
     try {
         {
             const std::unique_ptr<db::Database> target = db::Database::create(temporary);
+            // A failed import removes the whole file and a complete one is flushed below, so
+            // the engine's own journal and flushes would only cost time.
+            target->execute(QStringLiteral("PRAGMA journal_mode=OFF"));
+            target->execute(QStringLiteral("PRAGMA synchronous=OFF"));
             db::Transaction transaction(*target);
             copyTables(jet, *target, report);
             copyQueries(jet, *target, report);
