@@ -15,7 +15,7 @@ void DatabaseFrames::lock(form::TabControl& tabs) {
     tabs.setEnabled(false);
     for (form::Control* control : std::initializer_list<form::Control*>{
              &cmdEditConf, &comboHistory, &cmdRestore, &cmdClearHistory, &cmdHiddenCopy, &cmdStore,
-             &mnuSaveAs})
+             &mnuSaveAs, &cmdReview, &cmdCompare, &mnuValidate})
         control->setEnabled(false);
 }
 

@@ -4,6 +4,8 @@
 
 namespace app {
 
+using namespace Qt::StringLiterals;
+
 Session::Session(form::FormSet& forms, platform::Platform& platform, const QString& templatePath)
     : m_editor(forms, platform, templatePath),
       m_boundary(m_editor, [this] { m_readout.ReadEveryPage(); }), m_pages(m_editor),
@@ -31,6 +33,15 @@ void Session::connectMainWindow() {
     frames.mnuExit.setHandler([this] { m_history.Exit(); });
     frames.mnuSaveAs.setHandler([this] { m_history.SaveAs(); });
     frames.mnuAbout.setHandler([this] { m_pages.about.exec(); });
+    frames.mnuValidate.setHandler([this] { m_pages.validate.exec(); });
+    frames.cmdReview.setHandler(
+        [this] { m_pages.review.exec(m_editor.systemDatabasePath(), u"the system database"_s); });
+    frames.cmdCompare.setHandler([this] {
+        const QString backup = m_history.selectedBackupPath();
+        if (!backup.isEmpty())
+            m_pages.review.exec(backup,
+                                u"the backup %1"_s.arg(m_pages.database.comboHistory.text()));
+    });
     m_editor.main().setCloseHandler([this] { m_history.Exit(); });
 }
 
