@@ -49,6 +49,9 @@ public:
     form::MenuItem& mnuSaveAs = menu(u"mnuSaveas"_s, u"Save &as ..."_s);
     form::MenuItem& mnuValidate = menu(u"mnuValidate"_s, u"&Validate ..."_s);
     form::MenuItem& mnuExit = menu(u"mnuExit"_s, u"E&xit"_s);
+    const editor::Frame m_menuEdit = frame(editor::kNoPage, u"mnuEdit"_s, u"&Edit"_s);
+    form::MenuItem& mnuUndo = menu(u"mnuUndo"_s, u"&Undo\tCtrl+Z"_s);
+    form::MenuItem& mnuRedo = menu(u"mnuRedo"_s, u"&Redo\tCtrl+Y"_s);
     const editor::Frame m_menuHelp = frame(editor::kNoPage, u"mnuHelp"_s, u"&Help"_s);
     form::MenuItem& mnuAbout = menu(u"mnuAbout"_s, u"&About ..."_s);
 
