@@ -4,6 +4,7 @@
 
 #include <db/Database.h>
 #include <db/Statement.h>
+#include <db/WriteFaults.h>
 
 namespace editor {
 
@@ -20,42 +21,50 @@ QString literal(const QString& text) {
 }
 
 // The three triggers of one table: each records the statement that takes a write back, run
-// later through the handle of the table's database (schema).
+// later through the handle of the table's database (schema). An update that leaves every value
+// as it was (a page read that writes what is there) records nothing.
 QStringList triggersFor(db::Database& database, const QString& table, int number) {
     const QString schema = database.schemaName();
     const QString target = database.qualified(table);
-    QStringList columns, oldValues, assignments;
+    QStringList columns, oldValues, assignments, changed;
     for (const db::Field& field : database.tableFields(table)) {
         const QString name = db::bracket(field.name);
         columns.append(name);
         oldValues.append(QStringLiteral("quote(old.%1)").arg(name));
         assignments.append(QStringLiteral("%1 || '=' || quote(old.%2)").arg(literal(name), name));
+        changed.append(QStringLiteral("old.%1 IS NOT new.%1 COLLATE BINARY").arg(name));
     }
-    const QString on = QStringLiteral("%1.%2").arg(db::bracket(schema), db::bracket(table));
-    const QString prefix =
-        QStringLiteral("CREATE TEMP TRIGGER [orbis undo %1 %2 %3] AFTER %4 ON %5 "
-                       "BEGIN INSERT INTO %6 (db, sql) VALUES (%7, ");
-    const QString end = QStringLiteral("); END");
+    const QString on = db::bracket(schema) + u'.' + db::bracket(table);
+    auto trigger = [&](QChar kind, const QString& event, const QString& when,
+                       const QString& statement) {
+        return QStringLiteral("CREATE TEMP TRIGGER [orbis undo %1 %2 %3] AFTER %4 ON %5 %6")
+                   .arg(schema)
+                   .arg(number)
+                   .arg(kind)
+                   .arg(event, on, when) +
+               QStringLiteral("BEGIN INSERT INTO %1 (db, sql) VALUES (%2, ")
+                   .arg(kLogInTrigger, literal(schema)) +
+               statement + QStringLiteral("); END");
+    };
     QStringList triggers;
-    triggers.append(prefix.arg(schema).arg(number).arg(u'i').arg(QStringLiteral("INSERT"), on,
-                                                                 kLogInTrigger, literal(schema)) +
-                    literal(QStringLiteral("DELETE FROM %1 WHERE rowid = ").arg(target)) +
-                    QStringLiteral(" || new.rowid") + end);
+    triggers.append(trigger(u'i', QStringLiteral("INSERT"), QString(),
+                            literal(QStringLiteral("DELETE FROM %1 WHERE rowid = ").arg(target)) +
+                                QStringLiteral(" || new.rowid")));
     if (columns.isEmpty())
         return triggers;
-    triggers.append(prefix.arg(schema).arg(number).arg(u'd').arg(QStringLiteral("DELETE"), on,
-                                                                 kLogInTrigger, literal(schema)) +
-                    literal(QStringLiteral("INSERT INTO %1 (rowid, %2) VALUES (")
-                                .arg(target, columns.join(QStringLiteral(", ")))) +
-                    QStringLiteral(" || old.rowid || ', ' || ") +
-                    oldValues.join(QStringLiteral(" || ', ' || ")) + QStringLiteral(" || ')'") +
-                    end);
-    triggers.append(prefix.arg(schema).arg(number).arg(u'u').arg(QStringLiteral("UPDATE"), on,
-                                                                 kLogInTrigger, literal(schema)) +
-                    literal(QStringLiteral("UPDATE %1 SET ").arg(target)) + QStringLiteral(" || ") +
+    triggers.append(trigger(u'd', QStringLiteral("DELETE"), QString(),
+                            literal(QStringLiteral("INSERT INTO %1 (rowid, %2) VALUES (")
+                                        .arg(target, columns.join(QStringLiteral(", ")))) +
+                                QStringLiteral(" || old.rowid || ', ' || ") +
+                                oldValues.join(QStringLiteral(" || ', ' || ")) +
+                                QStringLiteral(" || ')'")));
+    triggers.append(
+        trigger(u'u', QStringLiteral("UPDATE"),
+                QStringLiteral("WHEN old.rowid IS NOT new.rowid OR ") +
+                    changed.join(QStringLiteral(" OR ")) + u' ',
+                literal(QStringLiteral("UPDATE %1 SET ").arg(target)) + QStringLiteral(" || ") +
                     assignments.join(QStringLiteral(" || ', ' || ")) + QStringLiteral(" || ") +
-                    literal(QStringLiteral(" WHERE rowid = ")) + QStringLiteral(" || old.rowid") +
-                    end);
+                    literal(QStringLiteral(" WHERE rowid = ")) + QStringLiteral(" || new.rowid")));
     return triggers;
 }
 
@@ -130,6 +139,7 @@ void UndoLog::prepare() {
         return;
     if (m_generation != m_editor.workGeneration()) {
         reset();
+        const db::faults::Uncounted uncounted;
         makeTriggers();
         m_generation = m_editor.workGeneration();
     }
