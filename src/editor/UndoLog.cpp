@@ -91,11 +91,13 @@ void UndoLog::makeTriggers() {
     QList<db::Database*> databases{&work};
     if (m_editor.isTemplateOpen())
         databases.append(&m_editor.templ());
+    // One text per file: the engine prepares each statement as it runs the text, without a
+    // statement kept for each of hundreds of triggers.
     for (db::Database* database : databases) {
-        for (const QString& table : database->tableNames()) {
-            for (const QString& trigger : triggersFor(*database, table, ++number))
-                database->execute(trigger);
-        }
+        QStringList statements;
+        for (const QString& table : database->tableNames())
+            statements += triggersFor(*database, table, ++number);
+        database->execute(statements.join(QStringLiteral(";\n")));
     }
     transaction.commit();
 }
