@@ -3,6 +3,9 @@
 //   orbis-config [--registry FILE] [--template FILE]
 //   orbis-config --headless [--registry FILE] [--template FILE] [--script FILE]
 //                [--dump-controls FILE|-]
+//   orbis-config --import OLD.mdb NEW.mdb
+//   orbis-config --diff A.mdb B.mdb [--json]
+//   orbis-config --validate FILE.mdb
 //
 // A headless run exits 1 on a script error, 3 when another instance works on the installation,
 // 4 when the editor caught an error that no `ok` line of the script acknowledged, 5 when the
@@ -14,13 +17,19 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QTextStream>
+#include <app/DatabaseCheck.h>
 #include <app/History.h>
 #include <app/Session.h>
+#include <app/Validation.h>
 #include <csignal>
+#include <db/DatabaseDiff.h>
+#include <db/DbError.h>
 #include <form/ControlDump.h>
 #include <form/FormSet.h>
 #include <form/ScriptError.h>
 #include <form/ScriptRunner.h>
+#include <jet/JetFile.h>
+#include <jet/JetImport.h>
 #include <memory>
 #include <platform/FileSafety.h>
 #include <platform/InstalledFiles.h>
@@ -38,6 +47,11 @@ struct Options {
     QString templatePath;
     QString script;
     QString dump;
+    QString importFrom; // --import OLD NEW
+    QString diffFrom;   // --diff A B
+    QString validate;   // --validate FILE
+    bool json = false;
+    QStringList positional;
 };
 
 Options parse(const QStringList& arguments) {
@@ -59,7 +73,25 @@ Options parse(const QStringList& arguments) {
         QStringLiteral("dump-controls"),
         QStringLiteral("Write every control's state as JSON lines (- = standard output)."),
         QStringLiteral("FILE"));
-    parser.addOptions({headless, registry, templ, script, dump});
+    const QCommandLineOption import(
+        QStringLiteral("import"),
+        QStringLiteral("Convert the Jet system database OLD into the new database file NEW."),
+        QStringLiteral("OLD"));
+    const QCommandLineOption diff(
+        QStringLiteral("diff"),
+        QStringLiteral("Print what the database file B changes against A (exit 1 when they "
+                       "differ)."),
+        QStringLiteral("A"));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print --diff as JSON."));
+    const QCommandLineOption validate(
+        QStringLiteral("validate"),
+        QStringLiteral("List the conflicts in the system database FILE (exit 1 when there are "
+                       "any)."),
+        QStringLiteral("FILE"));
+    parser.addOptions({headless, registry, templ, script, dump, import, diff, json, validate});
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"), QStringLiteral("The second file of --import (NEW) and --diff (B)."),
+        QStringLiteral("[FILE]"));
     parser.process(arguments);
     Options options;
     options.headless = parser.isSet(headless);
@@ -73,6 +105,11 @@ Options parse(const QStringList& arguments) {
     options.templatePath = location.path;
     options.script = parser.value(script);
     options.dump = parser.value(dump);
+    options.importFrom = parser.value(import);
+    options.diffFrom = parser.value(diff);
+    options.json = parser.isSet(json);
+    options.validate = parser.value(validate);
+    options.positional = parser.positionalArguments();
     return options;
 }
 
@@ -120,6 +157,75 @@ struct Program {
     platform::SingleInstance guard;
     app::Session session;
 };
+
+// Converts a Jet system database; exits 1 with the reason when nothing was written.
+int runImport(const Options& options) {
+    QTextStream err(stderr);
+    if (options.positional.size() != 1) {
+        err << "orbis-config: --import needs the Jet database and the new file: --import OLD "
+               "NEW\n";
+        return 1;
+    }
+    try {
+        const jet::ImportReport report = jet::importJet(options.importFrom, options.positional[0]);
+        QTextStream out(stdout);
+        for (const QString& line :
+             jet::reportLines(report, options.importFrom, options.positional[0]))
+            out << line << "\n";
+        return 0;
+    } catch (const jet::JetError& error) {
+        err << "orbis-config: " << error.message() << "\n";
+    } catch (const db::DbError& error) {
+        err << "orbis-config: " << error.message() << "\n";
+    } catch (const platform::FileError& error) {
+        err << "orbis-config: " << error.message() << "\n";
+    }
+    return 1;
+}
+
+// Compares two database files: exit 0 when they hold the same, 1 when they differ, 2 when
+// either cannot be read.
+int runDiff(const Options& options) {
+    QTextStream err(stderr);
+    if (options.positional.size() != 1) {
+        err << "orbis-config: --diff needs two database files: --diff A B\n";
+        return 2;
+    }
+    try {
+        const auto before = app::openSound(QStringLiteral("The database"), options.diffFrom, {});
+        const auto after =
+            app::openSound(QStringLiteral("The database"), options.positional[0], {});
+        const db::DatabaseDiff diff = db::compareDatabases(*before, *after);
+        QTextStream out(stdout);
+        if (options.json) {
+            out << db::diffJson(diff);
+        } else {
+            out << "--- " << options.diffFrom << "\n+++ " << options.positional[0] << "\n";
+            for (const QString& line : db::diffLines(diff))
+                out << line << "\n";
+        }
+        return diff.empty() ? 0 : 1;
+    } catch (const db::DbError& error) {
+        err << "orbis-config: " << error.message() << "\n";
+    }
+    return 2;
+}
+
+// Lists the conflicts of a system database: exit 0 when there are none, 1 when there are, 2 when
+// the file cannot be read.
+int runValidate(const Options& options) {
+    try {
+        const auto database = app::openSound(QStringLiteral("The database"), options.validate, {});
+        const QList<app::Finding> findings = app::validate(*database);
+        QTextStream out(stdout);
+        for (const app::Finding& finding : findings)
+            out << finding.line() << "\n";
+        return findings.isEmpty() ? 0 : 1;
+    } catch (const db::DbError& error) {
+        QTextStream(stderr) << "orbis-config: " << error.message() << "\n";
+    }
+    return 2;
+}
 
 int runHeadless(const Options& options) {
     QTextStream err(stderr);
@@ -215,7 +321,9 @@ int main(int argc, char** argv) {
     bool platformChosen = false; // Qt's own -platform option
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
-        headless = headless || argument == "--headless";
+        for (const char* option : {"--headless", "--import", "--diff", "--validate"})
+            headless =
+                headless || argument == option || argument.startsWith(QByteArray(option) + '=');
         onlyInformation = onlyInformation || argument == "-h" || argument == "--help" ||
                           argument == "--help-all" || argument == "-v" || argument == "--version";
         platformChosen = platformChosen || argument == "-platform";
@@ -225,6 +333,12 @@ int main(int argc, char** argv) {
         // The help and the version need no display either: the parser prints them and ends.
         QCoreApplication application(argc, argv);
         const Options options = parse(application.arguments());
+        if (!options.importFrom.isEmpty())
+            return runImport(options);
+        if (!options.diffFrom.isEmpty())
+            return runDiff(options);
+        if (!options.validate.isEmpty())
+            return runValidate(options);
         return runHeadless(options);
     }
     if (!platformChosen && !displayAvailable()) {

@@ -689,11 +689,11 @@ private:
     std::vector<qint64> m_nested;
 };
 
-const QStringList kActionVerbs = {QStringLiteral("tick"),   QStringLiteral("untick"),
-                                  QStringLiteral("choose"), QStringLiteral("select"),
-                                  QStringLiteral("type"),   QStringLiteral("click"),
-                                  QStringLiteral("tab"),    QStringLiteral("close"),
-                                  QStringLiteral("node"),   QStringLiteral("dblclick")};
+const QStringList kActionVerbs = {
+    QStringLiteral("tick"),     QStringLiteral("untick"), QStringLiteral("choose"),
+    QStringLiteral("select"),   QStringLiteral("type"),   QStringLiteral("click"),
+    QStringLiteral("tab"),      QStringLiteral("close"),  QStringLiteral("node"),
+    QStringLiteral("dblclick"), QStringLiteral("undo"),   QStringLiteral("redo")};
 
 struct ScriptLine {
     int number;

@@ -8,6 +8,9 @@ DatabaseFrames::DatabaseFrames(editor::Editor& editor) : editor::Declarations(ed
     editor.setStatusLine(lMsg);
     // The message about the delivered state goes when the Firmware page comes to the front.
     editor.addPageReadout(editor::PageFirmware, [this] { lMsgHiddenCopy.setCaption(QString()); });
+    // Nothing to undo or redo before the first action.
+    mnuUndo.setEnabled(false);
+    mnuRedo.setEnabled(false);
 }
 
 void DatabaseFrames::lock(form::TabControl& tabs) {
@@ -15,7 +18,7 @@ void DatabaseFrames::lock(form::TabControl& tabs) {
     tabs.setEnabled(false);
     for (form::Control* control : std::initializer_list<form::Control*>{
              &cmdEditConf, &comboHistory, &cmdRestore, &cmdClearHistory, &cmdHiddenCopy, &cmdStore,
-             &mnuSaveAs})
+             &mnuSaveAs, &cmdReview, &cmdCompare, &mnuValidate, &mnuUndo, &mnuRedo})
         control->setEnabled(false);
 }
 

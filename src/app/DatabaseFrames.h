@@ -30,6 +30,7 @@ public:
 
     const editor::Frame m_frameHistory = frame(editor::kNoPage, u"FrameHistory"_s, u"History"_s);
     form::ListBox& comboHistory = list(u"ComboHistory"_s);
+    form::Button& cmdCompare = button(u"CmdCompare"_s, u"Compare"_s);
     form::Button& cmdRestore = button(u"CmdRestore"_s, u"Restore from History"_s);
     form::Button& cmdClearHistory = button(u"CmdClearHistory"_s, u"Clear History"_s);
     form::Button& cmdHiddenCopy =
@@ -37,6 +38,7 @@ public:
     form::Label& lMsgHiddenCopy = label(u"LMsgHiddenCopy"_s);
 
     const editor::Frame m_frameActions = frame(editor::kNoPage, u"FrameActions"_s);
+    form::Button& cmdReview = button(u"CmdReview"_s, u"Review Changes"_s);
     form::Button& cmdStore = button(u"CmdStore"_s, u"Store All Changes"_s);
     form::Button& cmdExit = button(u"CmdCancel"_s, u"Exit"_s);
 
@@ -45,7 +47,11 @@ public:
 
     const editor::Frame m_menuFile = frame(editor::kNoPage, u"mnuFile"_s, u"&File"_s);
     form::MenuItem& mnuSaveAs = menu(u"mnuSaveas"_s, u"Save &as ..."_s);
+    form::MenuItem& mnuValidate = menu(u"mnuValidate"_s, u"&Validate ..."_s);
     form::MenuItem& mnuExit = menu(u"mnuExit"_s, u"E&xit"_s);
+    const editor::Frame m_menuEdit = frame(editor::kNoPage, u"mnuEdit"_s, u"&Edit"_s);
+    form::MenuItem& mnuUndo = menu(u"mnuUndo"_s, u"&Undo\tCtrl+Z"_s);
+    form::MenuItem& mnuRedo = menu(u"mnuRedo"_s, u"&Redo\tCtrl+Y"_s);
     const editor::Frame m_menuHelp = frame(editor::kNoPage, u"mnuHelp"_s, u"&Help"_s);
     form::MenuItem& mnuAbout = menu(u"mnuAbout"_s, u"&About ..."_s);
 

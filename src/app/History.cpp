@@ -531,17 +531,20 @@ bool History::storeFiles(QStringList& afterwards, Startup::Handover& handover) {
     return true;
 }
 
+QString History::selectedBackupPath() const {
+    const form::ListBox& list = m_pages.database.comboHistory;
+    if (list.currentIndex() < 0)
+        return {};
+    db::Recordset row = m_editor.templ().OpenRecordset(
+        QStringLiteral("SELECT [Path] FROM [History] WHERE [No] = ?"), {list.currentData()});
+    return row.eof() ? QString() : records::NullToText(row.value(kPath));
+}
+
 void History::Restore() {
     editor::Editor& e = m_editor;
-    form::ListBox& list = m_pages.database.comboHistory;
-    if (list.currentIndex() < 0)
+    const QString path = selectedBackupPath();
+    if (path.isEmpty())
         return;
-    const QVariant no = list.currentData();
-    db::Recordset row = e.templ().OpenRecordset(
-        QStringLiteral("SELECT [Path] FROM [History] WHERE [No] = ?"), {no});
-    if (row.eof())
-        return;
-    const QString path = records::NullToText(row.value(kPath));
     if (!QFileInfo(path).isFile()) {
         e.setMessage(QStringLiteral("File: ") + path + QStringLiteral(" not found !"));
         e.host().beep();

@@ -30,6 +30,8 @@ public:
     void showStoredEntry(const QVariant& no, const QVariant& storedDate);
     void Store();
     void Restore();
+    // The file of the backup chosen in the history list; empty when none is chosen.
+    QString selectedBackupPath() const;
     void ClearHistory();
     void SaveAs();
     void RefreshHiddenCopy();

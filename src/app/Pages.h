@@ -5,6 +5,8 @@
 #include "EditConfDialog.h"
 #include "LoginDialog.h"
 #include "MainWindow.h"
+#include "ReviewDialog.h"
+#include "ValidateDialog.h"
 
 #include <catalogue/AddUserFilterDialog.h>
 #include <catalogue/AddUserObjectiveDialog.h>
@@ -57,6 +59,8 @@ struct Pages {
     EditConfDialog editConf{m_editor};
     LoginDialog login{m_editor};
     AboutDialog about{m_editor};
+    ReviewDialog review{m_editor};
+    ValidateDialog validate{m_editor, window.tabs};
     laser::ChangeLaserLineDialog changeLaserLine{m_editor};
     laser::WavelengthToLineDialog wavelengthToLine{m_editor};
     catalogue::AddUserFilterDialog addUserFilter{m_editor, filterContext};

@@ -7,6 +7,7 @@
 
 #include <editor/Editor.h>
 #include <editor/EditorBoundary.h>
+#include <editor/UndoLog.h>
 
 namespace app {
 
@@ -23,6 +24,7 @@ public:
     Readout& readout() { return m_readout; }
     History& history() { return m_history; }
     Startup& startup() { return m_startup; }
+    editor::UndoLog& undoLog() { return m_undo; }
 
     // The main window's load: shows it and runs start-up.
     void start();
@@ -32,6 +34,7 @@ private:
 
     editor::Editor m_editor;
     editor::EditorBoundary m_boundary;
+    editor::UndoLog m_undo{m_editor};
     Pages m_pages;
     Readout m_readout;
     History m_history;

@@ -2,6 +2,7 @@
 
 #include "Editor.h"
 #include "Texts.h"
+#include "UndoLog.h"
 
 #include <db/Savepoint.h>
 #include <form/FormSet.h>
@@ -36,25 +37,36 @@ void EditorBoundary::run(const std::function<void()>& action) {
     const Depth depth(m_depth);
     m_broken = false;
     const bool live = m_editor.isLive();
-    if (m_editor.isWorkOpen() && !m_editor.work().inTransaction())
-        m_editor.work().begin();
     try {
+        // Before the transaction: the undo triggers stay when the action fails.
+        if (m_undo && m_editor.isWorkOpen() && !m_editor.work().inTransaction())
+            m_undo->prepare();
+        if (m_editor.isWorkOpen() && !m_editor.work().inTransaction())
+            m_editor.work().begin();
         action();
         if (m_broken) {
             // A dialog's action failed and took the transaction with it; what the action wrote
             // after that must not land on its own. Its error has been shown.
             m_editor.rollbackWork();
+            if (m_undo)
+                m_undo->rolledBack();
             if (m_reread && m_editor.isWorkOpen())
                 report(QString(), false);
             return;
         }
         // Store and restore reopen the working copy; a fresh one has nothing to commit.
         m_editor.commitWork();
+        if (m_undo)
+            m_undo->committed();
     } catch (const form::ScriptError&) {
         m_editor.rollbackWork();
+        if (m_undo)
+            m_undo->rolledBack();
         throw;
     } catch (const std::exception& error) {
         m_editor.rollbackWork();
+        if (m_undo)
+            m_undo->rolledBack();
         // The scopes of the action gave back what they changed; this holds for an action that
         // set the flag by hand.
         m_editor.setLive(live);
@@ -63,6 +75,8 @@ void EditorBoundary::run(const std::function<void()>& action) {
     } catch (...) {
         // Not an error of the program's own kinds: it ends the run, but not with half an action.
         m_editor.rollbackWork();
+        if (m_undo)
+            m_undo->rolledBack();
         throw;
     }
 }

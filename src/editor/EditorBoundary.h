@@ -7,6 +7,7 @@
 namespace editor {
 
 class Editor;
+class UndoLog;
 
 // The edge of every user action: the action runs in one transaction of the working copy, with
 // the template database attached to it, so that all its writes to both land together or not at
@@ -26,6 +27,8 @@ public:
 
     // Errors caught so far (the headless runner fails on them).
     int caughtErrors() const { return m_caught; }
+    // Records each action as one step of undo and redo.
+    void setUndoLog(UndoLog* log) { m_undo = log; }
 
 private:
     void runNested(const std::function<void()>& action);
@@ -36,6 +39,7 @@ private:
     std::function<void()> m_reread;
     int m_depth = 0;
     int m_caught = 0;
+    UndoLog* m_undo = nullptr;
     // A nested action failed in a way that undid the whole transaction: the outer action must
     // not commit what it writes afterwards on its own.
     bool m_broken = false;

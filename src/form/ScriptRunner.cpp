@@ -151,6 +151,12 @@ void ScriptRunner::perform(const Line& line) {
     } else if (verb == u"click") {
         checkArgs(line, 1, 1);
         reach<Button>(args[0], QStringLiteral("button")).userPress();
+    } else if (verb == u"undo" || verb == u"redo") {
+        // The Edit menu's entries, as a person reaches them.
+        checkArgs(line, 0, 0);
+        reach<Button>(verb == u"undo" ? QStringLiteral("mnuUndo") : QStringLiteral("mnuRedo"),
+                      QStringLiteral("menu entry"))
+            .userPress();
     } else if (verb == u"tab") {
         checkArgs(line, 1, 1);
         selectTab(line);

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -287,6 +288,10 @@ QAction* createMenuAction(form::MenuItem& item, QObject* parent) {
     };
     QObject::connect(&item, &form::Control::changed, action, show);
     show();
+    // A caption names its key after a tab ("&Undo\tCtrl+Z").
+    const QString key = item.caption().section(u'\t', 1);
+    if (!key.isEmpty())
+        action->setShortcut(QKeySequence(key));
     QObject::connect(action, &QAction::triggered, action,
                      [&item, show] { forwardUserInput([&item] { item.userPress(); }, show); });
     return action;

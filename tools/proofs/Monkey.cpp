@@ -261,7 +261,11 @@ private:
             actOnTree(*tree);
         } else if (auto* button = qobject_cast<form::Button*>(&control)) {
             ++m_report.presses[key(control)];
-            line("click", name);
+            // The Edit menu's entries have script lines of their own.
+            if (name == u"mnuUndo" || name == u"mnuRedo")
+                record(name == u"mnuUndo" ? QStringLiteral("undo") : QStringLiteral("redo"));
+            else
+                line("click", name);
             button->userPress();
         } else {
             throw Failure(
@@ -332,6 +336,16 @@ private:
                 const QString integrity = integrityOf(path);
                 if (integrity != QStringLiteral("ok"))
                     throw Failure(QStringLiteral("%1 is damaged: %2").arg(path, integrity));
+            }
+        }
+        // Undo and redo rewrite rows of both files by the statements they logged.
+        if (chosen.endsWith(u"mnuUndo") || chosen.endsWith(u"mnuRedo")) {
+            for (const QString& path :
+                 {m_installation.workCopyPath(), m_installation.templatePath()}) {
+                const QString integrity = integrityOf(path);
+                if (integrity != QStringLiteral("ok"))
+                    throw Failure(
+                        QStringLiteral("%1 is damaged after %2: %3").arg(path, chosen, integrity));
             }
         }
         // Text typed into a box is the person's input until a button stores it, and a list
