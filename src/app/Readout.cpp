@@ -88,11 +88,13 @@ void Readout::ReadConfiguration() {
     m_pages.microscope.enablePiezo(!m_pages.heads.fcsNone());
     m_pages.microscope.readStage();
     m_upkeep.zLiftTables();
+    m_pages.microscope.focusDrives().ZLiftView();
     m_upkeep.catalogueRows();
     m_pages.microscope.readTransmissionMirror();
     m_pages.scanHead.readDescannedDetector();
     m_upkeep.cameraTables();
     m_pages.microscope.readCameraList();
+    m_pages.microscope.cameras().CameraView();
     m_upkeep.deviceFields();
     m_pages.heads.readImageFlip();
     m_upkeep.fadingDacs();

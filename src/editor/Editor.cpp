@@ -147,6 +147,10 @@ void Editor::setMessage(const QString& text) {
     m_statusLine->setCaption(text);
 }
 
+QString Editor::message() const {
+    return m_statusLine ? m_statusLine->caption() : QString();
+}
+
 void Editor::setSystemDatabasePath(const QString& path) {
     m_systemDatabasePath = path;
     const qsizetype slash = path.lastIndexOf(u'/');

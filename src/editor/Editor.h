@@ -83,6 +83,7 @@ public:
     form::TabControl& tabs() const;
     void setStatusLine(form::Label& label) { m_statusLine = &label; }
     void setMessage(const QString& text);
+    QString message() const;
     // The stand the window shows (LIDMicroscope), for the subjects whose behaviour depends on
     // it; empty before the window declared it.
     void setStandLabel(form::Label& label) { m_standLabel = &label; }

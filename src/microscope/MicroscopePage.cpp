@@ -79,14 +79,6 @@ void MicroscopePage::readTransmissionMirror() {
     optionMirrorMotorized.setEnabled(usable);
 }
 
-void MicroscopePage::readCameraList() {
-    const QString shown = comboCamera.text();
-    comboCamera.clear();
-    for (const char* entry : {"None", "Kc 1.4", "Kc 2.0", "Km 1.4", "Km 2.0"})
-        comboCamera.addItem(QString::fromLatin1(entry));
-    comboCamera.selectText(shown);
-}
-
 void MicroscopePage::disableFocusStep() {
     cmdFocusStep.setEnabled(false);
 }

@@ -32,6 +32,14 @@ inline const QString kAvailableShutters = QStringLiteral("Available Shutters");
 inline const QString kAvailableStages = QStringLiteral("Available Stages");
 inline const QString kPotentialFilters = QStringLiteral("Potential Filters");
 
+// The microscope camera and the fine Z drives, which older releases lack.
+inline const QString kAvailableCameras = QStringLiteral("Available Cameras");
+inline const QString kPotentialCameras = QStringLiteral("Potential Cameras");
+inline const QString kCpCameras = QStringLiteral("CP Cameras");
+inline const QString kAvailableZLift = QStringLiteral("Available ZLift");
+// The revolver position of a piezo objective, in "Available ZLift".
+inline const QString kRevolverPosition = QStringLiteral("Revolver Position");
+
 // The image flip of the scan processor, in "Available Dsps".
 inline const QString kExchangeXY = QStringLiteral("Exchange XY");
 inline const QString kMirrorX = QStringLiteral("Mirror X");
