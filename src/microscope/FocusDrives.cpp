@@ -4,6 +4,7 @@
 #include <db/Database.h>
 #include <db/Recordset.h>
 #include <editor/Editor.h>
+#include <editor/Page.h>
 #include <editor/Scopes.h>
 #include <form/Button.h>
 #include <form/CheckBox.h>
@@ -37,9 +38,19 @@ FocusDrives::FocusDrives(editor::Editor& editor, form::TextBox& step, form::Butt
     cmdFocusStep.setHandler([this] { CmdFocusStepClicked(); });
     checkZLift.setHandler([this] { CheckZLiftClicked(); });
     comboZLifts.setHandler([this] { ComboZLiftsClicked(); });
+    editor.addPageReadout(editor::PageMicroscope, [this] { showFocusStep(); });
+}
+
+void FocusDrives::showFocusStep() {
+    const editor::Quiet quiet(m_editor);
+    eFocusStep.setText(
+        NullToText(ReadField(m_editor.work(), kFocusControl, kIdAvailable, kFocus, kStepSize)));
 }
 
 void FocusDrives::focusStepEdited() {
+    // A step shown by a readout is no edit to apply.
+    if (!m_editor.isLive())
+        return;
     cmdFocusStep.setEnabled(true);
     if (m_editor.message() == kTooLarge)
         m_editor.setMessage(QString());

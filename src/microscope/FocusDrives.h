@@ -26,6 +26,8 @@ public:
 
     // Fills the fine-Z-drive controls from the database.
     void ZLiftView();
+    // The stored focus step in its box.
+    void showFocusStep();
 
 private:
     void focusStepEdited();

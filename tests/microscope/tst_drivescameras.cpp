@@ -59,7 +59,7 @@ private slots:
         QTest::newRow("20 % up") << 1.0 << u"1.2"_s << true << u"1"_s;
         QTest::newRow("20 % down") << 1.0 << u"0.8"_s << true << u"1"_s;
         QTest::newRow("no number") << 1.0 << u"abc"_s << true << u"1"_s;
-        QTest::newRow("stored 0, 0") << 0.0 << u"0"_s << true << u"0"_s;
+        QTest::newRow("stored 0, 0") << 0.0 << u"0.0"_s << true << u"0"_s;
         QTest::newRow("stored 0, small") << 0.0 << u"0.001"_s << true << u"0"_s;
     }
     void focusStep() {
