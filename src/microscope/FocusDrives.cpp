@@ -64,7 +64,9 @@ void FocusDrives::CmdFocusStepClicked() {
     const double step = stored.toDouble();
     bool number = false;
     const double typed = QLocale::c().toDouble(eFocusStep.text().trimmed(), &number);
-    if (number && qAbs(typed - step) < 0.1 * step) {
+    // Exactly 10 % is too much; the margin keeps a binary fraction such as 0.055 - 0.05 from
+    // passing as a hair less.
+    if (number && qAbs(typed - step) < 0.1 * step * (1 - 1e-9)) {
         WriteField(work, kFocusControl, kIdAvailable, kFocus, kStepSize, typed);
     } else {
         eFocusStep.setText(NullToText(stored));

@@ -56,6 +56,8 @@ private slots:
         QTest::newRow("9 % up") << 1.0 << u"1.09"_s << false << u"1.09"_s;
         QTest::newRow("5 % down") << 1.0 << u"0.95"_s << false << u"0.95"_s;
         QTest::newRow("10 % up") << 1.0 << u"1.1"_s << true << u"1"_s;
+        QTest::newRow("10 % of a small step") << 0.05 << u"0.055"_s << true << u"0.05"_s;
+        QTest::newRow("10 % down") << 0.05 << u"0.045"_s << true << u"0.05"_s;
         QTest::newRow("20 % up") << 1.0 << u"1.2"_s << true << u"1"_s;
         QTest::newRow("20 % down") << 1.0 << u"0.8"_s << true << u"1"_s;
         QTest::newRow("no number") << 1.0 << u"abc"_s << true << u"1"_s;
