@@ -1,5 +1,6 @@
--- Laser module of the demo installation: argon and HeNe lasers in use, the UV and
--- near-infrared lasers present but switched off, with their lines, attenuator channels and drivers.
+-- Laser module of the demo installation: the argon and HeNe lasers and the Mai Tai near-infrared
+-- laser in use, the UV lasers and the other near-infrared models present but switched off, with
+-- their lines, attenuator channels and drivers, as the editor leaves them.
 
 -- One row per laser the module can carry; the argon-type rows keep their special value.
 INSERT INTO [Available Lasers] ([ID Available], [Status], [ID Potential], [Control], [Special Value], [Version], [Control LED], [Next Optical Device])
@@ -15,13 +16,13 @@ INSERT INTO [Available Lasers] ([ID Available], [Status], [ID Potential], [Contr
 INSERT INTO [Available Lasers] ([ID Available], [Status], [ID Potential], [Control], [Special Value], [Version], [Control LED], [Next Optical Device])
     VALUES ('Laser Diode 405', 'Do not use', 'LD 405', 'LD405 Switch', NULL, NULL, 'REG100', 'F/HT1');
 INSERT INTO [Available Lasers] ([ID Available], [Status], [ID Potential], [Control], [Special Value], [Version], [Control LED], [Next Optical Device])
-    VALUES ('Enterprise', ' ', 'Enterprise', 'COM2', NULL, '2.10', 'REG100', 'F/HT1');
+    VALUES ('Enterprise', 'Do not use', 'Enterprise', 'COM2', NULL, '2.10', 'REG100', 'F/HT1');
 INSERT INTO [Available Lasers] ([ID Available], [Status], [ID Potential], [Control], [Special Value], [Version], [Control LED], [Next Optical Device])
     VALUES ('Krypton 413', 'Do not use', 'Krypton 413', 'COM3', NULL, '1.02', 'REG100', 'F/HT1');
 INSERT INTO [Available Lasers] ([ID Available], [Status], [ID Potential], [Control], [Special Value], [Version], [Control LED], [Next Optical Device])
     VALUES ('Titanium:Sapphire', 'Do not use', 'Titanium:Sapphire', 'None', NULL, NULL, 'REG100', 'F/HT1');
 INSERT INTO [Available Lasers] ([ID Available], [Status], [ID Potential], [Control], [Special Value], [Version], [Control LED], [Next Optical Device])
-    VALUES ('Mai Tai', ' ', 'Mai Tai', 'COM4', NULL, '1.07', 'REG100', 'F/HT1');
+    VALUES ('Mai Tai', ' ', 'Mai Tai', 'COM2', NULL, '1.07', 'REG100', 'F/HT1');
 INSERT INTO [Available Lasers] ([ID Available], [Status], [ID Potential], [Control], [Special Value], [Version], [Control LED], [Next Optical Device])
     VALUES ('Chameleon', 'Do not use', 'Chameleon', 'COM4', NULL, '3.4', 'REG100', 'F/HT1');
 
@@ -63,8 +64,8 @@ INSERT INTO [Available Laser Wavelength] ([ID Available], [ID Laser], [Wavelengt
 INSERT INTO [Available Laser Wavelength] ([ID Available], [ID Laser], [Wavelength], [Status])
     VALUES ('Chameleon', 'Chameleon', 800, ' ');
 
--- Attenuator channels: the visible lines 458 to 633 own channels 1 to 5 of the AOTF; the UV and
--- near-infrared lines are switched off and own none.
+-- Attenuator channels: the visible lines 458 to 633 own channels 1 to 5 of the AOTF, the
+-- near-infrared line channel 6 of its AOM; the UV lines are switched off and own none.
 INSERT INTO [Available Attenuator Channels] ([Wavelength], [Channel No], [Status], [Not Include], [ID Available AOM], [Calibration Wavelength], [FCS])
     VALUES (351, 0, 'Do not use', 1, 'AOTF UV', NULL, 0);
 INSERT INTO [Available Attenuator Channels] ([Wavelength], [Channel No], [Status], [Not Include], [ID Available AOM], [Calibration Wavelength], [FCS])
@@ -88,7 +89,7 @@ INSERT INTO [Available Attenuator Channels] ([Wavelength], [Channel No], [Status
 INSERT INTO [Available Attenuator Channels] ([Wavelength], [Channel No], [Status], [Not Include], [ID Available AOM], [Calibration Wavelength], [FCS])
     VALUES (633, 5, ' ', 0, 'AOTF 4 PR', NULL, 1);
 INSERT INTO [Available Attenuator Channels] ([Wavelength], [Channel No], [Status], [Not Include], [ID Available AOM], [Calibration Wavelength], [FCS])
-    VALUES (800, 0, 'Do not use', 1, 'AOM NLO', 800, 0);
+    VALUES (800, 6, ' ', 0, 'AOM NLO', 800, 0);
 
 -- Standard calibration coefficients, one row per line.
 INSERT INTO [Calibration Attenuator Channels] ([Wavelength], [a0], [a1], [a2], [a3], [a4], [a5], [a6], [a7], [a8], [a9], [a10], [b0], [b1], [b2], [b3], [b4], [b5], [b6], [b7], [b8], [b9], [b10])
@@ -123,15 +124,16 @@ INSERT INTO [Available AOMs] ([ID Available], [Status], [ID Potential], [Control
 INSERT INTO [Available AOMs] ([ID Available], [Status], [ID Potential], [Control])
     VALUES ('AOTF UV', 'Do not use', 'AOTF UV', 'AOTF Driver');
 INSERT INTO [Available AOMs] ([ID Available], [Status], [ID Potential], [Control])
-    VALUES ('AOM NLO', 'Do not use', 'AOM NLO', 'NLO AOM Driver');
+    VALUES ('AOM NLO', ' ', 'AOM NLO', 'NLO AOM Driver');
 INSERT INTO [Available AOMs] ([ID Available], [Status], [ID Potential], [Control])
     VALUES ('Kestro Attenuator', 'Do not use', 'Kestro Attenuator4', 'None');
 
--- Drivers of the modulators with the serial port they hang on.
+-- Drivers of the modulators with the serial port they hang on. The near-infrared laser leaves
+-- the visible AOTF five lines.
 INSERT INTO [Available AOM Drivers] ([ID Available], [Status], [ID Potential], [Control], [Summary])
-    VALUES ('AOTF Driver', ' ', 'AA.MOD.6C', 'COM2', 'Visible AOTF driver');
+    VALUES ('AOTF Driver', ' ', 'AA.MOD.5C', 'COM2', 'Visible AOTF driver');
 INSERT INTO [Available AOM Drivers] ([ID Available], [Status], [ID Potential], [Control], [Summary])
-    VALUES ('NLO AOM Driver', 'Do not use', 'AA.AOM.NLO', 'COM5', 'Near-infrared AOM driver');
+    VALUES ('NLO AOM Driver', ' ', 'AA.AOM.NLO', 'COM5', 'Near-infrared AOM driver');
 
 -- Driver calibration: frequency range of each driver.
 INSERT INTO [Calibration AOM Drivers] ([ID Available], [Lower Wavelength], [Upper Wavelength], [Minimum Frequency], [Maximum Frequency])
@@ -139,7 +141,7 @@ INSERT INTO [Calibration AOM Drivers] ([ID Available], [Lower Wavelength], [Uppe
 INSERT INTO [Calibration AOM Drivers] ([ID Available], [Lower Wavelength], [Upper Wavelength], [Minimum Frequency], [Maximum Frequency])
     VALUES ('NLO AOM Driver', 690, 1064, 85.0, 135.0);
 
--- AOTF lines, one per channel.
+-- AOTF lines, one per channel; the near-infrared laser tunes the line of channel 6.
 INSERT INTO [Available AOTF Lines] ([Channel], [Line], [Kind of Wavelength Change], [ID Available AOM])
     VALUES (1, 1, 'fixed', 'AOTF 4 PR');
 INSERT INTO [Available AOTF Lines] ([Channel], [Line], [Kind of Wavelength Change], [ID Available AOM])
@@ -151,7 +153,7 @@ INSERT INTO [Available AOTF Lines] ([Channel], [Line], [Kind of Wavelength Chang
 INSERT INTO [Available AOTF Lines] ([Channel], [Line], [Kind of Wavelength Change], [ID Available AOM])
     VALUES (5, 5, 'fixed', 'AOTF 4 PR');
 INSERT INTO [Available AOTF Lines] ([Channel], [Line], [Kind of Wavelength Change], [ID Available AOM])
-    VALUES (6, 6, 'fixed', 'AOM NLO');
+    VALUES (6, 1, 'tunable', 'AOM NLO');
 
 -- Attenuation servos per channel, used by the entry-level head only.
 INSERT INTO [Available Channel Controls] ([Channel No], [Status], [Control Attenuation])
@@ -182,7 +184,12 @@ INSERT INTO [Available Switches] ([ID Available], [Status], [ID Potential], [Con
 INSERT INTO [Available Switches] ([ID Available], [Status], [ID Potential], [Control], [Control Position], [Initial Position], [Next Optical Device], [Close])
     VALUES ('MainShutter1', ' ', 'Shutter Switch', 'REG152', NULL, 'closed', 'C/"IR/Vis"', 0);
 INSERT INTO [Available Switches] ([ID Available], [Status], [ID Potential], [Control], [Control Position], [Initial Position], [Next Optical Device], [Close])
-    VALUES ('MainShutter2', ' ', 'Shutter Switch', 'REG153', NULL, 'closed', 'none', 0);
+    VALUES ('MainShutter2', ' ', 'Shutter Switch', 'REG153', NULL, 'closed', 'C/"NIR"', 0);
+-- The FCS head's mirror switches, with servos of the same names; the third output is in use.
+INSERT INTO [Available Switches] ([ID Available], [Status], [ID Potential], [Control], [Control Position], [Initial Position], [Next Optical Device], [Close])
+    VALUES ('FCS_AMIR', ' ', 'Mirror Switch FCS', 'CANO', 'FCS_AMIR', 'undefined', ' ', 0);
+INSERT INTO [Available Switches] ([ID Available], [Status], [ID Potential], [Control], [Control Position], [Initial Position], [Next Optical Device], [Close])
+    VALUES ('FCS_BMIR', 'Do not use', 'Mirror Switch FCS', 'CANO', 'FCS_BMIR', 'undefined', ' ', 0);
 
 -- Fading attenuator DAC, switched by the dampening box.
 INSERT INTO [Available DACs] ([ID Available], [Status], [ID Potential], [Control Voltage], [Channel No])

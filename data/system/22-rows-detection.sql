@@ -169,17 +169,26 @@ INSERT INTO [Available Servos] ([ID Available], [Status], [ID Potential], [Contr
 INSERT INTO [Available Servos] ([ID Available], [Status], [ID Potential], [Control], [Control FirmwareOffset], [Default Value])
     VALUES ('Servo HeNe2', ' ', 'Servo Switch', 'CANI', NULL, 0.0);
 INSERT INTO [Available Servos] ([ID Available], [Status], [ID Potential], [Control], [Control FirmwareOffset], [Default Value])
+    VALUES ('FCS_AMIR', ' ', 'Servo Switch', 'CANO', NULL, 0.0);
+INSERT INTO [Available Servos] ([ID Available], [Status], [ID Potential], [Control], [Control FirmwareOffset], [Default Value])
+    VALUES ('FCS_BMIR', 'Do not use', 'Servo Switch', 'CANO', NULL, 0.0);
+INSERT INTO [Available Servos] ([ID Available], [Status], [ID Potential], [Control], [Control FirmwareOffset], [Default Value])
     VALUES ('ATT Servo 1', 'Do not use', 'Servo Attenuator', 'CANI', 'Attenuator Offset 1', 0.0);
 INSERT INTO [Available Servos] ([ID Available], [Status], [ID Potential], [Control], [Control FirmwareOffset], [Default Value])
     VALUES ('LFB1', ' ', 'Servo Field Stop', 'CANH', NULL, 0.0);
 INSERT INTO [Available Servos] ([ID Available], [Status], [ID Potential], [Control], [Control FirmwareOffset], [Default Value])
     VALUES ('KAB1', ' ', 'Servo Aperture', 'CANH', NULL, 0.0);
 
--- Collimators of the laser coupling. The near-infrared collimator comes with the FCS twin rows.
+-- Collimators of the laser coupling. The near-infrared collimator came with the FCS twin rows
+-- when the Mai Tai was switched on, the older heads' "VIS" with it.
 INSERT INTO [Available Collimators] ([ID Available], [Status], [ID Potential], [Control], [Default])
     VALUES ('IR/Vis', ' ', 'Collimator Vis', 'COL1', 1.2);
 INSERT INTO [Available Collimators] ([ID Available], [Status], [ID Potential], [Control], [Default])
     VALUES ('UV/Vis', 'Do not use', 'Collimator UV', 'COL2', 0.5);
+INSERT INTO [Available Collimators] ([ID Available], [Status], [ID Potential], [Control], [Default])
+    VALUES ('NIR', ' ', 'Collimator NIR', 'COL3', 0.8);
+INSERT INTO [Available Collimators] ([ID Available], [Status], [ID Potential], [Control], [Default])
+    VALUES ('VIS', 'Do not use', 'Collimator Vis', 'COL1', 1.2);
 
 -- Calibration of the detection devices.
 INSERT INTO [Calibration Point Detectors] ([ID Available], [Offset], [Gain])

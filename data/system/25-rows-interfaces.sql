@@ -1,19 +1,19 @@
 -- Interfaces of the demo installation: the serial ports of the host, the CAN nodes and
 -- the SCSI adapter of the scan electronics.
 
--- Serial ports. COM1 carries the stand's CAN adapter; the AOTF driver and the Enterprise UV laser
--- share COM2, so that a port choice shows the conflict warnings; COM4 drives the Mai Tai laser,
--- COM3 and COM5 belong to devices that are switched off.
+-- Serial ports. COM1 carries the stand's CAN adapter; the AOTF driver and the Mai Tai laser
+-- share COM2, so that a port choice shows the conflict warnings; COM5 drives the near-infrared
+-- AOM driver, COM3 and COM4 belong to devices that are switched off.
 INSERT INTO [Available Interfaces] ([ID Available], [Status], [ID Potential], [Control], [Address], [Baud Rate], [Data Bits], [Parity], [Stop Bits], [Handshake], [Timeout ms], [Summary])
     VALUES ('COM1', ' ', 'SerialPort', NULL, '0x3F8', 19200, 8, 'None', 1, 'None', 1000, 'CAN bus adapter');
 INSERT INTO [Available Interfaces] ([ID Available], [Status], [ID Potential], [Control], [Address], [Baud Rate], [Data Bits], [Parity], [Stop Bits], [Handshake], [Timeout ms], [Summary])
-    VALUES ('COM2', ' ', 'SerialPort', NULL, '0x2F8', 9600, 8, 'None', 1, 'None', 1000, 'AOTF driver');
+    VALUES ('COM2', ' ', 'SerialPort', NULL, '0x2F8', 9600, 8, 'None', 1, 'XonXoff', 1000, 'Mai Tai port');
 INSERT INTO [Available Interfaces] ([ID Available], [Status], [ID Potential], [Control], [Address], [Baud Rate], [Data Bits], [Parity], [Stop Bits], [Handshake], [Timeout ms], [Summary])
     VALUES ('COM3', 'Do not use', 'SerialPort', NULL, '0x3E8', 9600, 8, 'None', 1, 'None', 1000, NULL);
 INSERT INTO [Available Interfaces] ([ID Available], [Status], [ID Potential], [Control], [Address], [Baud Rate], [Data Bits], [Parity], [Stop Bits], [Handshake], [Timeout ms], [Summary])
-    VALUES ('COM4', ' ', 'SerialPort', NULL, '0x2E8', 9600, 8, 'None', 1, 'XonXoff', 1000, 'Mai Tai port');
+    VALUES ('COM4', 'Do not use', 'SerialPort', NULL, '0x2E8', 9600, 8, 'None', 1, 'None', 1000, NULL);
 INSERT INTO [Available Interfaces] ([ID Available], [Status], [ID Potential], [Control], [Address], [Baud Rate], [Data Bits], [Parity], [Stop Bits], [Handshake], [Timeout ms], [Summary])
-    VALUES ('COM5', 'Do not use', 'SerialPort', NULL, '0x3E0', 9600, 8, 'None', 1, 'None', 1000, NULL);
+    VALUES ('COM5', ' ', 'SerialPort', NULL, '0x3E0', 9600, 8, 'None', 1, 'None', 1000, 'AOM port');
 
 -- CAN nodes. Control names the serial port of the CAN adapter; Version is the node's firmware.
 INSERT INTO [Available Interfaces] ([ID Available], [Status], [ID Potential], [Control], [Address], [Version], [Summary])

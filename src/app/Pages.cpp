@@ -39,6 +39,11 @@ void Pages::wire() {
         wavelengthToLine.exec();
         laser.RebuildLaserTab();
     });
+    // The lasers switch the collimators of the scan head's light path; the dampening box of
+    // the laser page is read with the FCS page.
+    laser.setSwitchCollimator(
+        [this](const QString& collimator, bool on) { scanHead.SwitchCollimator(collimator, on); });
+    fcs.setShowFading([this] { laser.showFading(); });
 }
 
 } // namespace app

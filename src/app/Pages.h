@@ -42,7 +42,7 @@ struct Pages {
     microscope::PiezoSwitch piezoSwitch{m_editor};
     devices::Connections connections{m_editor};
     microscope::MicroscopePage microscope{m_editor, piezoSwitch};
-    laser::LaserPage laser{m_editor, connections};
+    laser::LaserPage laser{m_editor, connections, heads};
     scanhead::ScanHeadPage scanHead{m_editor, filterContext};
     scanhead::FcsPage fcs{m_editor, filterContext};
     scanhead::NddPage ndd{m_editor, nddSwitch};

@@ -64,6 +64,8 @@ void Readout::Refresh() {
         m_pages.fcs.ReadFcsPage();
     }
     e.setLive(true);
+    // The near-infrared line is put right once the editor writes again.
+    m_pages.laser.CheckLineIRClicked();
 }
 
 void Readout::ReadConfiguration() {

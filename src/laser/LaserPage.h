@@ -2,16 +2,23 @@
 
 #include "AotfDrivers.h"
 #include "AttenuatorChannels.h"
+#include "LaserNames.h"
+#include "LaserSources.h"
+#include "NloLaser.h"
 
 #include <QList>
 #include <editor/Page.h>
 #include <editor/Scopes.h>
+#include <functional>
 
 namespace editor {
 class Editor;
 }
 namespace devices {
 class Connections;
+}
+namespace scanhead {
+class HeadFrames;
 }
 
 namespace laser {
@@ -20,13 +27,23 @@ using namespace Qt::StringLiterals;
 
 class ChangeLaserLineDialog;
 
-// The Laser Modul page: the laser lines with their attenuator channels and the AOTF drivers.
+// The Laser Modul page: the lasers, the laser lines with their attenuator channels, the AOTF
+// drivers and the tunable near-infrared laser.
+//
+// A laser box switches its laser and then everything that depends on it, clearing the boxes of
+// the lasers it excludes (whose handlers switch those off). Once the outermost handler of such a
+// cascade is done, the page is derived anew from the working copy.
 class LaserPage : public editor::Declarations {
 public:
-    LaserPage(editor::Editor& editor, devices::Connections& connections);
+    LaserPage(editor::Editor& editor, devices::Connections& connections,
+              scanhead::HeadFrames& heads);
 
     // The dialog that asks which line gives up its channel when none is free.
     void setChangeLineDialog(ChangeLaserLineDialog& dialog) { m_changeLine = &dialog; }
+    // The collimators belong to the scan head; the program links them.
+    void setSwitchCollimator(std::function<void(const QString&, bool)> switchCollimator) {
+        m_switchCollimator = std::move(switchCollimator);
+    }
 
     // Switches a line on or off: on, it gets its channel from start-up, else the preferred one
     // (which the start-up channel replaces), else a free one of its range, else one taken from
@@ -43,9 +60,20 @@ public:
     // Configuration page shows them, so it shows them anew after that readout too.
     void showPortLists();
 
+    // The handler of the near-infrared line box, as a click runs it; the configuration readout
+    // runs it once the editor is live.
+    void CheckLineIRClicked();
+    // The dampening box as the database says; the FCS page shows it when it is read.
+    void showFading();
+
     AttenuatorChannels& channels() { return m_channels; }
     AotfDrivers& drivers() { return m_drivers; }
+    LaserSources& sources() { return m_sources; }
+    int lastNloWavelength() const { return m_lastNloWavelength; }
     void LoadStartupChannels() { m_channels.LoadStartupChannels(); }
+
+    // The near-infrared controls follow the UV lasers, which exclude that laser.
+    void EnableNloControls(bool enable);
 
 private:
     struct LineBox {
@@ -60,13 +88,63 @@ private:
     void progrAotfClicked();
     void showDriverState();
 
+    // Runs a handler of a laser box while the editor is live, with the busy pointer; the
+    // outermost one ends with the rebuild.
+    void laserAction(const std::function<void()>& action);
+    void setLine(form::CheckBox& box, bool on);
+    void setLines(const QList<form::CheckBox*>& boxes, bool on);
+    void CheckArgonClicked();
+    void CheckArgon2Clicked();
+    void CheckArKrClicked();
+    void CheckHeNeRedClicked();
+    void CheckBlueLaserClicked();
+    // Enterprise UV and Krypton 413, which exclude each other and the 405 diode.
+    void uvLaserClicked(form::CheckBox& box, const QString& laser, form::CheckBox& other,
+                        const QList<form::CheckBox*>& lines, const QString& driverType);
+    void argonExclusions(form::CheckBox& box);
+    void CheckNLOClicked();
+    void nloOptionChosen(const QString& laser);
+    QString selectedNloLaser() const;
+    void CmdApplySpecialValueClicked();
+    void CmdApplyNLOWavelengthClicked();
+    void collimator(const QString& name, bool enable);
+
+    // Sections of the rebuild.
+    void showSystemLine(bool kestro);
+    void showLedControl();
+    void showArgonLasers(bool kestro);
+    void showNloModel();
+    void showLaserPorts();
+    void showFcsMirrors(bool kestro);
+
     editor::Editor& m_editor;
     devices::Connections& m_connections;
+    scanhead::HeadFrames& m_heads;
     AttenuatorChannels m_channels{m_editor};
     AotfDrivers m_drivers{m_editor};
+    LaserSources m_sources{m_editor, m_connections};
+    NloLaser m_nlo{m_editor, m_drivers, m_connections};
     ChangeLaserLineDialog* m_changeLine = nullptr;
+    std::function<void(const QString&, bool)> m_switchCollimator;
     editor::RunningFlag m_lineRunning;
     editor::RunningFlag m_rebuildRunning;
+    int m_laserActions = 0;
+    int m_lastNloWavelength = 0;
+
+    const editor::Frame m_frameLasers = frame(editor::PageLaser, u"FrameLaser"_s, u"Laser Modul"_s);
+    form::CheckBox& checkArgon = check(u"CheckArgon"_s, u"Argon 25mW"_s);
+    form::CheckBox& checkArgon2 = check(u"CheckArgon2"_s, u"Argon 30 mW"_s);
+    form::CheckBox& checkArKr = check(u"CheckArKr"_s, u"ArKr"_s);
+    form::CheckBox& checkHeNeGreen = check(u"CheckHeNeGreen"_s, u"HeNe 543"_s);
+    form::CheckBox& checkHeNeRed = check(u"CheckHeNeRed"_s, u"HeNe 633"_s);
+    form::CheckBox& checkBlueLaser = check(u"CheckBlueLaser"_s, u"Laser Diode 405"_s);
+    form::CheckBox& checkEnterprise = check(u"CheckEnterprise"_s, u"Enterprise UV"_s);
+    form::CheckBox& checkKr413 = check(u"CheckKr413"_s, u"Krypton 413"_s);
+    form::TextBox& eSpecialValue = text(u"ESpecialValue"_s, u"Special Value"_s);
+    form::Button& cmdApplySpecialValue = button(u"CmdApplySpecialValue"_s, u"Apply"_s);
+    form::CheckBox& checkFading = check(u"CheckFading"_s, u"Dampening"_s);
+    form::CheckBox& checkAmir = check(u"CheckAMIR"_s, u"AMIR 3. Output"_s);
+    form::CheckBox& checkBmir = check(u"CheckBMIR"_s, u"BMIR"_s);
 
     const editor::Frame m_frameLines = frame(editor::PageLaser, u"FrameLines"_s, u"Laser Lines"_s);
     form::CheckBox& checkLine351 = check(u"CheckLine351"_s, u"351 nm"_s);
@@ -90,7 +168,20 @@ private:
         button(u"CmdResetAOMCalibration"_s, u"Reset AOM/AOTF Calibration"_s);
 
     const editor::Frame m_frameNlo = frame(editor::PageLaser, u"FrameNLO"_s, u"NLO Laser"_s);
+    form::CheckBox& checkNlo = check(u"CheckNLO"_s, u"NLO Laser"_s);
+    form::OptionButton& optionNloOffline =
+        option(u"OptionNLOLaserOffline"_s, u"Off Line Titanium:Sapphire"_s, u"NLO"_s);
+    form::OptionButton& optionNloMaiTai = option(u"OptionNLOLaserMaiTai"_s, u"Mai Tai"_s, u"NLO"_s);
+    form::OptionButton& optionNloChameleon =
+        option(u"OptionNLOLaserChameleon"_s, u"Chameleon"_s, u"NLO"_s);
     form::TextBox& eNloWavelength = text(u"ENLOWavelength"_s, u"Wavelength"_s);
+    form::Button& cmdApplyNloWavelength = button(u"CmdApplyNLOWavelength"_s, u"Apply"_s);
+
+    // The near-infrared models in the order in which the first one in use wins.
+    const QList<std::pair<form::OptionButton*, QString>> m_nloModels = {
+        {&optionNloOffline, kTitanSapphire},
+        {&optionNloMaiTai, kMaiTai},
+        {&optionNloChameleon, kChameleon}};
 
     // Each line box with its wavelength and preferred channels (entry-level head, others).
     const QList<LineBox> m_lines = {

@@ -43,8 +43,11 @@ void FcsPage::ReadFcsPage() {
         FilterWheels::fillWheelList(m_editor, comboFcsFilterWheel, m_filter,
                                     FilterWheels::Head::Fcs);
     }
+    showFcsLines();
     if (m_showPiezoPort)
         m_showPiezoPort();
+    if (m_showFading)
+        m_showFading();
     for (int i = 0; i < 4; ++i)
         m_lastVoltages[i] = m_editor.RegistryRead(editor::texts::kStepDacKey, voltageName(i));
     if (!m_lastVoltages[0].isEmpty()) {
@@ -57,6 +60,21 @@ void FcsPage::ReadFcsPage() {
     const editor::Quiet quiet(m_editor);
     checkShutters.setChecked(
         records::IsDeviceUsable(m_editor.work(), u"Available Filtersets"_s, u"AF1"_s));
+}
+
+void FcsPage::showFcsLines() {
+    for (const auto& [wavelength, label] : m_lineLabels)
+        label->setVisible(false);
+    db::Recordset rs = m_editor.work().OpenRecordset(u"CP Attenuator Channels"_s);
+    for (; !rs.eof(); rs.moveNext()) {
+        if (!records::IsUsable(rs.value(records::kStatus)) ||
+            rs.value(u"Channel No"_s).toInt() == 0 || !rs.value(u"FCS"_s).toBool())
+            continue;
+        const int wavelength = rs.value(u"Wavelength"_s).toInt();
+        for (const auto& [line, label] : m_lineLabels)
+            if (line == wavelength)
+                label->setVisible(true);
+    }
 }
 
 void FcsPage::CheckShuttersClicked() {

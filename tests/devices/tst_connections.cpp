@@ -90,8 +90,8 @@ private slots:
     }
 
     // The AOTF driver leaves the stand's port: the port stays in use with the stand's settings,
-    // the driver's new port takes the driver's, and its old port, which the Enterprise laser
-    // still uses, stays in use too.
+    // the driver's new port takes the driver's, and its old port, which the Mai Tai laser still
+    // uses, stays in use too.
     void movingADriverOffASharedPortKeepsItInUse() {
         Installation in;
         in.start();
@@ -103,7 +103,7 @@ private slots:
         QCOMPARE(port(in, u"COM3"_s).status, u" "_s);
         QCOMPARE(port(in, u"COM3"_s).summary, u"AOTF port"_s);
         QCOMPARE(port(in, u"COM2"_s).status, u" "_s);
-        QCOMPARE(port(in, u"COM2"_s).summary, u"Enterprise port"_s);
+        QCOMPARE(port(in, u"COM2"_s).summary, u"Mai Tai port"_s);
     }
 
     // The warnings come in the fixed order of the devices, one pause of 2 s each, and the port
@@ -113,7 +113,7 @@ private slots:
         in.onSystem(u"UPDATE [Available AOM Drivers] SET [Control] = 'COM4', [Status] = ' ' "
                     "WHERE [ID Available] = 'NLO AOM Driver';"
                     "UPDATE [Available Lasers] SET [Control] = 'COM4' "
-                    "WHERE [ID Available] = 'Chameleon';"
+                    "WHERE [ID Available] IN ('Chameleon', 'Mai Tai');"
                     "UPDATE [Available Interfaces] SET [Control] = 'COM4' "
                     "WHERE [ID Potential] = 'CanBusMk1'"_s);
         in.start();
@@ -136,7 +136,9 @@ private slots:
     void switchedOffDevicesAreLeftAlone() {
         Installation in;
         in.onSystem(u"UPDATE [Available Interfaces] SET [Control] = 'COM5' "
-                    "WHERE [ID Potential] = 'CanBusMk1'"_s);
+                    "WHERE [ID Potential] = 'CanBusMk1';"
+                    "UPDATE [Available AOM Drivers] SET [Status] = 'Do not use' "
+                    "WHERE [ID Available] = 'NLO AOM Driver'"_s);
         in.start();
         in.main().listBox(u"ComboConnectionAOM"_s).setEnabled(false);
         // The NLO AOM driver is off: its choice changes nothing.
@@ -153,6 +155,7 @@ private slots:
         // Both UV lasers off: the choice reaches no device and marks nothing.
         records::WriteField(in.editor().work(), u"Available Lasers"_s, records::kIdAvailable,
                             u"Enterprise"_s, u"Status"_s, records::kStatusOff);
+        in.main().listBox(u"ComboConnectionUVLaser"_s).setEnabled(true);
         in.act(u"select ComboConnectionUVLaser COM1"_s);
         QCOMPARE(port(in, u"COM1"_s).summary, u"CAN bus adapter"_s);
         QCOMPARE(control(in, u"Available Lasers"_s, u"Enterprise"_s), u"COM2"_s);
@@ -161,6 +164,8 @@ private slots:
     // Of a pair of lasers only the usable one takes the port; its kind's settings apply.
     void laserPairWithOneUsableLaser() {
         Installation in;
+        in.onSystem(u"UPDATE [Available Lasers] SET [Status] = ' ' "
+                    "WHERE [ID Available] = 'Enterprise'"_s);
         in.start();
         in.act(u"select ComboConnectionUVLaser COM3"_s);
         QCOMPARE(control(in, u"Available Lasers"_s, u"Enterprise"_s), u"COM3"_s);

@@ -20,6 +20,8 @@ class TestFirmware : public QObject {
 private slots:
     void readoutListsUsableNodesAndLasers() {
         Installation in;
+        in.onSystem(u"UPDATE [Available Lasers] SET [Status] = ' ' "
+                    "WHERE [ID Available] = 'Enterprise'"_s);
         in.start(u"tab 6"_s);
         const form::ListBox& nodes = in.main().listBox(u"ComboCanNode"_s);
         QCOMPARE(nodes.count(), 4); // the switched-off nodes are not offered
