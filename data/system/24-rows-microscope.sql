@@ -95,3 +95,18 @@ INSERT INTO [Available Video Switches] ([ID Available], [Status], [ID Potential]
 
 INSERT INTO [Potential Video Switches] ([ID Potential], [Kind], [Input Channels], [Output Channels], [Track Registers])
     VALUES ('VSwitch 8x4', 'Video Switch', 8, 4, 4);
+
+-- The virtual transmitted-light wheel of the Orvane AIE stand, kept from a time the
+-- installation stood on it; the Inverta M2 does not drive it.
+INSERT INTO [Available Filtersets] ([ID Available], [Status], [ID Potential], [Control], [Control Position], [Next Optical Device], [Motorization])
+    VALUES ('FWVirtual', 'Do not use', 'Virtual Wheel', 'None', 'CANH', ' ', 'manual');
+INSERT INTO [Available FilterPlacement] ([ID Available], [Position], [ID Potential], [Not Include], [Output Position])
+    VALUES ('FWVirtual', 1, 'None', 0, 1);
+INSERT INTO [Available FilterPlacement] ([ID Available], [Position], [ID Potential], [Not Include], [Output Position])
+    VALUES ('FWVirtual', 2, 'ND 0.5', 0, 2);
+INSERT INTO [Available FilterPlacement] ([ID Available], [Position], [ID Potential], [Not Include], [Output Position])
+    VALUES ('FWVirtual', 3, 'ND 1.0', 0, 3);
+
+-- More favourites: a user-defined objective the lab uses every day.
+INSERT INTO [Favourite Objective Lenses] ([ID Potential], [Focus Speed])
+    VALUES ('LAB-100x', 2);

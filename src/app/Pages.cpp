@@ -1,8 +1,5 @@
 #include "Pages.h"
 
-#include <records/Names.h>
-#include <records/TemplateMerge.h>
-
 namespace app {
 
 void Pages::wire() {
@@ -19,18 +16,21 @@ void Pages::wire() {
     scanHead.filterControl().setCatalogue([this] { filters.ShowFilterCatalogue(); });
     fcs.filterControl().setCatalogue([this] { filters.ShowFilterCatalogue(); });
     fcs.setShutterSetsChanged([this] { scanHead.FillScanWheelList(); });
+    for (scanhead::UserChangeFilter* control :
+         {&microscope.lightPath().reflectorFilter(), &microscope.lightPath().condenserFilter(),
+          &ndd.reflectedSplitter(), &ndd.reflectedEmission(), &ndd.transmittedSplitter(),
+          &ndd.transmittedEmission()})
+        control->setCatalogue([this] { filters.ShowFilterCatalogue(); });
+
+    // A revolver position opens the objective catalogue; a lamp shows on the NDD page too.
+    microscope.revolver().setCatalogue([this] { objectives.ShowCatalogue(); });
+    microscope.lightPath().setNddReadout([this] { ndd.ReadNddPage(); });
 
     // The FCS head brings the placements of its wheels as a stand does.
-    heads.setAddMissingFilterPlacements([this] {
-        records::MergeMissingRowsTwoKeys(
-            m_editor.templ(), m_editor.work(), u"Available FilterPlacement"_s,
-            u"Available FilterPlacement"_s, records::kIdAvailable, u"Position"_s);
-    });
-    // The piezo stage's box takes its port from the port lists and shows it on the FCS page;
-    // the camera keeps off the ports of the heads.
+    heads.setAddMissingFilterPlacements([this] { microscope.AddMissingFilterPlacements(); });
+    // The piezo stage's box takes its port from the port lists and shows it on the FCS page.
     microscope.stages().setConnections(connections);
     microscope.stages().setReadFcsPage([this] { fcs.ReadFcsPage(); });
-    microscope.cameras().setHeads(heads);
 
     // A line that finds no free attenuator channel asks which line gives one up; the channels
     // are assigned by hand from the connection frame, and the laser page shows the result.

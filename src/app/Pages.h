@@ -7,10 +7,13 @@
 #include "MainWindow.h"
 
 #include <catalogue/AddUserFilterDialog.h>
+#include <catalogue/AddUserObjectiveDialog.h>
 #include <catalogue/FilterCatalogue.h>
+#include <catalogue/ObjectiveCatalogue.h>
 #include <devices/Connections.h>
 #include <devices/FirmwarePage.h>
 #include <editor/FilterDialogContext.h>
+#include <editor/ObjectiveContext.h>
 #include <laser/ChangeLaserLineDialog.h>
 #include <laser/LaserPage.h>
 #include <laser/WavelengthToLineDialog.h>
@@ -36,16 +39,19 @@ struct Pages {
     editor::Editor& m_editor;
     // What a wheel position hands the filter catalogue and gets back.
     editor::FilterDialogContext filterContext;
+    // What a revolver position hands the objective catalogue and gets back.
+    editor::ObjectiveContext objectiveContext;
     MainWindow window{m_editor};
     scanhead::HeadFrames heads{m_editor};
     scanhead::NddSwitch nddSwitch{m_editor};
     microscope::PiezoSwitch piezoSwitch{m_editor};
     devices::Connections connections{m_editor};
-    microscope::MicroscopePage microscope{m_editor, piezoSwitch};
+    microscope::MicroscopePage microscope{m_editor, piezoSwitch, heads, filterContext,
+                                          objectiveContext};
     laser::LaserPage laser{m_editor, connections, heads};
     scanhead::ScanHeadPage scanHead{m_editor, filterContext};
     scanhead::FcsPage fcs{m_editor, filterContext};
-    scanhead::NddPage ndd{m_editor, nddSwitch};
+    scanhead::NddPage ndd{m_editor, nddSwitch, microscope, scanHead, filterContext};
     devices::FirmwarePage firmware{m_editor};
     DatabaseFrames database{m_editor};
     EditConfDialog editConf{m_editor};
@@ -55,6 +61,8 @@ struct Pages {
     laser::WavelengthToLineDialog wavelengthToLine{m_editor};
     catalogue::AddUserFilterDialog addUserFilter{m_editor, filterContext};
     catalogue::FilterCatalogue filters{m_editor, filterContext, addUserFilter};
+    catalogue::AddUserObjectiveDialog addUserObjective{m_editor};
+    catalogue::ObjectiveCatalogue objectives{m_editor, objectiveContext, addUserObjective};
 
 private:
     void wire();

@@ -58,6 +58,8 @@ void Readout::Refresh() {
         const editor::BusyScope busy(e.host());
         ReadConfiguration();
         m_pages.scanHead.FillScanWheelList();
+        m_pages.ndd.ReadNddPage();
+        m_pages.microscope.lightPath().LightPathView();
         m_pages.microscope.showStandPorts(e.standName());
         m_pages.laser.RebuildLaserTab();
         m_pages.scanHead.ReadDetectionPage();

@@ -301,7 +301,7 @@ Startup::Result Startup::steps(Handover* handover) {
         e.work().deleteRelation(kRelationToDrop);
     e.openTemplate();
 
-    m_pages.microscope.setStandSelection(false);
+    e.setStandSelection(false);
     m_pages.ndd.resetPathLists();
 
     // The readout's upkeep writes land in one commit.

@@ -125,6 +125,15 @@ QString Editor::standName() const {
     return m_standLabel ? m_standLabel->caption() : QString();
 }
 
+QString Editor::message() const {
+    return m_statusLine ? m_statusLine->caption() : QString();
+}
+
+void Editor::showStandName(const QString& name) {
+    if (m_standLabel)
+        m_standLabel->setCaption(name);
+}
+
 void Editor::Refresh() const {
     if (m_refresh)
         m_refresh();
@@ -145,10 +154,6 @@ void Editor::setMessage(const QString& text) {
     if (!m_statusLine)
         throw std::logic_error("the main window has no status line");
     m_statusLine->setCaption(text);
-}
-
-QString Editor::message() const {
-    return m_statusLine ? m_statusLine->caption() : QString();
 }
 
 void Editor::setSystemDatabasePath(const QString& path) {

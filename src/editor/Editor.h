@@ -88,6 +88,14 @@ public:
     // it; empty before the window declared it.
     void setStandLabel(form::Label& label) { m_standLabel = &label; }
     QString standName() const;
+    // Shows a stand in LIDMicroscope before the readout does, so that what a stand selection
+    // derives from the stand shown (the image orientation) takes the chosen one.
+    void showStandName(const QString& name);
+
+    // Set from the start to the end of a stand selection (a StandSelection scope): the revolver,
+    // reflector-turret and condenser views then apply what they show as a choice of the engineer.
+    bool standSelection() const { return m_standSelection; }
+    void setStandSelection(bool on) { m_standSelection = on; }
 
     // The configuration readout of the whole editor, installed by the program, so that a subject
     // can show everything anew after a change that reaches beyond its page. Does nothing while
@@ -162,6 +170,7 @@ private:
     QString m_workCopyPath;
 
     bool m_live = false;
+    bool m_standSelection = false;
     ReadoutFlags m_flags;
     QString m_configurationName;
     std::function<bool()> m_instanceCheck;

@@ -35,6 +35,22 @@ private:
     bool m_previous;
 };
 
+// The stand-selection flag for the length of a stand selection.
+class StandSelection {
+public:
+    explicit StandSelection(Editor& editor)
+        : m_editor(editor), m_previous(editor.standSelection()) {
+        m_editor.setStandSelection(true);
+    }
+    ~StandSelection() { m_editor.setStandSelection(m_previous); }
+    StandSelection(const StandSelection&) = delete;
+    StandSelection& operator=(const StandSelection&) = delete;
+
+private:
+    Editor& m_editor;
+    bool m_previous;
+};
+
 // The running flag of a long operation: a nested call finds it set and returns at once.
 class RunningFlag {
 public:

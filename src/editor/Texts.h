@@ -18,6 +18,11 @@ inline const QString kNoSystemDatabase =
     QStringLiteral("No system database found ! Exit configuration tool !");
 inline const QString kOldRelease = QStringLiteral("Database Version < 3.0 not allowed ! Exit!");
 
+// The stands whose rules the editor knows by name.
+inline const QString kStandInvertaM2 = QStringLiteral("Inverta M2");
+inline const QString kStandOrvaneAie = QStringLiteral("Orvane AIE");
+inline const QString kStandErectaD = QStringLiteral("Erecta D");
+
 // Both the scan head and the FCS head may be removed; the last one removed leaves none.
 inline const QString kNoHead =
     QStringLiteral("There is no scan head and no FCS head, you must have 1 head!");

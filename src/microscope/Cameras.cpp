@@ -18,6 +18,7 @@ using namespace records;
 
 namespace {
 
+const QString kCpCameras = u"CP Cameras"_s;
 const QString kKamova = u"Kamova"_s;
 const QString kNone = u"None"_s;
 const QString kPort = u"Port"_s;

@@ -4,7 +4,6 @@
 #include <db/Database.h>
 #include <db/Recordset.h>
 #include <editor/Editor.h>
-#include <editor/Page.h>
 #include <editor/Scopes.h>
 #include <form/Button.h>
 #include <form/CheckBox.h>
@@ -38,7 +37,6 @@ FocusDrives::FocusDrives(editor::Editor& editor, form::TextBox& step, form::Butt
     cmdFocusStep.setHandler([this] { CmdFocusStepClicked(); });
     checkZLift.setHandler([this] { CheckZLiftClicked(); });
     comboZLifts.setHandler([this] { ComboZLiftsClicked(); });
-    editor.addPageReadout(editor::PageMicroscope, [this] { showFocusStep(); });
 }
 
 void FocusDrives::showFocusStep() {

@@ -2,12 +2,19 @@
 
 #include "Cameras.h"
 #include "FocusDrives.h"
+#include "LightPath.h"
+#include "RevolverFrame.h"
 #include "Stages.h"
 
 #include <editor/Page.h>
 
 namespace editor {
 class Editor;
+struct FilterDialogContext;
+struct ObjectiveContext;
+} // namespace editor
+namespace scanhead {
+class HeadFrames;
 }
 
 namespace microscope {
@@ -19,7 +26,23 @@ class PiezoSwitch;
 // The Microscope page: stand, ports, camera, light path, stage and focus.
 class MicroscopePage : public editor::Declarations {
 public:
-    MicroscopePage(editor::Editor& editor, PiezoSwitch& piezoSwitch);
+    MicroscopePage(editor::Editor& editor, PiezoSwitch& piezoSwitch, scanhead::HeadFrames& heads,
+                   editor::FilterDialogContext& filterContext,
+                   editor::ObjectiveContext& objectiveContext);
+
+    // The stand chosen in ComboMicroscops: the template's catalogues and the stand's recipe
+    // applied, missing filter placements added, the stand's reflector turret and condenser
+    // chosen, the transmitted-light mirror set from the transmitted-light detector, the image
+    // orientation applied, and the whole editor read anew.
+    void SelectStand(const QString& stand);
+    // Adds every filter placement of the template that the working copy lacks, keeping those it
+    // has; the FCS head brings its wheels' placements this way too.
+    void AddMissingFilterPlacements();
+    void ApplyDefaultReflectorCondenser(const QString& stand);
+    const QString& selectedStand() const { return m_selectedStand; }
+
+    RevolverFrame& revolver() { return m_revolver; }
+    LightPath& lightPath() { return m_lightPath; }
 
     // Fills the stand list from the template's stands and selects the installation's stand;
     // returns the selected stand's name.
@@ -29,7 +52,7 @@ public:
     // The motorized stage with its handwheel and the piezo stage.
     void readStage();
     void enablePiezo(bool enabled);
-    void readTransmissionMirror();
+    void readTransmissionMirror() { m_lightPath.readTransmissionMirror(); }
     // Fills the camera list, keeping the model shown.
     void readCameraList() { m_cameras.fillCameraList(); }
     // The focus step is applied only after an edit.
@@ -40,20 +63,14 @@ public:
     Stages& stages() { return m_stages; }
     Cameras& cameras() { return m_cameras; }
 
-    // Set while a stand is being selected, so that the pages it rewrites do not react.
-    bool standSelection() const { return m_standSelection; }
-    void setStandSelection(bool on) { m_standSelection = on; }
-
 private:
     editor::Editor& m_editor;
     PiezoSwitch& m_piezoSwitch;
-    bool m_standSelection = false;
+    scanhead::HeadFrames& m_heads;
+    QString m_selectedStand;
 
     const editor::Frame m_frameStand = frame(editor::PageMicroscope, u"FrameStand"_s, u"Stand"_s);
     form::ListBox& comboMicroscops = list(u"ComboMicroscops"_s);
-    form::ListBox& comboZoomex = list(u"ComboZoomex"_s, u"Zoom"_s);
-    form::ListBox& comboBaseport = list(u"ComboBaseport"_s, u"Baseport"_s);
-    form::ListBox& comboSideport = list(u"ComboSideport"_s, u"Sideport"_s);
     form::Label& labelPort = label(u"LabelPort"_s, u"Camera Port"_s);
     form::ListBox& comboCameraPort = list(u"ComboCameraPort"_s);
 
@@ -63,14 +80,8 @@ private:
     form::OptionButton& option063mag = option(u"Option063mag"_s, u"0.63x"_s, u"Adapter"_s);
     form::OptionButton& option1mag = option(u"Option1mag"_s, u"1x"_s, u"Adapter"_s);
 
-    const editor::Frame m_frameLightPath =
-        frame(editor::PageMicroscope, u"FrameLightPath"_s, u"Light Path"_s);
-    form::CheckBox& checkTransmissionMirror =
-        check(u"CheckTransmissionMirror"_s, u"Transmission Mirror"_s);
-    form::OptionButton& optionMirrorMotorized =
-        option(u"OptionTransmMirrorMot"_s, u"motorized"_s, u"TransmMirror"_s);
-    form::OptionButton& optionMirrorManual =
-        option(u"OptionTransmMirrorMan"_s, u"manual"_s, u"TransmMirror"_s);
+    RevolverFrame m_revolver;
+    LightPath m_lightPath;
 
     const editor::Frame m_frameStage = frame(editor::PageMicroscope, u"FrameStage"_s, u"Stage"_s);
     form::CheckBox& checkStage = check(u"CheckStage"_s, u"Motorized XY Stage"_s);

@@ -35,7 +35,6 @@ inline const QString kPotentialFilters = QStringLiteral("Potential Filters");
 // The microscope camera and the fine Z drives, which older releases lack.
 inline const QString kAvailableCameras = QStringLiteral("Available Cameras");
 inline const QString kPotentialCameras = QStringLiteral("Potential Cameras");
-inline const QString kCpCameras = QStringLiteral("CP Cameras");
 inline const QString kAvailableZLift = QStringLiteral("Available ZLift");
 // The revolver position of a piezo objective, in "Available ZLift".
 inline const QString kRevolverPosition = QStringLiteral("Revolver Position");

@@ -99,4 +99,18 @@ void FilterWheels::SetWheelPositionCount(db::Database& work, const QString& whee
                          {kNotInclude, false}});
 }
 
+bool FilterWheels::PlaceFilter(db::Database& work, const QString& wheel, int position,
+                               const QString& filter) {
+    db::Recordset placement = work.OpenRecordset(
+        u"SELECT * FROM [Available FilterPlacement] WHERE ([ID Available] = ?) AND ([Position] = "
+        "?)"_s,
+        {wheel, position});
+    if (placement.recordCount() != 1)
+        return false;
+    placement.edit();
+    placement.setValue(records::kIdPotential, filter);
+    placement.update();
+    return true;
+}
+
 } // namespace scanhead

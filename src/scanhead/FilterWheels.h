@@ -36,6 +36,11 @@ public:
     // Gives the wheel exactly `positions` included positions. Rows beyond are marked Not
     // Include, never deleted; missing rows up to `positions` are added empty ("None").
     static void SetWheelPositionCount(db::Database& work, const QString& wheel, int positions);
+
+    // Puts a filter on a position of a wheel. Two rows for one position leave the choice to
+    // nobody: neither is changed, and false is returned, as for a position without a row.
+    static bool PlaceFilter(db::Database& work, const QString& wheel, int position,
+                            const QString& filter);
 };
 
 } // namespace scanhead

@@ -36,6 +36,8 @@ public:
     void SwitchCollimator(const QString& collimator, bool enable);
     // A removed head takes the transmitted-light detector with it.
     void transmissionDetectorOff() { checkTransmissionPmt.setChecked(false); }
+    // The NDD page gives the transmitted-light detector's box its action.
+    form::CheckBox& transmissionDetectorBox() { return checkTransmissionPmt; }
 
     UserChangeFilter& filterControl() { return m_filter; }
 

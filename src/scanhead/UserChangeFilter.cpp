@@ -1,5 +1,7 @@
 #include "UserChangeFilter.h"
 
+#include "FilterWheels.h"
+
 #include <db/Database.h>
 #include <db/Recordset.h>
 #include <editor/Editor.h>
@@ -15,7 +17,6 @@ using records::kIdPotential;
 namespace {
 
 const QString kFavourites = u"Favourite Filters"_s;
-const QString kPlacement = u"Available FilterPlacement"_s;
 const QString kNoFilter = u"None"_s;
 
 } // namespace
@@ -91,7 +92,7 @@ void UserChangeFilter::CmdPosClicked(int index) {
     const QString chosen = m_context.current[std::size_t(index)];
     if (!chosen.isEmpty()) {
         keepFavourite(chosen);
-        place(m_context.wheelName, position, chosen);
+        FilterWheels::PlaceFilter(m_editor.work(), m_context.wheelName, position, chosen);
     }
     redraw();
 }
@@ -122,19 +123,6 @@ void UserChangeFilter::keepFavourite(const QString& filter) {
              .eof())
         return;
     records::AddRow(work, kFavourites, {{kIdPotential, filter}, {u"Type"_s, type}});
-}
-
-void UserChangeFilter::place(const QString& wheel, int position, const QString& filter) {
-    db::Recordset placement = m_editor.work().OpenRecordset(
-        u"SELECT * FROM [Available FilterPlacement] WHERE ([ID Available] = ?) AND ([Position] = "
-        "?)"_s,
-        {wheel, position});
-    // Two rows for one position leave the choice to nobody: neither is changed.
-    if (placement.recordCount() != 1)
-        return;
-    placement.edit();
-    placement.setValue(kIdPotential, filter);
-    placement.update();
 }
 
 } // namespace scanhead

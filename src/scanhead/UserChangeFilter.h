@@ -46,7 +46,6 @@ public:
 private:
     void CmdPosClicked(int index);
     void keepFavourite(const QString& filter);
-    void place(const QString& wheel, int position, const QString& filter);
 
     editor::Editor& m_editor;
     editor::FilterDialogContext& m_context;

@@ -2,6 +2,7 @@
 
 #include <QTest>
 #include <catalogue/AddUserFilterDialog.h>
+#include <catalogue/AddUserObjectiveDialog.h>
 #include <db/Recordset.h>
 #include <editor/FilterDialogContext.h>
 #include <records/RecordHelpers.h>
@@ -267,6 +268,134 @@ private slots:
         QFETCH(QString, text);
         QFETCH(double, number);
         QCOMPARE(catalogue::AddUserFilterDialog::leadingNumber(text), number);
+    }
+
+    // Opened on a database without favourites, the browser makes their table and opens at the
+    // objective the position shows; closed at once, it places nothing.
+    void objectiveBrowserOpens() {
+        Installation in;
+        in.onSystem(u"DROP TABLE [Favourite Objective Lenses]"_s);
+        in.start(u"tab 1\nclick CmdPosObj(2)\nclick Command1"_s);
+        db::Database& work = in.editor().work();
+        const QList<db::Field> fields = work.tableFields(u"Favourite Objective Lenses"_s);
+        QCOMPARE(fields.size(), 2);
+        QCOMPARE(fields.at(0).name, u"ID Potential"_s);
+        QCOMPARE(fields.at(0).type, db::FieldType::Text);
+        QCOMPARE(fields.at(1).type, db::FieldType::Long);
+        const form::TreeView& tree = dialog(in, u"FormObjectives"_s).treeView(u"TreeView1"_s);
+        QVERIFY(groupTexts(tree, 0).isEmpty());
+        QVERIFY(tree.selectedNode());
+        QCOMPARE(tree.selectedNode()->text(), u"44 17 67"_s);
+        QVERIFY(tree.selectedNode()->parent()->isExpanded());
+        QCOMPARE(tree.selectedNode()->parent()->text(), u"Potential Objectives"_s);
+        QCOMPARE(records::NullToText(
+                     records::ReadFieldByNumber(work, u"Available Objective Lenses"_s,
+                                                u"Revolver Position"_s, 3, records::kIdPotential)),
+                 u"44 17 67"_s);
+        QCOMPARE(rows(in, u"SELECT * FROM [Favourite Objective Lenses]"_s), 0);
+    }
+
+    // Favourites and user-defined objectives can be removed; catalogue objectives and the empty
+    // position cannot. A removed user objective stays a favourite row, shown no more.
+    void removeObjective_data() {
+        QTest::addColumn<QString>("node");
+        QTest::addColumn<bool>("removable");
+        QTest::addColumn<QString>("table");
+        QTest::newRow("catalogue") << u"Potential Objectives > 44 03 30"_s << false << QString();
+        QTest::newRow("empty position")
+            << u"Favourite Objectives > Empty position"_s << false << QString();
+        QTest::newRow("favourite")
+            << u"Favourite Objectives > 44 07 62"_s << true << u"Favourite Objective Lenses"_s;
+        QTest::newRow("user defined")
+            << u"User Defined Objectives > LAB-100x"_s << true << u"Potential Objective Lenses"_s;
+    }
+    void removeObjective() {
+        QFETCH(QString, node);
+        QFETCH(bool, removable);
+        QFETCH(QString, table);
+        Installation in;
+        const QString id = node.section(u" > "_s, 1);
+        in.start(u"tab 1"_s);
+        const int before = table.isEmpty() ? 0 : rows(in, u"SELECT * FROM [%1]"_s.arg(table));
+        in.act(u"click CmdPosObj(4)\nnode TreeView1 \"%1\"\nexpect Command2 enabled %2\n%3"
+               "click Command1"_s.arg(node, removable ? u"true"_s : u"false"_s,
+                                      removable ? u"click Command2\n"_s : QString()));
+        if (removable) {
+            QCOMPARE(rows(in, u"SELECT * FROM [%1]"_s.arg(table)), before - 1);
+            const form::TreeView& tree = dialog(in, u"FormObjectives"_s).treeView(u"TreeView1"_s);
+            QVERIFY(!groupTexts(tree, 0).contains(id));
+            QVERIFY(!groupTexts(tree, 1).contains(id));
+        }
+        // The removal gave the choice up: the position keeps its objective.
+        QCOMPARE(records::NullToText(
+                     records::ReadFieldByNumber(in.editor().work(), u"Available Objective Lenses"_s,
+                                                u"Revolver Position"_s, 5, records::kIdPotential)),
+                 removable ? u"Empty position"_s : id);
+        if (table == u"Potential Objective Lenses"_s)
+            QCOMPARE(rows(in,
+                          u"SELECT * FROM [Favourite Objective Lenses] WHERE "
+                          "[ID Potential] = ?"_s,
+                          {id}),
+                     1);
+    }
+
+    // A user-defined objective: numbers from the leading number of their boxes, the fitness
+    // choices coded; an empty or known id is refused and writes nothing.
+    void addObjective_data() {
+        QTest::addColumn<QString>("lines");
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<int>("added");
+        QTest::addColumn<double>("magnification");
+        QTest::addColumn<int>("uv");
+        QTest::addColumn<int>("scan");
+        QTest::newRow("added")
+            << u"type EIDPot \"Lab 'x'\"\ntype EMag 10x\ntype EAp \".95 dry\"\nselect ComboUV "
+               "\"364 nm\"\nselect ComboScan No\nclick Command2"_s
+            << u"Lab 'x'"_s << 1 << 10.0 << 2 << 0;
+        QTest::newRow("defaults") << u"type EIDPot L2\nclick Command2"_s << u"L2"_s << 1 << 0.0 << 1
+                                  << 1;
+        QTest::newRow("empty id") << u"click Command2\nok \"Objective ID must not be empty !\""_s
+                                  << QString() << 0 << 0.0 << 0 << 0;
+        QTest::newRow("known id")
+            << u"type EIDPot \"44 03 30\"\nclick Command2\nok \"Objective already existing!\""_s
+            << u"44 03 30"_s << 0 << 10.0 << 0 << 1;
+    }
+    void addObjective() {
+        QFETCH(QString, lines);
+        QFETCH(QString, id);
+        QFETCH(int, added);
+        QFETCH(double, magnification);
+        QFETCH(int, uv);
+        QFETCH(int, scan);
+        Installation in;
+        in.start(u"tab 1"_s);
+        const int before = rows(in, u"SELECT * FROM [Potential Objective Lenses]"_s);
+        in.act(
+            u"click CmdPosObj(0)\nnode TreeView1 \"User Defined Objectives\"\nclick Command3\n"_s +
+            lines + u"\nclick Command1\nclick Command1"_s);
+        QCOMPARE(rows(in, u"SELECT * FROM [Potential Objective Lenses]"_s), before + added);
+        if (id.isEmpty())
+            return;
+        const db::Recordset row = in.editor().work().OpenRecordset(
+            u"SELECT * FROM [Potential Objective Lenses] WHERE [ID Potential] = ?"_s, {id});
+        QCOMPARE(row.value(u"Magnification"_s).toDouble(), magnification);
+        QCOMPARE(row.value(u"UVFitness"_s).toInt(), uv);
+        QCOMPARE(row.value(u"ScanFitness"_s).toInt(), scan);
+        if (added) {
+            QVERIFY(row.value(u"Customer Added"_s).toBool());
+            QCOMPARE(row.value(u"Producer"_s).toString(), u"Quentara"_s);
+            QCOMPARE(row.value(records::kSummary).toString(), u"New Objective"_s);
+            QVERIFY(groupTexts(dialog(in, u"FormObjectives"_s).treeView(u"TreeView1"_s), 1)
+                        .contains(id));
+        }
+    }
+
+    // A fitness text that is no choice is stored as 0.
+    void fitnessCodes() {
+        QCOMPARE(catalogue::AddUserObjectiveDialog::uvFitnessCode(u"364 nm"_s), 2);
+        QCOMPARE(catalogue::AddUserObjectiveDialog::uvFitnessCode(u"Partly"_s), 0);
+        QCOMPARE(catalogue::AddUserObjectiveDialog::scanFitnessCode(u"Yes"_s), 1);
+        QCOMPARE(catalogue::AddUserObjectiveDialog::scanFitnessCode(u"yes"_s), 0);
     }
 };
 

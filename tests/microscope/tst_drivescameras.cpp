@@ -190,8 +190,8 @@ private slots:
             for (const QString& size : {u"CCD Size X"_s, u"CCD Size Y"_s})
                 QCOMPARE(value(in, records::kPotentialCameras, records::kIdPotential, model, size),
                          QVariant(0));
-        QCOMPARE(in.editor().work().querySql(records::kCpCameras),
-                 in.editor().templ().querySql(records::kCpCameras));
+        QCOMPARE(in.editor().work().querySql(u"CP Cameras"_s),
+                 in.editor().templ().querySql(u"CP Cameras"_s));
         QVERIFY(in.main().optionButton(u"Option1mag"_s).isEnabled() == false);
     }
 
@@ -207,7 +207,7 @@ private slots:
         QCOMPARE(camera(in, records::kStatus).toString(), kOn);
         QCOMPARE(camera(in, records::kIdPotential).toString(), u"Kamova Km 2.0"_s);
         QCOMPARE(camera(in, u"Port"_s).toString(), u"SPR"_s);
-        QVERIFY(in.editor().work().queryExists(records::kCpCameras));
+        QVERIFY(in.editor().work().queryExists(u"CP Cameras"_s));
         QVERIFY(records::RecordExists(in.editor().work(), records::kPotentialCameras,
                                       records::kIdPotential, u"Kamova Km"_s));
     }

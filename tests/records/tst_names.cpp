@@ -94,7 +94,6 @@ private:
             {u"kPotentialFilters"_s, kPotentialFilters, {}},
             {u"kAvailableCameras"_s, kAvailableCameras, {}},
             {u"kPotentialCameras"_s, kPotentialCameras, {}},
-            {u"kCpCameras"_s, kCpCameras, {}},
             {u"kAvailableZLift"_s, kAvailableZLift, {}},
             {u"kRevolverPosition"_s, kRevolverPosition, kAvailableZLift},
             {u"kExchangeXY"_s, kExchangeXY, kAvailableDsps},

@@ -522,6 +522,126 @@ private slots:
         QCOMPARE(repeatedKeys(in, u"Available Filtersets"_s), 0);
     }
 
+    // Each NDD channel switches its chain through its node; the beam splitter the second
+    // channel needs is asked for on a stand that drives its turret.
+    void nddChannels() {
+        Installation in;
+        in.start(u"tick CheckNDD\ntab 5\ntick CheckNDD2"_s);
+        for (const auto& [table, id] : {std::pair{kDetectors, u"NDD_Pmt6"_s},
+                                        {u"Available High Voltage Supplies"_s, u"HVSupply6"_s},
+                                        {u"Available DACs"_s, u"DAC611"_s},
+                                        {u"Available Interfaces"_s, u"CANL"_s},
+                                        {u"Available Integrators"_s, u"Integrator6"_s},
+                                        {u"Available DACs"_s, u"DAC621"_s},
+                                        {u"Available DIOs"_s, u"REG630"_s},
+                                        {u"Available Filtersets"_s, u"NDD_NT1"_s},
+                                        {u"Available Filtersets"_s, u"NDD_EF6"_s}})
+            QVERIFY2(status(in, table, id) == kOn, qPrintable(id));
+        QCOMPARE(field(in, u"Available DACs"_s, u"DAC621"_s, u"Control Voltage"_s), u"CANL"_s);
+        QCOMPARE(field(in, u"Available DIOs"_s, u"REG630"_s, records::kControl), u"CANL"_s);
+        QCOMPARE(in.message(), u"You have to insert a NDD beamsplitter into the reflector turret "
+                               "( use Microscope tab ) !"_s);
+        QVERIFY(in.main().checkBox(u"CheckNDD2"_s).isChecked());
+        QVERIFY(in.main().button(u"UserChangeFilter5.CmdPos(2)"_s).isVisible());
+        // The inverted stand has its transmitted light on top; the lamps of both paths shown.
+        QCOMPARE(in.main().picture(u"PictureTransmission"_s).caption(), u"upper"_s);
+        QCOMPARE(in.main().checkBox(u"CheckLampRefl"_s).caption(), u"HBO"_s);
+        QVERIFY(in.main().checkBox(u"CheckLampTransm"_s).isChecked());
+        // The third channel needs the second.
+        in.act(u"tick CheckNDD3\nuntick CheckNDD2"_s);
+        QCOMPARE(status(in, kDetectors, u"NDD_Pmt7"_s), kOff);
+        QVERIFY(!in.main().checkBox(u"CheckNDD3"_s).isChecked());
+        in.act(u"tick CheckNDD3"_s);
+        QCOMPARE(status(in, kDetectors, u"NDD_Pmt7"_s), kOff);
+        QCOMPARE(status(in, u"Available Filtersets"_s, u"NDD_EF7"_s), kOff);
+        QVERIFY(!in.main().checkBox(u"CheckNDD3"_s).isChecked());
+    }
+
+    // The first channel in transmission mode keeps the NDD filters out; in NDD mode they follow
+    // it, and the mirror makes way. The fourth channel goes before the first.
+    void firstChannelModes() {
+        Installation in;
+        in.start(u"tick CheckNDD\ntab 5\nexpect OptD selected true\nexpect CheckNDD4 enabled "
+                 "false\nuntick CheckNDD1\ntick CheckNDD1"_s);
+        const QString sets = u"Available Filtersets"_s;
+        QCOMPARE(status(in, sets, u"NDD_NT2"_s), kOff);
+        QCOMPARE(status(in, sets, u"NDD_EF5"_s), kOff);
+        QCOMPARE(field(in, kDetectors, u"PmtD"_s, u"Detector Type"_s), u"Transmission"_s);
+        QVERIFY(in.main().checkBox(u"CheckTransmissionMirror"_s).isChecked());
+        in.act(u"choose OptNDD"_s);
+        QCOMPARE(status(in, sets, u"NDD_NT2"_s), kOn);
+        QCOMPARE(status(in, sets, u"NDD_EF5"_s), kOn);
+        QCOMPARE(field(in, kDetectors, u"PmtD"_s, u"Next Optical Device"_s), u"F/NDD_EF5"_s);
+        QCOMPARE(status(in, u"Available Shutters"_s, u"Transmission Mirror"_s), kOff);
+        QVERIFY(in.main().optionButton(u"OptNDD"_s).isSelected());
+        in.act(u"tick CheckNDD4"_s);
+        QCOMPARE(status(in, kDetectors, u"NDD_Pmt8"_s), kOn);
+        QVERIFY(!in.main().optionButton(u"OptD"_s).isEnabled());
+        in.act(u"untick CheckNDD1"_s);
+        QCOMPARE(status(in, kDetectors, u"NDD_Pmt8"_s), kOff);
+        QCOMPARE(status(in, kDetectors, u"PmtD"_s), kOff);
+        QCOMPARE(status(in, sets, u"NDD_NT2"_s), kOff);
+        QVERIFY(!in.main().checkBox(u"CheckNDD4"_s).isChecked());
+    }
+
+    // On the stand whose turret is not driven, the second channel puts the NDD splitter in by
+    // hand: on the second empty position, else over positions 1 and 2, naming what it replaced.
+    void splitterByHand_data() {
+        QTest::addColumn<QString>("filters");
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("four empty")
+            << u"None,DAPI Set,None,None,None,None"_s
+            << QStringList{u"None"_s, u"DAPI Set"_s, u"NDD LP680"_s} << QString();
+        QTest::newRow("one empty")
+            << u"DAPI Set,FITC Set,Cy3 Set,Cy5 Set,GFP Set,None"_s
+            << QStringList{u"None"_s, u"NDD LP680"_s, u"Cy3 Set"_s}
+            << u"The NDD beam splitter replaced DAPI Set (position 1), FITC Set (position 2) in "
+               "the reflector turret"_s;
+    }
+    void splitterByHand() {
+        QFETCH(QString, filters);
+        QFETCH(QStringList, after);
+        QFETCH(QString, message);
+        Installation in;
+        const QStringList names = filters.split(u',');
+        for (int i = 0; i < names.size(); ++i)
+            in.onSystem(
+                u"UPDATE [Available FilterPlacement] SET [ID Potential] = '%1', "
+                "[Not Include] = 0 WHERE [ID Available] = 'FW1' AND [Position] = %2"_s.arg(names[i])
+                    .arg(i + 1));
+        in.start(u"tab 1\nselect ComboMicroscops \"Erecta D\"\ntab 0\ntick CheckNDD\ntab 5\n"
+                 "tick CheckNDD2"_s);
+        for (int i = 0; i < after.size(); ++i)
+            QCOMPARE(
+                records::NullToText(records::FilterAtPosition(in.editor().work(), u"FW1"_s, i + 1)),
+                after[i]);
+        QCOMPARE(status(in, u"Available Filtersets"_s, u"FW1"_s), u"Dummy"_s);
+        QCOMPARE(field(in, u"Available Filtersets"_s, u"FW1"_s, u"Control Position"_s), u"None"_s);
+        QCOMPARE(in.message(), message);
+        // This stand's lamps are not shown on the page.
+        QVERIFY(!in.main().checkBox(u"CheckLampTransm"_s).isChecked());
+        in.act(u"untick CheckNDD2"_s);
+        QCOMPARE(status(in, u"Available Filtersets"_s, u"FW1"_s), kOff);
+        QCOMPARE(field(in, u"Available Filtersets"_s, u"FW1"_s, u"Control Position"_s), u"CANH"_s);
+    }
+
+    // The master switch records itself also while the editor is being filled; a database
+    // without the fixed NDD rows is told so and left alone.
+    void masterSwitchAndUnprepared() {
+        Installation in;
+        in.onSystem(u"DELETE FROM [Available Point Detectors] WHERE [ID Available] = 'NDD_Pmt6'"_s);
+        in.start();
+        in.editor().setLive(false);
+        in.main().checkBox(u"CheckNDD"_s).setChecked(true);
+        in.editor().setLive(true);
+        QVERIFY(records::ReadFirstRowField(in.editor().work(), records::kAvailableSystems, u"NDD"_s)
+                    .toBool());
+        in.act(u"tab 5\ntick CheckNDD2"_s);
+        QCOMPARE(in.message(), u"This is not a correct Rel 3.x database, not NDD prepared !"_s);
+        QCOMPARE(status(in, u"Available Filtersets"_s, u"NDD_NT1"_s), kOff);
+    }
+
     // The FCS head's port rewrites the system row and the release mark; the mark tells where the
     // primary head sits, the scan head when one is fitted.
     void fcsPort_data() {
@@ -614,10 +734,11 @@ private slots:
     // off, and an older installation gets the close field and the switch query.
     void fcsTwins() {
         Installation in;
+        // The demo's near-infrared collimator is in use.
         in.onSystem(u"DROP VIEW [CP Switches]; ALTER TABLE [Available Switches] DROP COLUMN "
-                    "[Close]; INSERT INTO [Available Collimators] ([ID Available], [Status]) "
-                    "VALUES ('NIR', ' '); DELETE FROM [Available FilterPlacement] WHERE "
+                    "[Close]; DELETE FROM [Available FilterPlacement] WHERE "
                     "[ID Available] = 'FCS_EF1' AND [Position] = 6"_s);
+        QCOMPARE(Installation::contentOf(in.systemPath).contains(u"NIR| |"_s), true);
         in.start();
         in.act(u"choose OptionButtonFCSBaseport\nchoose OptionButtonFCSNone\n"
                "choose OptionButtonFCSSideport"_s);
