@@ -561,7 +561,7 @@ void History::Restore() {
     e.openWork();
     e.work().begin(); // the rest of the action's writes land with it, in one commit
     m_readout.Refresh();
-    // The page in front shows the restored configuration too, not the one it replaced.
+    // The page in front shows the restored state too (the firmware page's lasers).
     m_readout.TabSwitch();
     e.setMessage(QStringLiteral("You must store this restored configuraton to make it active !"));
 }

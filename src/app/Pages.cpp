@@ -44,6 +44,11 @@ void Pages::wire() {
     laser.setSwitchCollimator(
         [this](const QString& collimator, bool on) { scanHead.SwitchCollimator(collimator, on); });
     fcs.setShowFading([this] { laser.showFading(); });
+    laser.setLinesShown([this] { fcs.showFcsLines(); });
+    laser.setLaserDevicesShown([this] {
+        heads.readLaserRange();
+        scanHead.ReadDetectionPage();
+    });
 }
 
 } // namespace app

@@ -67,7 +67,7 @@ void Readout::Refresh() {
     }
     e.setLive(true);
     // The near-infrared line is put right once the editor writes again.
-    m_pages.laser.CheckLineIRClicked();
+    m_pages.laser.CheckLineIRClicked(false);
 }
 
 void Readout::ReadConfiguration() {

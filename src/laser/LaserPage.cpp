@@ -234,6 +234,8 @@ void LaserPage::SyncLineBoxes() {
             eNloWavelength.setText(QString::number(wavelength));
         }
     }
+    if (m_linesShown)
+        m_linesShown();
 }
 
 void LaserPage::progrAotfClicked() {
@@ -268,8 +270,13 @@ void LaserPage::laserAction(const std::function<void()>& action) {
         const Depth depth(m_laserActions);
         action();
     }
-    if (m_laserActions == 0)
-        RebuildLaserTab();
+    if (m_laserActions != 0)
+        return;
+    RebuildLaserTab();
+    if (m_laserDevicesShown) {
+        const editor::Quiet quiet(m_editor);
+        m_laserDevicesShown();
+    }
 }
 
 void LaserPage::setLine(form::CheckBox& box, bool on) {
@@ -403,6 +410,8 @@ void LaserPage::uvLaserClicked(form::CheckBox& box, const QString& laser, form::
     const QString port = m_sources.controlOf(laser);
     m_connections.SetPortInUse(port, ticked, laser);
     if (!ticked) {
+        // A port the laser gave up may still serve another device.
+        m_connections.RemarkUsedPorts(laser);
         if (!other.isChecked() && !checkBlueLaser.isChecked())
             EnableNloControls(true);
         setLines(lines, false);
@@ -472,7 +481,7 @@ void LaserPage::nloOptionChosen(const QString& laser) {
     RebuildLaserTab();
 }
 
-void LaserPage::CheckLineIRClicked() {
+void LaserPage::CheckLineIRClicked(bool warnPort) {
     const QString laser = m_sources.currentNlo();
     int wavelength = m_nlo.wavelengthOf(laser);
     if (wavelength == 0)
@@ -487,7 +496,7 @@ void LaserPage::CheckLineIRClicked() {
     int preferred = kChannels;
     const bool ticked = checkLineIR.isChecked();
     SetLaserLine(wavelength, ticked, preferred, cleanup.inRange > 1);
-    if (ticked)
+    if (ticked && warnPort)
         m_connections.CheckPortConflicts(kNloAomDriver, m_connections.comboConnectionAom.text());
 }
 

@@ -60,9 +60,17 @@ public:
     // Configuration page shows them, so it shows them anew after that readout too.
     void showPortLists();
 
-    // The handler of the near-infrared line box, as a click runs it; the configuration readout
-    // runs it once the editor is live.
-    void CheckLineIRClicked();
+    // What the lasers change on other pages (the collimators, the laser range) is shown anew
+    // after each laser box; the program links it.
+    void setLaserDevicesShown(std::function<void()> shown) {
+        m_laserDevicesShown = std::move(shown);
+    }
+    // The FCS page shows which lines reach the FCS head; the program links it.
+    void setLinesShown(std::function<void()> shown) { m_linesShown = std::move(shown); }
+
+    // The handler of the near-infrared line box. The configuration readout runs it once the
+    // editor is live, without the port warnings, which belong to a person's click.
+    void CheckLineIRClicked(bool warnPort = true);
     // The dampening box as the database says; the FCS page shows it when it is read.
     void showFading();
 
@@ -126,6 +134,8 @@ private:
     NloLaser m_nlo{m_editor, m_drivers, m_connections};
     ChangeLaserLineDialog* m_changeLine = nullptr;
     std::function<void(const QString&, bool)> m_switchCollimator;
+    std::function<void()> m_linesShown;
+    std::function<void()> m_laserDevicesShown;
     editor::RunningFlag m_lineRunning;
     editor::RunningFlag m_rebuildRunning;
     int m_laserActions = 0;

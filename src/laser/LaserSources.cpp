@@ -77,8 +77,12 @@ void LaserSources::SetLaserSource(const QString& laser, bool on) {
     writeStatus(laser, on ? kStatusInUse : kStatusOff);
     const QString control = controlOf(laser);
     const bool hasPort = !control.isEmpty() && control.compare(u"None"_s, Qt::CaseInsensitive) != 0;
-    if (hasPort)
+    if (hasPort) {
         m_connections.SetPortInUse(control, on, laser);
+        // A port the laser gave up may still serve another device.
+        if (!on)
+            m_connections.RemarkUsedPorts(laser);
+    }
     m_currentNlo = on ? laser : QString();
     if (on)
         m_connections.CheckPortConflicts(laser, control);

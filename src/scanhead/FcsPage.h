@@ -41,6 +41,8 @@ public:
     const std::array<QString, 4>& lastVoltages() const { return m_lastVoltages; }
 
     UserChangeFilter& filterControl() { return m_filter; }
+    // The labels of the laser lines that reach the FCS head.
+    void showFcsLines();
 
 private:
     // Puts the shutter filter sets into the light path of the argon and HeNe lasers, or takes
@@ -67,7 +69,6 @@ private:
         {488, &label(u"Label488"_s, u"488 nm"_s)}, {514, &label(u"Label514"_s, u"514 nm"_s)},
         {543, &label(u"Label543"_s, u"543 nm"_s)}, {568, &label(u"Label568"_s, u"568 nm"_s)},
         {633, &label(u"Label633"_s, u"633 nm"_s)}};
-    void showFcsLines();
 
     const editor::Frame m_frame = frame(editor::PageFcs, u"FrameFading"_s, u"Fading Voltages"_s);
     // In the order of the registry values.
