@@ -560,9 +560,8 @@ void History::Restore() {
     e.closeWork();
     e.openWork();
     e.work().begin(); // the rest of the action's writes land with it, in one commit
-    m_readout.Refresh();
-    // The page in front shows the restored state too (the firmware page's lasers).
-    m_readout.TabSwitch();
+    // The page in front shows the restored copy too.
+    m_readout.ReadEveryPage();
     e.setMessage(QStringLiteral("You must store this restored configuraton to make it active !"));
 }
 

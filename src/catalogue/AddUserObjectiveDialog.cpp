@@ -70,12 +70,13 @@ void AddUserObjectiveDialog::apply() {
         refuse(u"Objective ID must not be empty !"_s);
         return;
     }
-    if (records::RecordExists(work, u"Potential Objective Lenses"_s, records::kIdPotential, id)) {
+    if (records::RecordExists(work, records::kPotentialObjectiveLenses, records::kIdPotential,
+                              id)) {
         refuse(u"Objective already existing!"_s);
         return;
     }
     records::AddRow(
-        work, u"Potential Objective Lenses"_s,
+        work, records::kPotentialObjectiveLenses,
         {{records::kIdPotential, id},
          {u"Producer"_s, eProducer.text()},
          {records::kSummary, eName.text()},

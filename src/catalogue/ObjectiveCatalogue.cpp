@@ -17,7 +17,7 @@ using records::NullToText;
 
 namespace {
 
-const QString kFavourites = u"Favourite Objective Lenses"_s;
+const QString kFavourites = records::kFavouriteObjectiveLenses;
 const QString kFavouriteGroup = u"Favourite Objectives"_s;
 const QString kUserGroup = u"User Defined Objectives"_s;
 const QString kCatalogueGroup = u"Potential Objectives"_s;
@@ -54,7 +54,7 @@ void ObjectiveCatalogue::buildTree() {
         treeView1.addNode(nullptr, kFavouriteGroup, QString(), kClosedImage, kOpenImage);
     if (!records::TableExists(work, kFavourites))
         work.createTable(kFavourites, {{kIdPotential, db::FieldType::Text},
-                                       {u"Focus Speed"_s, db::FieldType::Long}});
+                                       {records::kFocusSpeed, db::FieldType::Long}});
 
     const bool names = m_context.namesShown;
     const QString selection = m_context.selectedId;
@@ -118,7 +118,7 @@ void ObjectiveCatalogue::removeObjective() {
     m_context.selectedId.clear();
     db::Database& work = editor().work();
     if (m_group == kUserGroup)
-        records::DeleteFirstRow(work, u"Potential Objective Lenses"_s, kIdPotential, id);
+        records::DeleteFirstRow(work, records::kPotentialObjectiveLenses, kIdPotential, id);
     else if (m_group == kFavouriteGroup)
         records::DeleteFirstRow(work, kFavourites, kIdPotential, id);
     buildTree();

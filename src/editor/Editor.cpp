@@ -129,6 +129,17 @@ QString Editor::message() const {
     return m_statusLine ? m_statusLine->caption() : QString();
 }
 
+void Editor::showNotice(const QString& text) {
+    const QString shown = message();
+    if (shown.isEmpty() || shown == text)
+        setMessage(text);
+}
+
+void Editor::clearNotice(const QString& text) {
+    if (message() == text)
+        setMessage(QString());
+}
+
 void Editor::showStandName(const QString& name) {
     if (m_standLabel)
         m_standLabel->setCaption(name);

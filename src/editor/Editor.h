@@ -84,6 +84,11 @@ public:
     void setStatusLine(form::Label& label) { m_statusLine = &label; }
     void setMessage(const QString& text);
     QString message() const;
+    // A readout's notice about the database ("No available condensor found !"): shown unless
+    // the status line tells something else, such as the error an action just met, and taken
+    // back only where it is still shown.
+    void showNotice(const QString& text);
+    void clearNotice(const QString& text);
     // The stand the window shows (LIDMicroscope), for the subjects whose behaviour depends on
     // it; empty before the window declared it.
     void setStandLabel(form::Label& label) { m_standLabel = &label; }

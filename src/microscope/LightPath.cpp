@@ -21,8 +21,8 @@ namespace {
 
 const QString kFiltersets = records::kAvailableFilterSets;
 const QString kShutters = records::kAvailableShutters;
-const QString kServos = u"Available Servos"_s;
-const QString kLamps = u"Available Lamps"_s;
+const QString kServos = records::kAvailableServos;
+const QString kLamps = records::kAvailableLamps;
 const QString kMotorization = u"Motorization"_s;
 const QString kPositions = u"Positions"_s;
 const QString kNone = u"None"_s;
@@ -164,6 +164,12 @@ void LightPath::ReflectorChosen(const QString& name) {
                             turret.value(kMotorization));
         FilterWheels::SetWheelPositionCount(work, kReflector, turret.value(kPositions).toInt());
     }
+    // Stands that exist with several turrets are told apart by it: the whole editor follows a
+    // choice of the engineer. A stand selection reads everything anew at its end.
+    if (!m_editor.standSelection()) {
+        m_editor.Refresh();
+        return;
+    }
     const editor::Quiet quiet(m_editor);
     ReflectorView();
 }
@@ -258,12 +264,11 @@ void LightPath::CondenserView() {
         comboCondensor.clear();
         comboCondensor.addItems(entries);
         if (selected < 0) {
-            m_editor.setMessage(kNoCondenser);
+            m_editor.showNotice(kNoCondenser);
             if (!entries.isEmpty())
                 comboCondensor.setCurrentIndex(0);
         } else {
-            if (m_editor.message() == kNoCondenser)
-                m_editor.setMessage(QString());
+            m_editor.clearNotice(kNoCondenser);
             comboCondensor.setCurrentIndex(selected);
         }
     }
@@ -418,7 +423,7 @@ void LightPath::showPorts() {
         else if (lens == kLens16)
             comboZoomex.selectText(kZoomDouble);
         else
-            m_editor.setMessage(u"Unknown Zoomex"_s);
+            m_editor.showNotice(u"Unknown Zoomex"_s);
     }
 
     const bool baseport =
@@ -483,7 +488,7 @@ void LightPath::applyTransmissionMirror() {
     setStatus(kShutters, kMirror, status);
     // The mirror's filter set follows it only where the stand positions the mirror itself.
     const QString position = NullToText(
-        records::ReadField(work, kShutters, kIdAvailable, kMirror, u"Control Position"_s));
+        records::ReadField(work, kShutters, kIdAvailable, kMirror, records::kControlPosition));
     setStatus(kFiltersets, kMirror, position == kMirror ? status : records::kStatusOff);
 }
 

@@ -19,7 +19,7 @@ using namespace records;
 
 namespace {
 
-const QString kPlacements = u"Available FilterPlacement"_s;
+const QString kPlacements = kAvailableFilterPlacement;
 const QString kCpStage = u"CP Stage"_s;
 
 } // namespace

@@ -17,7 +17,7 @@ namespace {
 
 const QString kRevolvers = u"Available Revolvers"_s;
 const QString kObjectives = u"Available Objective Lenses"_s;
-const QString kFavourites = u"Favourite Objective Lenses"_s;
+const QString kFavourites = records::kFavouriteObjectiveLenses;
 const QString kFirmwareParameters = u"Available Firmware Parameters"_s;
 const QString kRevolverPosition = u"Revolver Position"_s;
 const QString kPositionsField = u"Positions"_s;
@@ -195,7 +195,7 @@ void RevolverFrame::PlaceObjective(int index) {
         return;
     db::Database& work = m_editor.work();
     const records::Row objective =
-        records::FirstRowByKey(work, u"Potential Objective Lenses"_s, kIdPotential, id,
+        records::FirstRowByKey(work, records::kPotentialObjectiveLenses, kIdPotential, id,
                                {records::kSummary, u"Magnification"_s, u"Numerical Aperture"_s,
                                 u"Coverglass Thickness Maximum"_s});
     // Only what the catalogue holds can be placed.
@@ -203,7 +203,7 @@ void RevolverFrame::PlaceObjective(int index) {
         return;
     if (records::TableExists(work, kFavourites) &&
         !records::RecordExists(work, kFavourites, kIdPotential, id))
-        records::AddRow(work, kFavourites, {{kIdPotential, id}, {u"Focus Speed"_s, 1}});
+        records::AddRow(work, kFavourites, {{kIdPotential, id}, {records::kFocusSpeed, 1}});
 
     db::Recordset row = work.OpenRecordset(
         u"SELECT * FROM [Available Objective Lenses] WHERE [Revolver Position] = ?"_s, {index + 1});

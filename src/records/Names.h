@@ -31,6 +31,15 @@ inline const QString kAvailablePointDetectors = QStringLiteral("Available Point 
 inline const QString kAvailableShutters = QStringLiteral("Available Shutters");
 inline const QString kAvailableStages = QStringLiteral("Available Stages");
 inline const QString kPotentialFilters = QStringLiteral("Potential Filters");
+inline const QString kAvailableLamps = QStringLiteral("Available Lamps");
+inline const QString kAvailableServos = QStringLiteral("Available Servos");
+inline const QString kAvailableFilterPlacement = QStringLiteral("Available FilterPlacement");
+inline const QString kControlPosition = QStringLiteral("Control Position");
+
+// The objectives: the catalogue, the engineer's favourites and the revolver's positions.
+inline const QString kPotentialObjectiveLenses = QStringLiteral("Potential Objective Lenses");
+inline const QString kFavouriteObjectiveLenses = QStringLiteral("Favourite Objective Lenses");
+inline const QString kFocusSpeed = QStringLiteral("Focus Speed");
 
 // The microscope camera and the fine Z drives, which older releases lack.
 inline const QString kAvailableCameras = QStringLiteral("Available Cameras");

@@ -22,7 +22,7 @@ namespace {
 
 const QString kNddField = u"NDD"_s;
 const QString kDacs = u"Available DACs"_s;
-const QString kLamps = u"Available Lamps"_s;
+const QString kLamps = records::kAvailableLamps;
 const QString kControlVoltage = u"Control Voltage"_s;
 const QString kTransmissionDetector = u"PmtD"_s;
 const QString kReflectedSplitter = u"NDD_NT1"_s;
@@ -97,6 +97,8 @@ void NddPage::CheckNDDClicked() {
         checkNdd2.setChecked(false);
     // The system row is the first and only row of its table.
     records::WriteFirstRowField(m_editor.work(), records::kAvailableSystems, kNddField, ticked);
+    // The page shows the database from the moment it can be brought to the front.
+    ReadNddPage();
 }
 
 void NddPage::resetPathLists() {
@@ -146,15 +148,14 @@ void NddPage::SwitchNddChannel(const Channel& channel, bool enable) {
                         channel.node);
 }
 
-void NddPage::CheckNDD1Clicked(form::CheckBox& box, bool refresh) {
+void NddPage::CheckNDD1Clicked(form::CheckBox& box, bool nddBox) {
     const bool ticked = box.isChecked();
     if (!ticked && checkNdd4.isChecked())
         checkNdd4.setChecked(false);
     if (!prepared(records::kAvailableFilterSets, kTransmittedSplitter))
         return;
     SwitchNddChannel(channel(0), ticked);
-    // The transmission detector alone always works in transmission mode.
-    if (!refresh || optD.isSelected()) {
+    if (!nddBox || optD.isSelected()) {
         transmissionMode(ticked);
     } else {
         db::Database& work = m_editor.work();
@@ -166,8 +167,10 @@ void NddPage::CheckNDD1Clicked(form::CheckBox& box, bool refresh) {
                             kTransmissionDetector, u"Detector Type"_s, u"NDD"_s);
         m_microscope.lightPath().transmissionMirror().setChecked(false);
     }
-    if (refresh)
-        ReadNddPage();
+    // Both boxes show the transmitted-light detector; each follows the other's switch.
+    const editor::Quiet quiet(m_editor);
+    m_scanHead.readDescannedDetector();
+    ReadNddPage();
 }
 
 void NddPage::transmissionMode(bool ticked) {
@@ -200,7 +203,7 @@ void NddPage::CheckNDD2Clicked() {
         records::SetStatus(work, records::kAvailableFilterSets, kIdAvailable, kTurret,
                            ticked ? records::kStatusDummy : records::kStatusOff);
         records::WriteField(work, records::kAvailableFilterSets, kIdAvailable, kTurret,
-                            u"Control Position"_s, ticked ? kNoFilter : u"CANH"_s);
+                            records::kControlPosition, ticked ? kNoFilter : u"CANH"_s);
         if (ticked)
             PlaceNddSplitterInTurret();
     } else if (ticked && !HasNddSplitterInTurret()) {
@@ -348,9 +351,9 @@ void NddPage::ReadNddPage() {
     showLamps();
 
     if (checkNdd2.isChecked() && !HasNddSplitterInTurret())
-        m_editor.setMessage(kNoSplitter);
-    else if (m_editor.message() == kNoSplitter)
-        m_editor.setMessage(QString());
+        m_editor.showNotice(kNoSplitter);
+    else
+        m_editor.clearNotice(kNoSplitter);
 }
 
 void NddPage::showLamps() {

@@ -69,7 +69,8 @@ private:
     static const Channel& channel(int index);
     void SwitchNddChannel(const Channel& channel, bool enable);
     bool prepared(const QString& table, const QString& id);
-    void CheckNDD1Clicked(form::CheckBox& box, bool refresh);
+    // The transmission detector's own box always works in transmission mode.
+    void CheckNDD1Clicked(form::CheckBox& box, bool nddBox);
     void CheckNDD2Clicked();
     void CheckNDD3Clicked();
     void CheckNDD4Clicked();

@@ -180,6 +180,9 @@ void ScanHeadPage::CheckFiberOutClicked() {
     switchDevice(kPinholes, pinhole, fitted);
     for (const char* field : {"Control Size", "Control X", "Control Y"})
         switchDevice(kServos, read(kPinholes, pinhole, QString::fromLatin1(field)), fitted);
+    // The scan unit's name carries the mark, and the head options are read from that name.
+    if (m_editor.isLive())
+        m_editor.Refresh();
 }
 
 void ScanHeadPage::CheckColliVisClicked() {

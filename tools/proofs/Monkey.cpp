@@ -183,7 +183,8 @@ private:
         for (form::Control* control : form.controls()) {
             if (!control->isEnabled() || !control->isVisible())
                 continue;
-            if (control->kind() == form::Kind::Label)
+            // Labels and pictures only show.
+            if (control->kind() == form::Kind::Label || control->kind() == form::Kind::Picture)
                 continue;
             if (auto* list = qobject_cast<form::ListBox*>(control); list && list->count() == 0)
                 continue;
