@@ -64,7 +64,9 @@ const char* const kUsage =
     "  --help         print this text\n"
     "\n"
     "orbis-bench --monkey ACTIONS [--seed SEED] runs random actions on the demo installation\n"
-    "instead (see CONTRIBUTING.md).\n"
+    "instead (see CONTRIBUTING.md). orbis-bench --prepare SIZE FOLDER only builds the\n"
+    "installation of that size in FOLDER (an empty or new one), for a profiler: then\n"
+    "orbis-bench --measure FOLDER RUNS times it as the benchmark does.\n"
     "\n"
     "Sizes: demo = the demo installation; 10x = 10,000 filters, 2,000 objectives, 300 history\n"
     "rows; 100x = 100,000 / 20,000 / 3,000. Start-up and store are timed without the 200 ms\n"
@@ -72,9 +74,10 @@ const char* const kUsage =
     "table (the copy not flushed, as the working copy is not); refresh = the read-only\n"
     "statements one refresh runs, replayed (prepared beforehand) reading every row and column\n"
     "they return; history list = reading the History rows; store = file copy + fsync (the\n"
-    "backup) + VACUUM INTO + fsync. Memory is the peak resident set size of the size's process:\n"
-    "headless = the process that times everything above; window = start-up, the window painted,\n"
-    "a store and the window painted again. 1 MB = 1,000,000 bytes.\n";
+    "backup) + VACUUM INTO + fsync. Memory is the peak resident set size of a process of its own\n"
+    "that runs only the editor: headless = start-up, a refresh, the history list and a store;\n"
+    "window = start-up, the window painted, a store and the window painted again. 1 MB =\n"
+    "1,000,000 bytes.\n";
 
 struct Size {
     QString name;
@@ -585,6 +588,30 @@ int windowRun(const QString& folder) {
     return 0;
 }
 
+// Child: the editor headless on the installation, without the baselines that the timing process
+// runs beside it: start-up, a refresh, the history list and a store. Its peak memory is the
+// editor's.
+int headlessRun(const QString& folder) {
+    const Paths paths(folder);
+    Editor editor(paths);
+    editor.start();
+    editor::Editor& e = editor.editor();
+    {
+        db::Transaction transaction(e.work());
+        editor.session->readout().Refresh();
+        editor.session->history().FillHistoryList();
+        transaction.commit();
+    }
+    editor.host.yesNoAnswers.enqueue(true);
+    editor.forms.main().button(QStringLiteral("CmdStore")).userPress();
+    for (const form::RecordingHost::Box& box : editor.host.boxes)
+        if (!box.question)
+            die(QStringLiteral("store failed: %1").arg(box.text));
+    if (!e.isLive())
+        die(QStringLiteral("the editor is not live after a store"));
+    return 0;
+}
+
 // Child: the filter catalogue opened for an emission wheel, its tree holding every filter of the
 // wheel's types, in a process of its own so that the size's peak memory stays the editor's.
 int catalogueRun(const QString& folder, int runs) {
@@ -885,8 +912,9 @@ int benchmark(const Options& options) {
         out.flush();
         const ChildResult child =
             runChild({QStringLiteral("--measure"), dir.path(), QString::number(options.runs)});
-        SizeResult result{size, {}, child.peakMB, 0, 0, {}};
-        // The window on the same installation (a few stores later), in a process of its own.
+        SizeResult result{size, {}, 0, 0, 0, {}};
+        // The editor's own memory, headless and in the window, each in a process of its own.
+        result.peakMB = runChild({QStringLiteral("--headless-run"), dir.path()}).peakMB;
         result.windowPeakMB =
             runChild({QStringLiteral("--window-run"), dir.path()}, "offscreen").peakMB;
         const ChildResult catalogue = runChild(
@@ -1131,8 +1159,20 @@ int main(int argc, char** argv) {
     if (arguments.contains(QStringLiteral("--monkey")))
         return runMonkeyCommand(arguments);
     try {
+        if (arguments.size() == 4 && arguments[1] == u"--prepare") {
+            const auto size = std::find_if(kSizes.begin(), kSizes.end(),
+                                           [&](const Size& s) { return s.name == arguments[2]; });
+            if (size == kSizes.end())
+                die(QStringLiteral("no size %1; see --help").arg(arguments[2]));
+            if (!QDir().mkpath(arguments[3]))
+                die(QStringLiteral("cannot create %1").arg(arguments[3]));
+            prepareInstallation(arguments[3], *size);
+            return 0;
+        }
         if (arguments.size() == 4 && arguments[1] == u"--measure")
             return measure(arguments[2], arguments[3].toInt());
+        if (arguments.size() == 3 && arguments[1] == u"--headless-run")
+            return headlessRun(arguments[2]);
         if (arguments.size() == 4 && arguments[1] == u"--tour-run")
             return tour(arguments[2], arguments[3]);
         if (arguments.size() == 4 && arguments[1] == u"--catalogue-run")

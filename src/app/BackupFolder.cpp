@@ -6,12 +6,17 @@
 #include "Startup.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSet>
+#include <algorithm>
 #include <cmath>
 #include <db/Database.h>
+#include <db/Field.h>
+#include <db/Statement.h>
+#include <optional>
 #include <platform/FileSafety.h>
+#include <platform/FolderListing.h>
 #include <records/Names.h>
 #include <records/RecordHelpers.h>
 
@@ -21,32 +26,92 @@ namespace fs = platform::FileSafety;
 
 namespace {
 
+const QString kPath = QStringLiteral("Path");
+
 QString cleaned(const QString& path) {
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
 } // namespace
 
-QMap<qint64, QString> backups(const QString& folder) {
-    static const QRegularExpression name(QStringLiteral("^Temp([1-9][0-9]*)\\.mdb$"));
-    QMap<qint64, QString> found;
-    const QDir dir(folder);
-    const QStringList names =
-        dir.entryList({QStringLiteral("Temp*.mdb")}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& each : names) {
-        const QRegularExpressionMatch match = name.match(each);
-        bool whole = false;
-        const qint64 no = match.hasMatch() ? match.captured(1).toLongLong(&whole) : 0;
-        if (whole && no < History::kLastNumber)
-            found.insert(no, dir.filePath(each));
+std::optional<qint64> numberOf(QByteArrayView name) {
+    if (!name.startsWith("Temp") || !name.endsWith(".mdb"))
+        return std::nullopt;
+    const QByteArrayView digits = name.sliced(4, name.size() - 8);
+    // Numbers below the history's limit have at most 16 digits, so the sum cannot overflow.
+    if (digits.isEmpty() || digits.size() > 16 || digits.front() == '0')
+        return std::nullopt;
+    qint64 no = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        no = no * 10 + (c - '0');
     }
+    if (no >= History::kLastNumber)
+        return std::nullopt;
+    return no;
+}
+
+QList<qint64> numbers(const QString& folder, Entries entries) {
+    QList<qint64> found;
+    platform::forEachEntry(folder, [&](QByteArrayView name, platform::EntryKind kind) {
+        if (kind == platform::EntryKind::Folder ||
+            (entries == Entries::Files && kind != platform::EntryKind::File))
+            return;
+        if (const std::optional<qint64> no = numberOf(name))
+            found.append(*no);
+    });
+    std::sort(found.begin(), found.end());
     return found;
 }
 
+QMap<qint64, QString> backups(const QString& folder) {
+    QMap<qint64, QString> found;
+    const QDir dir(folder);
+    for (const qint64 no : numbers(folder, Entries::AnyButFolders))
+        found.insert(no, dir.filePath(QStringLiteral("Temp%1.mdb").arg(no)));
+    return found;
+}
+
+namespace {
+
+// Whether a row of the history names each backup in the folder: the common case, answered from
+// the rows' bytes. A row names a backup as folder + "/" + its name, as a store writes it; a
+// path in another form is compared as the general way below compares it.
+bool everyBackupNamed(db::Database& templ, const QString& folder, const QList<qint64>& backups) {
+    const QByteArray prefix = QFile::encodeName(folder.endsWith(u'/') ? folder : folder + u'/');
+    QList<qint64> named;
+    QSet<QString> otherPaths;
+    const db::FieldType pathType = templ.columnType(records::kHistory, kPath);
+    db::Statement rows(
+        templ, QStringLiteral("SELECT [Path] FROM %1").arg(templ.qualified(records::kHistory)));
+    while (rows.step()) {
+        const std::optional<QByteArrayView> path =
+            pathType == db::FieldType::Text ? rows.utf8(0) : std::nullopt;
+        if (path && path->startsWith(prefix) && !path->sliced(prefix.size()).contains('/')) {
+            // Another name in the folder is none of the backups.
+            if (const std::optional<qint64> no = numberOf(path->sliced(prefix.size())))
+                named.append(*no);
+            continue;
+        }
+        otherPaths.insert(cleaned(records::NullToText(db::fromStored(pathType, rows.value(0)))));
+    }
+    std::sort(named.begin(), named.end());
+    const QDir dir(folder);
+    return std::all_of(backups.begin(), backups.end(), [&](qint64 no) {
+        return std::binary_search(named.begin(), named.end(), no) ||
+               (!otherPaths.isEmpty() &&
+                otherPaths.contains(cleaned(dir.filePath(QStringLiteral("Temp%1.mdb").arg(no)))));
+    });
+}
+
+} // namespace
+
 QString adoptOrphans(db::Database& templ, const QString& folder, const QString& system) {
-    const QMap<qint64, QString> files = backups(folder);
-    if (files.isEmpty())
+    const QList<qint64> found = numbers(folder, Entries::AnyButFolders);
+    if (found.isEmpty() || everyBackupNamed(templ, folder, found))
         return {};
+    const QMap<qint64, QString> files = backups(folder);
     QSet<QString> named;
     QSet<qint64> taken; // numbers of rows whose backup is there
     db::Recordset rows = templ.OpenRecordset(records::kHistory);

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QByteArrayView>
+#include <QList>
 #include <QMap>
 #include <QString>
+#include <optional>
 
 namespace db {
 class Database;
@@ -14,8 +17,17 @@ namespace app {
 // may be the only copy of the system database it replaced, so nothing here deletes a backup.
 namespace BackupFolder {
 
-// The files Temp<N>.mdb in folder by their number N: exactly the names a store gives (N from 1,
-// no leading zeros), with numbers the history can hold.
+// The number N of the name Temp<N>.mdb exactly as a store gives it (N from 1, no leading zeros)
+// and the history can hold; nothing for any other name.
+std::optional<qint64> numberOf(QByteArrayView name);
+
+// The numbers of the backups in folder, in ascending order, from one read of the folder: of
+// those that are files (links to files included), or of every entry of such a name that is no
+// folder.
+enum class Entries { Files, AnyButFolders };
+QList<qint64> numbers(const QString& folder, Entries entries);
+
+// The backups in folder by their number: every entry of such a name that is no folder.
 QMap<qint64, QString> backups(const QString& folder);
 
 // Lists each backup in folder that no row of the History table of templ names: one that passes

@@ -38,6 +38,8 @@ std::unique_ptr<db::Database> openSound(const QString& role, const QString& path
     QString check;
     try {
         database = db::Database::openShared(path);
+        // The check reads every page once; keeping them would only grow the memory with the file.
+        database->execute(QStringLiteral("PRAGMA cache_size = -256"));
         database->begin();
         if (quickCheck && passedBefore && passedBefore(*database))
             quickCheck = false;

@@ -11,8 +11,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSet>
 #include <QTime>
+#include <algorithm>
 #include <cmath>
 #include <db/DatabaseFingerprint.h>
 #include <db/Savepoint.h>
@@ -23,7 +23,6 @@
 #include <form/FormSet.h>
 #include <optional>
 #include <platform/FileSafety.h>
-#include <platform/FolderListing.h>
 #include <platform/Platform.h>
 #include <records/RecordHelpers.h>
 
@@ -253,15 +252,15 @@ void History::FillHistoryList() {
     // all of them. A row naming a file elsewhere, or in another form, is asked about on its own.
     const QByteArray backupFolder =
         QFile::encodeName(e.databaseFolder() + QStringLiteral("BackupDB/"));
-    const QSet<QByteArray> backups = platform::fileNamesIn(QFile::decodeName(backupFolder));
+    const QList<qint64> backups =
+        BackupFolder::numbers(QFile::decodeName(backupFolder), BackupFolder::Entries::Files);
     const auto isFile = [&](const db::Statement& row) {
         const std::optional<QByteArrayView> path =
             pathType == db::FieldType::Text ? row.utf8(3) : std::nullopt;
         if (path && path->startsWith(backupFolder)) {
-            const QByteArrayView tail = path->sliced(backupFolder.size());
-            const QByteArray name = QByteArray::fromRawData(tail.data(), tail.size());
-            if (!name.isEmpty() && !name.contains('/') && name != "." && name != "..")
-                return backups.contains(name);
+            if (const std::optional<qint64> no =
+                    BackupFolder::numberOf(path->sliced(backupFolder.size())))
+                return std::binary_search(backups.begin(), backups.end(), *no);
         }
         return QFileInfo(records::NullToText(db::fromStored(pathType, row.value(3)))).isFile();
     };
@@ -340,8 +339,9 @@ qint64 History::nextNumber() const {
         next = *last + 1;
     }
     // A backup without its row (its store died before saving the row) keeps its number.
-    const QMap<qint64, QString> files = BackupFolder::backups(backupFolder());
-    return files.isEmpty() ? next : std::max(next, files.lastKey() + 1);
+    const QList<qint64> files =
+        BackupFolder::numbers(backupFolder(), BackupFolder::Entries::AnyButFolders);
+    return files.isEmpty() ? next : std::max(next, files.last() + 1);
 }
 
 bool History::askToReplaceChanged(const QString& system) const {
@@ -560,8 +560,9 @@ void History::Restore() {
     e.closeWork();
     e.openWork();
     e.work().begin(); // the rest of the action's writes land with it, in one commit
-    // The page in front shows the restored copy too.
-    m_readout.ReadEveryPage();
+    m_readout.Refresh();
+    // The page in front shows the restored state too (the firmware page's lasers).
+    m_readout.TabSwitch();
     e.setMessage(QStringLiteral("You must store this restored configuraton to make it active !"));
 }
 

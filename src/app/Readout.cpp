@@ -49,6 +49,13 @@ QString Readout::markReleaseRow() {
 }
 
 void Readout::Refresh() {
+    readEveryPart();
+    // The near-infrared line is put right once the editor writes again. A fresh read of every
+    // page (after an error, for one) only shows the database and leaves this out.
+    m_pages.laser.CheckLineIRClicked(false);
+}
+
+void Readout::readEveryPart() {
     editor::Editor& e = m_editor;
     {
         // A readout that fails leaves the flag as it found it.
@@ -66,8 +73,6 @@ void Readout::Refresh() {
         m_pages.fcs.ReadFcsPage();
     }
     e.setLive(true);
-    // The near-infrared line is put right once the editor writes again.
-    m_pages.laser.CheckLineIRClicked(false);
 }
 
 void Readout::ReadConfiguration() {
@@ -164,7 +169,7 @@ void Readout::EditConfigurationName() {
 }
 
 void Readout::ReadEveryPage() {
-    Refresh();
+    readEveryPart();
     TabSwitch();
 }
 

@@ -37,6 +37,8 @@ public:
     static QString markRelease(const QString& version);
 
 private:
+    // The whole editor read from the working copy, the editor live at the end.
+    void readEveryPart();
     // The first row of "Available Systems", each field read through NullToText.
     struct SystemRow {
         QString id;

@@ -196,15 +196,23 @@ void Database::CompactDatabase(const QString& source, const QString& destination
         throw DbError(
             QStringLiteral("Cannot compact %1 into %2: the file exists").arg(source, destination));
     const Connection connection(openConnection(source, SQLITE_OPEN_READONLY));
+    // A compaction that failed after its cache spilled leaves the copy's journal beside it.
+    const auto removeCopy = [&destination] {
+        QFile::remove(destination);
+        QFile::remove(destination + QStringLiteral("-journal"));
+    };
     try {
         fs::step(QStringLiteral("Cannot write"), destination);
+        // The copy takes its cache size from the source. The compaction reads and writes each page
+        // about once, so a small cache keeps its memory small at any size and costs no time.
+        Statement(connection.handle, QStringLiteral("PRAGMA cache_size = -256"), source).run();
         Statement vacuum(connection.handle, QStringLiteral("VACUUM INTO ?"), source);
         vacuum.bind(1, destination);
         vacuum.run();
         // VACUUM INTO leaves its output to the operating system's cache.
         fs::syncFile(destination);
     } catch (const DbError& error) {
-        QFile::remove(destination);
+        removeCopy();
         // The statement runs on the source's connection, but mostly fails writing the copy.
         const int code = error.engine().code;
         if (code == 0)
@@ -213,7 +221,7 @@ void Database::CompactDatabase(const QString& source, const QString& destination
         throw engineError(what, what == QStringLiteral("Cannot read") ? source : destination,
                           error.engine());
     } catch (...) {
-        QFile::remove(destination);
+        removeCopy();
         throw;
     }
 }
@@ -329,7 +337,7 @@ QByteArray Database::copyWithFingerprint(const QString& destination,
         if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             throw platform::FileError(
                 QStringLiteral("Cannot write %1: %2").arg(temporary, out.errorString()));
-        QByteArray buffer(1 << 20, Qt::Uninitialized);
+        QByteArray buffer(DatabaseFingerprint::kChunk, Qt::Uninitialized);
         for (qint64 offset = 0; offset < size;) {
             const qint64 length = std::min<qint64>(buffer.size(), size - offset);
             read(buffer.data(), length, offset);

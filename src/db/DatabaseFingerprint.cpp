@@ -135,7 +135,7 @@ QByteArray DatabaseFingerprint::of(QIODevice& file) {
     if (!file.seek(0))
         throw DbError(QStringLiteral("Cannot read the database file: %1").arg(file.errorString()));
     DatabaseFingerprint fingerprint;
-    QByteArray buffer(1 << 20, Qt::Uninitialized);
+    QByteArray buffer(kChunk, Qt::Uninitialized);
     for (;;) {
         const qint64 n = file.read(buffer.data(), buffer.size());
         if (n < 0)

@@ -24,6 +24,8 @@ public:
     // descriptor the caller holds lets it keep the file open while a connection of this process
     // locks it: closing any descriptor of a file drops every lock the process holds on it.
     static QByteArray of(QIODevice& file);
+    // The bytes read at a time: enough for few system calls, small beside the program's memory.
+    static constexpr qint64 kChunk = qint64(256) << 10;
 
 private:
     void feed(const char* data, qint64 size);

@@ -58,6 +58,10 @@ void Editor::attachTemplate() {
         m_template->commit();
     m_template.reset();
     m_template = m_work->attach(m_templatePath, QStringLiteral("conf"));
+    // Besides a few small tables the template database holds the history, which is read whole
+    // when the list is filled and then not again: a small cache keeps its pages from staying in
+    // memory.
+    m_work->execute(QStringLiteral("PRAGMA %1.cache_size = -256").arg(m_template->schemaName()));
 }
 
 void Editor::closeWork() {

@@ -24,7 +24,11 @@ void ListBox::addItem(const QString& text, const QVariant& data) {
 void ListBox::addItems(const QList<Entry>& entries) {
     if (entries.isEmpty())
         return;
-    m_entries.append(entries);
+    // A list filled at once shares the caller's entries instead of holding a second copy.
+    if (m_entries.isEmpty())
+        m_entries = entries;
+    else
+        m_entries.append(entries);
     emit changed();
 }
 

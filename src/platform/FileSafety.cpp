@@ -1,6 +1,7 @@
 #include "FileSafety.h"
 
 #include "FileNames.h"
+#include "FolderListing.h"
 
 #include <QDir>
 #include <QFile>
@@ -318,10 +319,14 @@ void makeFolder(const QString& path) {
 }
 
 void removeStaleTemporaries(const QString& folder) {
+    // The backup folder holds thousands of backups: its names are looked at as they are read.
+    const QByteArray marked = kTemporaryMark.toUtf8();
+    QStringList names;
+    forEachEntry(folder, [&](QByteArrayView name, EntryKind kind) {
+        if (kind != EntryKind::Folder && name.contains(marked))
+            names.append(QFile::decodeName(name.toByteArray()));
+    });
     const QDir dir(folder);
-    const QStringList names =
-        dir.entryList({QStringLiteral("*") + kTemporaryMark + QStringLiteral("*")},
-                      QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& name : names) {
         const qsizetype mark = name.lastIndexOf(kTemporaryMark);
         const QString rest = name.mid(mark + kTemporaryMark.size());

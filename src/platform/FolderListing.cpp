@@ -1,29 +1,42 @@
 #include "FolderListing.h"
 
 #include <QFile>
+#include <cstring>
 #include <dirent.h>
 #include <sys/stat.h>
 
 namespace platform {
 
-QSet<QByteArray> fileNamesIn(const QString& folder) {
-    QSet<QByteArray> names;
+namespace {
+
+EntryKind kindOf(mode_t mode) {
+    return S_ISREG(mode) ? EntryKind::File : S_ISDIR(mode) ? EntryKind::Folder : EntryKind::Other;
+}
+
+} // namespace
+
+void forEachEntry(const QString& folder,
+                  const std::function<void(QByteArrayView name, EntryKind kind)>& each) {
     DIR* dir = ::opendir(QFile::encodeName(folder).constData());
     if (!dir)
-        return names;
+        return;
     const int fd = ::dirfd(dir);
     while (const dirent* entry = ::readdir(dir)) {
-        bool file = entry->d_type == DT_REG;
-        // Only a link, or a file system that does not tell the type, needs a look at the file.
+        const QByteArrayView name(entry->d_name, qsizetype(std::strlen(entry->d_name)));
+        if (name == "." || name == "..")
+            continue;
+        EntryKind kind = entry->d_type == DT_REG   ? EntryKind::File
+                         : entry->d_type == DT_DIR ? EntryKind::Folder
+                                                   : EntryKind::Other;
+        // Only a link, or a file system that does not tell the type, needs a look at the entry.
         if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
             struct stat info {};
-            file = ::fstatat(fd, entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
+            kind = ::fstatat(fd, entry->d_name, &info, 0) == 0 ? kindOf(info.st_mode)
+                                                               : EntryKind::Other;
         }
-        if (file)
-            names.insert(QByteArray(entry->d_name));
+        each(name, kind);
     }
     ::closedir(dir);
-    return names;
 }
 
 } // namespace platform

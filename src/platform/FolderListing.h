@@ -1,14 +1,18 @@
 #pragma once
 
-#include <QByteArray>
-#include <QSet>
+#include <QByteArrayView>
 #include <QString>
+#include <functional>
 
 namespace platform {
 
-// The names of the files in folder (symbolic links to files included) as the file system holds
-// them (QFile::encodeName of the name), read in one pass over the folder: cheaper than asking
-// about each name in turn. Empty when the folder cannot be read.
-QSet<QByteArray> fileNamesIn(const QString& folder);
+enum class EntryKind { File, Folder, Other };
+
+// Hands each entry of folder ("." and ".." aside) on with its name as the file system holds it
+// (QFile::encodeName of the name) and its kind, read in one pass over the folder: cheaper than
+// asking about each name in turn. A link counts as what it leads to; one that leads nowhere, a
+// device or a pipe is of the other kind. Nothing when the folder cannot be read.
+void forEachEntry(const QString& folder,
+                  const std::function<void(QByteArrayView name, EntryKind kind)>& each);
 
 } // namespace platform

@@ -172,16 +172,18 @@ void ScanHeadPage::CheckFiberOutClicked() {
     db::Database& work = m_editor.work();
     const QString unit =
         NullToText(records::ReadFirstRowField(work, records::kAvailableSystems, kScanUnit));
-    records::WriteFirstRowField(work, records::kAvailableSystems, kScanUnit,
-                                fitted ? marks::added(unit, marks::kFiberOut)
-                                       : marks::removed(unit, marks::kFiberOut));
+    const QString marked =
+        fitted ? marks::added(unit, marks::kFiberOut) : marks::removed(unit, marks::kFiberOut);
+    records::WriteFirstRowField(work, records::kAvailableSystems, kScanUnit, marked);
     // The fibre output takes the place of the fourth channel's pinhole.
     const QString pinhole = u"PH4"_s;
     switchDevice(kPinholes, pinhole, fitted);
     for (const char* field : {"Control Size", "Control X", "Control Y"})
         switchDevice(kServos, read(kPinholes, pinhole, QString::fromLatin1(field)), fitted);
-    // The scan unit's name carries the mark, and the head options are read from that name.
-    if (m_editor.isLive())
+    // The mark on the name of a missing scan unit makes it read as a unit: the head options,
+    // read from that name, follow.
+    auto none = [](const QString& name) { return name.isEmpty() || name.toUpper() == u"NONE"_s; };
+    if (m_editor.isLive() && none(unit) != none(marked))
         m_editor.Refresh();
 }
 

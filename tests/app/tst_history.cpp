@@ -145,6 +145,40 @@ private Q_SLOTS:
         QCOMPARE(historyNumbers(in.templatePath), kept);
     }
 
+    // A backup is listed anew only when no row names it, whatever form the row's path has:
+    // rows that name the file by a detour count, names that only look alike do not.
+    void aBackupWithoutARowIsFoundByItsName_data() {
+        QTest::addColumn<QString>("rowPath"); // relative to the installation's folder
+        QTest::addColumn<bool>("adopted");
+        QTest::newRow("as a store writes it") << QStringLiteral("BackupDB/Temp1.mdb") << false;
+        QTest::newRow("through the folder again")
+            << QStringLiteral("BackupDB/../BackupDB/Temp1.mdb") << false;
+        QTest::newRow("doubled separator") << QStringLiteral("BackupDB//Temp1.mdb") << false;
+        QTest::newRow("leading zero") << QStringLiteral("BackupDB/Temp01.mdb") << true;
+        QTest::newRow("other case") << QStringLiteral("BackupDB/temp1.mdb") << true;
+        QTest::newRow("another folder") << QStringLiteral("Other/Temp1.mdb") << true;
+    }
+    void aBackupWithoutARowIsFoundByItsName() {
+        QFETCH(QString, rowPath);
+        QFETCH(bool, adopted);
+        Installation in;
+        QVERIFY(QDir().mkpath(in.backupFolder()));
+        const QString backup = in.dir.filePath(QStringLiteral("BackupDB/Temp1.mdb"));
+        QVERIFY(QFile::copy(in.systemPath, backup));
+        insertRows(in,
+                   {{7, QStringLiteral("2026-02-01 10:00:00"), in.dir.filePath(rowPath), false}});
+        in.start();
+        QVERIFY(in.editor().isLive());
+        QCOMPARE(in.message(),
+                 adopted ? QStringLiteral("Backups that had no history entry are now listed: %1 "
+                                          "as No 1.")
+                               .arg(backup)
+                         : QString());
+        // The row of a file that is not there goes when the list is read.
+        QCOMPARE(historyNumbers(in.templatePath), QList<qint64>{adopted ? 1 : 7});
+        QVERIFY(QFileInfo(backup).isFile());
+    }
+
     // A time that the clocks skip in spring shows as stored, not moved on by an hour.
     void aSkippedTimeShowsAsStored() {
         const TimeZone timeZone("Europe/Berlin");

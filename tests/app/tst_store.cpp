@@ -206,6 +206,9 @@ private Q_SLOTS:
 
     void nddNeedsAChannel() {
         Installation in;
+        // The NDD page shows the transmitted-light detector as its first channel: off here.
+        in.onSystem(QStringLiteral("UPDATE [Available Point Detectors] SET [Status] = 'Do not use' "
+                                   "WHERE [ID Available] = 'PmtD'"));
         in.start();
         in.act(QStringLiteral("tick CheckNDD\n") + kStore);
         QCOMPARE(db::Database::open(in.systemPath)
