@@ -26,6 +26,12 @@ void Pages::wire() {
     microscope.revolver().setCatalogue([this] { objectives.ShowCatalogue(); });
     microscope.lightPath().setNddReadout([this] { ndd.ReadNddPage(); });
 
+    // The FCS head brings the placements of its wheels as a stand does.
+    heads.setAddMissingFilterPlacements([this] { microscope.AddMissingFilterPlacements(); });
+    // The piezo stage's box takes its port from the port lists and shows it on the FCS page.
+    microscope.stages().setConnections(connections);
+    microscope.stages().setReadFcsPage([this] { fcs.ReadFcsPage(); });
+
     // A line that finds no free attenuator channel asks which line gives one up; the channels
     // are assigned by hand from the connection frame, and the laser page shows the result.
     laser.setChangeLineDialog(changeLaserLine);

@@ -96,12 +96,17 @@ void Readout::ReadConfiguration() {
     m_pages.heads.readHeads(versionText, system.scanUnit);
     m_pages.microscope.enablePiezo(!m_pages.heads.fcsNone());
     m_pages.microscope.readStage();
+    // The port lists were filled anew above; the piezo stage's shows its port as the FCS page
+    // does, so that reading this page alone leaves it as the whole readout does.
+    m_pages.connections.showPiezoPort(m_pages.piezoSwitch.checkPiezo1.isChecked());
     m_upkeep.zLiftTables();
+    m_pages.microscope.focusDrives().ZLiftView();
     m_upkeep.catalogueRows();
     m_pages.microscope.readTransmissionMirror();
     m_pages.scanHead.readDescannedDetector();
     m_upkeep.cameraTables();
     m_pages.microscope.readCameraList();
+    m_pages.microscope.cameras().CameraView();
     m_upkeep.deviceFields();
     m_pages.heads.readImageFlip();
     m_upkeep.fadingDacs();

@@ -2,7 +2,9 @@
 
 #include <db/Database.h>
 #include <editor/Editor.h>
+#include <microscope/Cameras.h>
 #include <records/RecordHelpers.h>
+#include <records/RowEdits.h>
 #include <records/TemplateMerge.h>
 
 namespace app {
@@ -12,26 +14,12 @@ using namespace records;
 
 namespace {
 
-const QString kZLift = u"Available ZLift"_s;
 const QString kFirmwareParameters = u"Available Firmware Parameters"_s;
-const QString kAvailableCameras = u"Available Cameras"_s;
-const QString kPotentialCameras = u"Potential Cameras"_s;
-const QString kCpCameras = u"CP Cameras"_s;
-const QString kCpCamerasSql =
-    u"SELECT [Available Cameras].[ID Available], [Available Cameras].Status, [Potential "
-    "Cameras].Kind, [Available Cameras].[Control Dll], [Potential Cameras].RGB, [Potential "
-    "Cameras].[Pixel Size X], [Potential Cameras].[Pixel Size Y], [Potential Cameras].[Binning "
-    "Brightness], [Available Cameras].Port FROM [Available Cameras] INNER JOIN [Potential Cameras] "
-    "ON [Available Cameras].[ID Potential] = [Potential Cameras].[ID Potential];"_s;
 
 } // namespace
 
 bool SchemaUpkeep::ensureField(const QString& table, const QString& field, db::FieldType type) {
-    db::Database& work = m_editor.work();
-    if (work.columnType(table, field) != db::FieldType::Other)
-        return false;
-    work.appendField(table, {field, type});
-    return true;
+    return AppendMissingField(m_editor.work(), table, field, type);
 }
 
 void SchemaUpkeep::replaceQuery(const QString& name) {
@@ -45,11 +33,12 @@ void SchemaUpkeep::merge(const QString& source, const QString& target) {
 }
 
 void SchemaUpkeep::zLiftTables() {
-    if (ensureField(kZLift, u"Revolver Position"_s, db::FieldType::Long))
-        WriteField(m_editor.work(), kZLift, kIdAvailable, u"ZLift"_s, u"Revolver Position"_s, -1);
+    if (ensureField(kAvailableZLift, kRevolverPosition, db::FieldType::Long))
+        WriteField(m_editor.work(), kAvailableZLift, kIdAvailable, u"ZLift"_s, kRevolverPosition,
+                   -1);
     merge(u"Potential ZLift"_s, u"Potential ZLift"_s);
     merge(u"Calibration ZLift Conf"_s, u"Calibration ZLift"_s);
-    merge(kZLift, kZLift);
+    merge(kAvailableZLift, kAvailableZLift);
     merge(u"Potential Filters Shutter"_s, kPotentialFilters);
     merge(u"Potential Revolvers"_s, u"Potential Revolvers"_s);
     replaceQuery(u"CP ZLift"_s);
@@ -63,26 +52,7 @@ void SchemaUpkeep::catalogueRows() {
 }
 
 void SchemaUpkeep::cameraTables() {
-    db::Database& work = m_editor.work();
-    using db::FieldType;
-    if (!TableExists(work, kAvailableCameras))
-        work.createTable(kAvailableCameras, {{kIdAvailable, FieldType::Text},
-                                             {kStatus, FieldType::Text},
-                                             {kIdPotential, FieldType::Text},
-                                             {u"Control Dll"_s, FieldType::Text},
-                                             {u"Port"_s, FieldType::Text},
-                                             {kSummary, FieldType::Text}});
-    merge(kAvailableCameras, kAvailableCameras);
-    if (!TableExists(work, kPotentialCameras))
-        work.createTable(kPotentialCameras, {{kIdPotential, FieldType::Text},
-                                             {u"Kind"_s, FieldType::Text},
-                                             {u"RGB"_s, FieldType::Boolean},
-                                             {u"Pixel Size X"_s, FieldType::Double},
-                                             {u"Pixel Size Y"_s, FieldType::Double},
-                                             {u"Binning Brightness"_s, FieldType::Text}});
-    if (!work.queryExists(kCpCameras))
-        work.createQueryDef(kCpCameras, kCpCamerasSql);
-    merge(kPotentialCameras, kPotentialCameras);
+    microscope::Cameras::createMissingTables(m_editor, microscope::Cameras::Schema::FirstRelease);
 }
 
 void SchemaUpkeep::deviceFields() {

@@ -35,7 +35,11 @@ MicroscopePage::MicroscopePage(editor::Editor& editor, PiezoSwitch& piezoSwitch,
         if (m_editor.isLive() && comboMicroscops.currentIndex() >= 0)
             SelectStand(comboMicroscops.text());
     });
-    m_lightPath.setFocusStepView([this] { readFocusStep(); });
+    m_lightPath.setFocusStepView([this] { m_focusDrives.showFocusStep(); });
+    // The piezo objective's position belongs to the fine Z drive the page shows.
+    m_revolver.setZLiftChoice([this] { return comboZLifts.text(); });
+    m_focusDrives.setPiezoPositionBox(m_revolver.piezoPositionBox());
+    m_cameras.setHeads(heads);
 }
 
 void MicroscopePage::SelectStand(const QString& stand) {
@@ -88,11 +92,6 @@ void MicroscopePage::ApplyDefaultReflectorCondenser(const QString& stand) {
     m_lightPath.chooseCondenser(NullToText(defaults.value(u"Id Condensor"_s)));
 }
 
-void MicroscopePage::readFocusStep() {
-    eFocusStep.setText(NullToText(ReadField(m_editor.work(), u"Available Focus Control"_s,
-                                            kIdAvailable, u"Focus"_s, u"Step Size"_s)));
-}
-
 QString MicroscopePage::readStandList(const QString& standId, const QString& filterWheel) {
     comboMicroscops.clear();
     int selected = -1;
@@ -137,14 +136,6 @@ void MicroscopePage::readStage() {
 
 void MicroscopePage::enablePiezo(bool enabled) {
     checkPiezo.setEnabled(enabled);
-}
-
-void MicroscopePage::readCameraList() {
-    const QString shown = comboCamera.text();
-    comboCamera.clear();
-    for (const char* entry : {"None", "Kc 1.4", "Kc 2.0", "Km 1.4", "Km 2.0"})
-        comboCamera.addItem(QString::fromLatin1(entry));
-    comboCamera.selectText(shown);
 }
 
 void MicroscopePage::disableFocusStep() {

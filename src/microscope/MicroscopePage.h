@@ -1,7 +1,10 @@
 #pragma once
 
+#include "Cameras.h"
+#include "FocusDrives.h"
 #include "LightPath.h"
 #include "RevolverFrame.h"
+#include "Stages.h"
 
 #include <editor/Page.h>
 
@@ -51,13 +54,16 @@ public:
     void enablePiezo(bool enabled);
     void readTransmissionMirror() { m_lightPath.readTransmissionMirror(); }
     // Fills the camera list, keeping the model shown.
-    void readCameraList();
+    void readCameraList() { m_cameras.fillCameraList(); }
     // The focus step is applied only after an edit.
     void disableFocusStep();
 
-private:
-    void readFocusStep();
+    // Focus, Z drives, stages and the camera: their operations, for the readout and the links.
+    FocusDrives& focusDrives() { return m_focusDrives; }
+    Stages& stages() { return m_stages; }
+    Cameras& cameras() { return m_cameras; }
 
+private:
     editor::Editor& m_editor;
     PiezoSwitch& m_piezoSwitch;
     scanhead::HeadFrames& m_heads;
@@ -71,6 +77,8 @@ private:
     const editor::Frame m_frameCamera =
         frame(editor::PageMicroscope, u"FrameCamera"_s, u"Camera ( only for rel > 3.0 )"_s);
     form::ListBox& comboCamera = list(u"ComboCamera"_s);
+    form::OptionButton& option063mag = option(u"Option063mag"_s, u"0.63x"_s, u"Adapter"_s);
+    form::OptionButton& option1mag = option(u"Option1mag"_s, u"1x"_s, u"Adapter"_s);
 
     RevolverFrame m_revolver;
     LightPath m_lightPath;
@@ -85,6 +93,14 @@ private:
     const editor::Frame m_frameFocus = frame(editor::PageMicroscope, u"FrameFocus"_s, u"Focus"_s);
     form::TextBox& eFocusStep = text(u"EFocusStep"_s, u"Focus Step"_s);
     form::Button& cmdFocusStep = button(u"CmdFocusStep"_s, u"Apply"_s);
+    form::CheckBox& checkZLift = check(u"CheckZLift"_s, u"ZLift"_s);
+    form::ListBox& comboZLifts = list(u"ComboZLifts"_s);
+
+    // The operations behind the focus, stage and camera controls.
+    FocusDrives m_focusDrives{m_editor, eFocusStep, cmdFocusStep, checkZLift, comboZLifts};
+    Stages m_stages{m_editor,          checkStage, optionHandwheelYes,
+                    optionHandwheelNo, checkPiezo, m_piezoSwitch};
+    Cameras m_cameras{m_editor, comboCamera, comboCameraPort, option063mag, option1mag};
 };
 
 } // namespace microscope

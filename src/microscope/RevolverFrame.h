@@ -34,6 +34,8 @@ public:
     void SelectRevolver(const QString& name);
     void PlaceObjective(int index);
     void SetPiezoObjectivePosition();
+    // The Z-drive view enables the box for a piezo objective and shows its position.
+    form::TextBox& piezoPositionBox() { return ePosPiezoObj; }
 
 private:
     // Brings the objective rows to `positions`: new rows from the template's empty position,

@@ -41,6 +41,13 @@ inline const QString kPotentialObjectiveLenses = QStringLiteral("Potential Objec
 inline const QString kFavouriteObjectiveLenses = QStringLiteral("Favourite Objective Lenses");
 inline const QString kFocusSpeed = QStringLiteral("Focus Speed");
 
+// The microscope camera and the fine Z drives, which older releases lack.
+inline const QString kAvailableCameras = QStringLiteral("Available Cameras");
+inline const QString kPotentialCameras = QStringLiteral("Potential Cameras");
+inline const QString kAvailableZLift = QStringLiteral("Available ZLift");
+// The revolver position of a piezo objective, in "Available ZLift".
+inline const QString kRevolverPosition = QStringLiteral("Revolver Position");
+
 // The image flip of the scan processor, in "Available Dsps".
 inline const QString kExchangeXY = QStringLiteral("Exchange XY");
 inline const QString kMirrorX = QStringLiteral("Mirror X");

@@ -47,6 +47,13 @@ void DeleteFirstRow(Database& db, const QString& table, const QString& keyField,
                {key});
 }
 
+bool AppendMissingField(Database& db, const QString& table, const QString& field, FieldType type) {
+    if (db.columnType(table, field) != FieldType::Other)
+        return false;
+    db.appendField(table, {field, type});
+    return true;
+}
+
 void DeleteEveryRow(Database& db, const QString& table) {
     db.execute(QStringLiteral("DELETE FROM %1").arg(db.qualified(table)));
 }

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QVariant>
+#include <db/Field.h>
 #include <utility>
 
 // Whole-row edits of installation and template tables: adding a row, deleting rows by key, and
@@ -24,6 +25,9 @@ void AddRow(Database& db, const QString& table, const FieldValues& values);
 void DeleteFirstRow(Database& db, const QString& table, const QString& keyField,
                     const QString& key);
 void DeleteEveryRow(Database& db, const QString& table);
+// Appends the field to the table when the table lacks it; true when it was added.
+bool AppendMissingField(Database& db, const QString& table, const QString& field,
+                        db::FieldType type);
 // Sets `field` in every row of the table.
 void WriteEveryRow(Database& db, const QString& table, const QString& field, const QVariant& value);
 

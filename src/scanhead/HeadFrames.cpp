@@ -9,6 +9,7 @@
 #include <editor/Texts.h>
 #include <records/RecordHelpers.h>
 #include <records/RowEdits.h>
+#include <records/TemplateMerge.h>
 
 namespace scanhead {
 
@@ -31,6 +32,9 @@ const QString kTemperatureSensors = u"Available Temperature Sensors"_s;
 const QString kSpiSensor = u"SPI Temperature Sensor"_s;
 const QString kNone = u"None"_s;
 const QString kSideMark = u" S"_s;
+const QString kFcsUnit = u"ID FCS Unit"_s;
+const QString kFluxar = u"Fluxar2"_s;
+const QString kFcsConfiguration = u"Conf3.0_FCS2"_s;
 
 bool noUnit(const QString& unit) {
     return unit.isEmpty() || unit.compare(kNone, Qt::CaseInsensitive) == 0;
@@ -66,6 +70,9 @@ HeadFrames::HeadFrames(editor::Editor& editor)
     optionHeadSideport.setHandler([this] { choosePort(Port::Side); });
     optionHeadBaseport.setHandler([this] { choosePort(Port::Base); });
     optionHeadNone.setHandler([this] { removeHead(); });
+    optionFcsSideport.setHandler([this] { chooseFcsPort(Port::Side); });
+    optionFcsBaseport.setHandler([this] { chooseFcsPort(Port::Base); });
+    optionFcsNone.setHandler([this] { removeFcsHead(); });
     checkSpekro.setHandler([this] { CheckSpekroClicked(); });
     checkImageFlip.setHandler([this] {
         if (!m_editor.isLive())
@@ -84,17 +91,7 @@ void HeadFrames::choosePort(Port port) {
         m_editor.setMessage(QString());
         db::Database& work = m_editor.work();
         if (port != Port::Upright) {
-            QString version = NullToText(
-                records::ReadFirstRowField(work, records::kSystemVersions, records::kVersionName));
-            if (port == Port::Side) {
-                if (!version.contains(u'S', Qt::CaseInsensitive))
-                    version += kSideMark;
-            } else if (version.endsWith(kSideMark)) {
-                // Only the mark itself: a release such as "3.2.01 SP1" keeps its name.
-                version.chop(kSideMark.size());
-            }
-            records::WriteFirstRowField(work, records::kSystemVersions, records::kVersionName,
-                                        version);
+            writeSideMark(port == Port::Side);
             const QString system = !fcsNone()             ? u"VTX-FCS"_s
                                    : flags.entryLevelHead ? u"VTX 5 KESTRO"_s
                                                           : u"VANTIX"_s;
@@ -123,10 +120,9 @@ void HeadFrames::removeHead() {
             records::ReadFirstRowField(work, records::kAvailableSystems, kConfiguration));
         const bool fcsFitted = !fcsNone();
         if (fcsFitted) {
-            records::WriteFirstRowField(work, records::kAvailableSystems, kIdAvailable,
-                                        u"Fluxar2"_s);
+            records::WriteFirstRowField(work, records::kAvailableSystems, kIdAvailable, kFluxar);
             records::WriteFirstRowField(work, records::kAvailableSystems, kConfiguration,
-                                        u"Conf3.0_FCS2"_s);
+                                        kFcsConfiguration);
         }
         records::WriteFirstRowField(work, records::kAvailableSystems, kScanUnit, kNone);
         rememberRemoval(scanUnit, configuration, !noUnit(scanUnit), fcsFitted);
@@ -137,6 +133,75 @@ void HeadFrames::removeHead() {
     }
     if (optionHeadNone.isSelected())
         checkSpekro.setEnabled(false);
+}
+
+void HeadFrames::chooseFcsPort(Port port) {
+    if (!m_editor.isLive())
+        return;
+    const editor::BusyScope busy(m_editor.host());
+    m_editor.setMessage(QString());
+    db::Database& work = m_editor.work();
+    const bool scanHead = scanHeadFitted();
+    records::WriteFirstRowField(work, records::kAvailableSystems, kFcsUnit, kFluxar);
+    records::WriteFirstRowField(work, records::kAvailableSystems, kIdAvailable,
+                                scanHead ? u"VTX-FCS"_s : kFluxar);
+    const QString name = m_editor.configurationName();
+    if (!scanHead)
+        records::WriteFirstRowField(work, records::kAvailableSystems, kConfiguration,
+                                    kFcsConfiguration);
+    else if (!name.contains(u'_'))
+        records::WriteFirstRowField(work, records::kAvailableSystems, kConfiguration,
+                                    u"Conf3.0&3.0_"_s + name);
+    // The mark tells where the primary head sits: the scan head when there is one, which then
+    // takes the port the FCS head leaves.
+    writeSideMark((port == Port::Base) == scanHead);
+    MergeFcsTwins();
+    SwitchFcsHeadObjects(true);
+    SetLaserLedControl(scanHead ? u"REG100,FCS_LED"_s : u"FCS_LED"_s);
+    m_editor.Refresh();
+}
+
+void HeadFrames::removeFcsHead() {
+    if (!m_editor.isLive())
+        return;
+    const editor::BusyScope busy(m_editor.host());
+    const bool scanHead = scanHeadFitted();
+    m_editor.setMessage(scanHead ? QString() : editor::texts::kNoHead);
+    db::Database& work = m_editor.work();
+    records::WriteFirstRowField(work, records::kAvailableSystems, kIdAvailable,
+                                scanHead ? u"VANTIX"_s : u"NONE"_s);
+    records::WriteFirstRowField(work, records::kAvailableSystems, kConfiguration,
+                                scanHead ? m_editor.configurationName() : kNone);
+    records::WriteFirstRowField(work, records::kAvailableSystems, kFcsUnit, kNone);
+    SwitchFcsHeadObjects(false);
+    SetLaserLedControl(u"REG100"_s);
+    m_editor.Refresh();
+}
+
+void HeadFrames::MergeFcsTwins() {
+    db::Database& work = m_editor.work();
+    db::Database& templ = m_editor.templ();
+    const QString switches = u"Available Switches"_s;
+    auto merge = [&](const QString& destination, const QString& key,
+                     const QString& refreshedKey = {}) {
+        records::MergeMissingRows(templ, work, destination + u" FCS"_s, destination, key,
+                                  refreshedKey);
+    };
+    merge(records::kAvailableInterfaces, kIdAvailable, records::kInterfaceCANO);
+    for (const char* table :
+         {"Available Servos", "Calibration Servos", "Available Collimators", "Available DIOs",
+          "Calibration DIOs", "Available FilterSets", "Available Pinholes", "Calibration Pinholes"})
+        merge(QString::fromLatin1(table), kIdAvailable);
+    merge(u"Potential Switches"_s, records::kIdPotential);
+    // The FCS head's switches report their close position.
+    if (records::TableExists(work, switches))
+        records::AppendMissingField(work, switches, u"Close"_s, db::FieldType::Long);
+    for (const QString& table :
+         {switches, u"Available Temperature Sensors"_s, u"Calibration Temperature Sensors"_s})
+        merge(table, kIdAvailable);
+    if (m_addMissingFilterPlacements)
+        m_addMissingFilterPlacements();
+    records::ReplaceQueryFromTemplate(templ, work, u"CP Switches FCS"_s, u"CP Switches"_s);
 }
 
 void HeadFrames::rememberRemoval(const QString& scanUnit, const QString& configuration, bool fitted,
@@ -217,7 +282,30 @@ void HeadFrames::RestoreHeadObjects() {
     }
 }
 
+void HeadFrames::writeSideMark(bool sidePort) {
+    db::Database& work = m_editor.work();
+    QString version = NullToText(
+        records::ReadFirstRowField(work, records::kSystemVersions, records::kVersionName));
+    if (sidePort) {
+        if (!version.contains(u'S', Qt::CaseInsensitive))
+            version += kSideMark;
+    } else if (version.endsWith(kSideMark)) {
+        // Only the mark itself: a release such as "3.2.01 SP1" keeps its name.
+        version.chop(kSideMark.size());
+    }
+    records::WriteFirstRowField(work, records::kSystemVersions, records::kVersionName, version);
+}
+
 void HeadFrames::SwitchHeadObjects(const QString& catalogue, bool enable) {
+    switchCatalogue(catalogue, u"SPEKRO"_s, true, enable);
+}
+
+void HeadFrames::SwitchFcsHeadObjects(bool enable) {
+    switchCatalogue(u"FCS Head Objects"_s, u"IsStandard"_s, false, enable);
+}
+
+void HeadFrames::switchCatalogue(const QString& catalogue, const QString& mark, bool markKeepsOff,
+                                 bool enable) {
     db::Database& work = m_editor.work();
     for (db::Recordset rs = m_editor.templ().OpenRecordset(catalogue); !rs.eof(); rs.moveNext()) {
         const QString table = NullToText(rs.value(kTable));
@@ -225,7 +313,7 @@ void HeadFrames::SwitchHeadObjects(const QString& catalogue, bool enable) {
         if (!records::TableExists(work, table) ||
             !records::RecordExists(work, table, kIdAvailable, id))
             continue;
-        const bool on = enable && !rs.value(u"SPEKRO"_s).toBool();
+        const bool on = enable && rs.value(mark).toBool() != markKeepsOff;
         records::WriteField(work, table, kIdAvailable, id, records::kStatus,
                             on ? records::kStatusInUse : records::kStatusOff);
     }

@@ -39,6 +39,18 @@ public:
     // Whether a scan head is fitted, as the options show it.
     bool scanHeadFitted() const { return !optionHeadNone.isSelected(); }
     bool sidePort() const { return optionHeadSideport.isSelected(); }
+    bool fcsSidePort() const { return optionFcsSideport.isSelected(); }
+
+    // The FCS head brings the placements of its wheels; the stand selection owns the routine
+    // that adds the template's placements the installation lacks.
+    void setAddMissingFilterPlacements(std::function<void()> add) {
+        m_addMissingFilterPlacements = std::move(add);
+    }
+    // Brings the FCS head's devices from the template's twin tables, with the close position of
+    // the switches and the switch query that reads it.
+    void MergeFcsTwins();
+    // Switches the FCS head's rows; its non-standard rows are never switched on here.
+    void SwitchFcsHeadObjects(bool enable);
 
     // Puts back what the last removal of the scan head switched off.
     void RestoreHeadObjects();
@@ -57,6 +69,15 @@ private:
     enum class Port { Upright, Side, Base };
     void choosePort(Port port);
     void removeHead();
+    void chooseFcsPort(Port port);
+    void removeFcsHead();
+    // The side-port mark " S" of the release name: added unless the name carries an S already,
+    // taken off only where it is the mark itself.
+    void writeSideMark(bool sidePort);
+    // Switches the rows a head catalogue lists; a row whose `mark` field equals `markKeepsOff`
+    // stays off.
+    void switchCatalogue(const QString& catalogue, const QString& mark, bool markKeepsOff,
+                         bool enable);
     void rememberRemoval(const QString& scanUnit, const QString& configuration, bool fitted,
                          bool fcsFitted);
     void CheckSpekroClicked();
@@ -64,6 +85,7 @@ private:
     editor::Editor& m_editor;
     SpectralOption m_spectral;
     std::function<void()> m_detectorsOutsideHeadOff;
+    std::function<void()> m_addMissingFilterPlacements;
     bool m_scanHeadRemoved = false;
 
     const editor::Frame m_frameHead = frame(editor::PageConfiguration, u"Frame2"_s, kVtxHead);

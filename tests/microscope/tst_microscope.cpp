@@ -312,6 +312,9 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(bool, refused);
         Installation in;
+        // The box is open while the piezo objective is the installed fine Z drive.
+        in.onSystem(u"UPDATE [Available ZLift] SET [Status] = CASE [ID Potential] WHEN "
+                    "'Piezo Objective' THEN ' ' ELSE 'Do not use' END"_s);
         in.start();
         in.session->pages().microscope.revolver().setZLiftChoice([zLift] { return zLift; });
         in.act(u"tab 1\ntype EPosPiezoObj \"%1\"\nclick CmdApplyRevolverPos"_s.arg(typed));

@@ -2,6 +2,7 @@
 
 #include <QTest>
 #include <db/Recordset.h>
+#include <editor/Texts.h>
 #include <records/RecordHelpers.h>
 #include <scanhead/FilterWheels.h>
 #include <scanhead/ScanUnitMarks.h>
@@ -639,6 +640,124 @@ private slots:
         in.act(u"tab 5\ntick CheckNDD2"_s);
         QCOMPARE(in.message(), u"This is not a correct Rel 3.x database, not NDD prepared !"_s);
         QCOMPARE(status(in, u"Available Filtersets"_s, u"NDD_NT1"_s), kOff);
+    }
+
+    // The FCS head's port rewrites the system row and the release mark; the mark tells where the
+    // primary head sits, the scan head when one is fitted.
+    void fcsPort_data() {
+        QTest::addColumn<QString>("release");
+        QTest::addColumn<QString>("configuration");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("identity");
+        QTest::addColumn<QString>("configurationAfter");
+        QTest::addColumn<QString>("versionAfter");
+        QTest::addColumn<QString>("led");
+        const QString base = u"choose OptionButtonFCSBaseport"_s;
+        const QString side = u"choose OptionButtonFCSSideport"_s;
+        const QString noHead = u"choose OptionButtonHeadNone\n"_s;
+        const QString demo = u"Demo Lab & Imaging"_s;
+        const QString both = u"REG100,FCS_LED"_s;
+        QTest::newRow("base beside the head, which moves to the side")
+            << u"3.2.01"_s << demo << base << u"VTX-FCS"_s << u"Conf3.0&3.0_"_s + demo
+            << u"3.2.01 S"_s << both;
+        QTest::newRow("a name with _ is kept")
+            << u"3.2.01"_s << u"Lab_One"_s << base << u"VTX-FCS"_s << u"Lab_One"_s << u"3.2.01 S"_s
+            << both;
+        QTest::newRow("side beside the head on the side")
+            << u"3.2.01 S"_s << demo << side << u"VTX-FCS"_s << u"Conf3.0&3.0_"_s + demo
+            << u"3.2.01"_s << both;
+        // An S of another word reads as the mark; no two characters of the name are cut.
+        QTest::newRow("side, S elsewhere") << u"3.2.01 SP1"_s << demo << side << u"VTX-FCS"_s
+                                           << u"Conf3.0&3.0_"_s + demo << u"3.2.01 SP1"_s << both;
+        QTest::newRow("side alone") << u"3.2.01"_s << demo << noHead + side << u"Fluxar2"_s
+                                    << u"Conf3.0_FCS2"_s << u"3.2.01 S"_s << u"FCS_LED"_s;
+        QTest::newRow("base alone") << u"3.2.01 S"_s << demo << noHead + base << u"Fluxar2"_s
+                                    << u"Conf3.0_FCS2"_s << u"3.2.01"_s << u"FCS_LED"_s;
+        QTest::newRow("base alone, S elsewhere")
+            << u"3.2.01 SP1"_s << demo << noHead + base << u"Fluxar2"_s << u"Conf3.0_FCS2"_s
+            << u"3.2.01 SP1"_s << u"FCS_LED"_s;
+    }
+    void fcsPort() {
+        QFETCH(QString, release);
+        QFETCH(QString, configuration);
+        QFETCH(QString, script);
+        QFETCH(QString, identity);
+        QFETCH(QString, configurationAfter);
+        QFETCH(QString, versionAfter);
+        QFETCH(QString, led);
+        Installation in;
+        in.onSystem(u"UPDATE [System Versions] SET [Version Name] = '%1'; UPDATE [Available "
+                    "Systems] SET [ID Configuration] = '%2'"_s.arg(release, configuration));
+        in.start();
+        in.act(script);
+        QCOMPARE(system(in, records::kIdAvailable), identity);
+        QCOMPARE(system(in, u"ID FCS Unit"_s), u"Fluxar2"_s);
+        QCOMPARE(system(in, u"ID Configuration"_s), configurationAfter);
+        QCOMPARE(version(in), versionAfter);
+        QCOMPARE(field(in, u"Available Lasers"_s, u"Argon"_s, u"Control LED"_s), led);
+        QCOMPARE(status(in, u"Available Interfaces"_s, u"CANO"_s), kOn);
+        QCOMPARE(status(in, u"Available Filtersets"_s, u"FCS_EF1"_s), kOn);
+        QCOMPARE(in.message(), QString());
+    }
+
+    // Removing the FCS head beside a scan head brings back the name the readout noted.
+    void fcsNoneRestores() {
+        Installation in;
+        in.start();
+        in.act(u"choose OptionButtonFCSBaseport\nchoose OptionButtonFCSNone"_s);
+        QCOMPARE(system(in, records::kIdAvailable), u"VANTIX"_s);
+        QCOMPARE(system(in, u"ID Configuration"_s), u"Demo Lab & Imaging"_s);
+        QCOMPARE(system(in, u"ID FCS Unit"_s), u"None"_s);
+        QCOMPARE(version(in), u"3.2.01 S"_s);
+        QCOMPARE(status(in, u"Available Filtersets"_s, u"FCS_EF1"_s), kOff);
+        QCOMPARE(status(in, u"Available Pinholes"_s, u"FCS_PH1"_s), kOff);
+        QCOMPARE(field(in, u"Available Lasers"_s, u"HeNe1"_s, u"Control LED"_s), u"REG100"_s);
+        QVERIFY(in.main().optionButton(u"OptionButtonFCSNone"_s).isSelected());
+        QVERIFY(!in.main().optionButton(u"OptionButtonHeadNone"_s).isEnabled());
+        QVERIFY(!in.main().checkBox(u"CheckPiezo"_s).isEnabled());
+    }
+
+    // Removing the last head is allowed; the status line warns.
+    void lastHeadRemoved() {
+        Installation in;
+        in.start();
+        in.act(u"choose OptionButtonHeadNone"_s);
+        // The option is disabled without a scan head: the program chooses it, not a person.
+        in.main().optionButton(u"OptionButtonFCSNone"_s).setSelected(true);
+        QCOMPARE(in.message(), editor::texts::kNoHead);
+        QCOMPARE(system(in, records::kIdAvailable), u"NONE"_s);
+        QCOMPARE(system(in, u"ID Configuration"_s), u"None"_s);
+        QCOMPARE(system(in, u"ID FCS Unit"_s), u"None"_s);
+    }
+
+    // The twins merge once however often the head comes and goes; its non-standard rows stay
+    // off, and an older installation gets the close field and the switch query.
+    void fcsTwins() {
+        Installation in;
+        // The demo's near-infrared collimator is in use.
+        in.onSystem(u"DROP VIEW [CP Switches]; ALTER TABLE [Available Switches] DROP COLUMN "
+                    "[Close]; DELETE FROM [Available FilterPlacement] WHERE "
+                    "[ID Available] = 'FCS_EF1' AND [Position] = 6"_s);
+        QCOMPARE(Installation::contentOf(in.systemPath).contains(u"NIR| |"_s), true);
+        in.start();
+        in.act(u"choose OptionButtonFCSBaseport\nchoose OptionButtonFCSNone\n"
+               "choose OptionButtonFCSSideport"_s);
+        db::Database& work = in.editor().work();
+        QCOMPARE(status(in, u"Available Collimators"_s, u"NIR"_s), kOff);
+        QCOMPARE(status(in, u"Available Switches"_s, u"FCS_AMIR"_s), kOff);
+        QCOMPARE(status(in, u"Available Servos"_s, u"FCS_PH1X"_s), kOn);
+        for (const QString& table :
+             {u"Available Switches"_s, u"Available Servos"_s, u"Calibration Servos"_s,
+              u"Available Interfaces"_s, u"Available Collimators"_s, u"Available Filtersets"_s})
+            QCOMPARE(repeatedKeys(in, table), 0);
+        QCOMPARE(work.OpenRecordset(u"SELECT * FROM pragma_table_info('Available Switches') "
+                                    "WHERE name = 'Close'"_s)
+                     .recordCount(),
+                 1);
+        QCOMPARE(work.querySql(u"CP Switches"_s),
+                 in.editor().templ().querySql(u"CP Switches FCS"_s));
+        QVERIFY(records::RecordExistsAt(work, u"Available FilterPlacement"_s, records::kIdAvailable,
+                                        u"FCS_EF1"_s, u"Position"_s, 6));
     }
 };
 
