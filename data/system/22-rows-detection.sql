@@ -165,6 +165,8 @@ INSERT INTO [Available Servos] ([ID Available], [Status], [ID Potential], [Contr
 INSERT INTO [Available Servos] ([ID Available], [Status], [ID Potential], [Control], [Control FirmwareOffset], [Default Value])
     VALUES ('COL2', 'Do not use', 'Servo Collimator', 'CANI', NULL, 0.5);
 INSERT INTO [Available Servos] ([ID Available], [Status], [ID Potential], [Control], [Control FirmwareOffset], [Default Value])
+    VALUES ('COL3', ' ', 'Servo Collimator', 'CANI', NULL, 0.8);
+INSERT INTO [Available Servos] ([ID Available], [Status], [ID Potential], [Control], [Control FirmwareOffset], [Default Value])
     VALUES ('Servo LD405', 'Do not use', 'Servo Switch', 'CANI', NULL, 0.0);
 INSERT INTO [Available Servos] ([ID Available], [Status], [ID Potential], [Control], [Control FirmwareOffset], [Default Value])
     VALUES ('Servo HeNe2', ' ', 'Servo Switch', 'CANI', NULL, 0.0);
@@ -345,6 +347,8 @@ INSERT INTO [Calibration Servos] ([ID Available], [Offset], [Factor], [Minimum V
     VALUES ('COL1', 0.0, 1.0, 0.0, 4095.0);
 INSERT INTO [Calibration Servos] ([ID Available], [Offset], [Factor], [Minimum Value], [Maximum Value])
     VALUES ('COL2', 0.0, 1.0, 0.0, 4095.0);
+INSERT INTO [Calibration Servos] ([ID Available], [Offset], [Factor], [Minimum Value], [Maximum Value])
+    VALUES ('COL3', 0.0, 1.0, 0.0, 4095.0);
 INSERT INTO [Calibration Servos] ([ID Available], [Offset], [Factor], [Minimum Value], [Maximum Value])
     VALUES ('Servo LD405', 0.0, 1.0, 0.0, 4095.0);
 INSERT INTO [Calibration Servos] ([ID Available], [Offset], [Factor], [Minimum Value], [Maximum Value])

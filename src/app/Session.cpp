@@ -47,7 +47,9 @@ void Session::connectMainWindow() {
         database.mnuRedo.setEnabled(m_undo.canRedo());
     });
     m_undo.setEnded([this] {
-        m_editor.setMessage(u"The change of the database's structure ends the undo history."_s);
+        // A message of the action itself stays; the note only fills an empty status line.
+        if (m_editor.message().isEmpty())
+            m_editor.setMessage(u"The change of the database's structure ends the undo history."_s);
     });
     frames.cmdHiddenCopy.setHandler([this] { m_history.RefreshHiddenCopy(); });
     frames.cmdEditConf.setHandler([this] { m_readout.EditConfigurationName(); });

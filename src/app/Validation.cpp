@@ -82,13 +82,17 @@ QString referenced(const QString& reference) {
     return id;
 }
 
-// Control fields also hold what is no device: register addresses and program files.
+// Control fields also hold what is no device: register addresses, LED controllers and
+// program files.
 bool namesADevice(const QString& field, const QString& value) {
     static const QRegularExpression registerAddress(u"^REG\\d+$"_s,
                                                     QRegularExpression::CaseInsensitiveOption);
     if (field.compare(kNextOptical, Qt::CaseInsensitive) == 0 ||
         field.compare(kNextElectrical, Qt::CaseInsensitive) == 0)
         return true;
+    // The LED controllers of a laser ("REG100,FCS_LED") are hardware addresses, not rows.
+    if (field.compare(u"control led"_s, Qt::CaseInsensitive) == 0)
+        return false;
     return !registerAddress.match(value).hasMatch() && !value.contains(u'.');
 }
 

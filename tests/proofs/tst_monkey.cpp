@@ -22,8 +22,15 @@ proofs::MonkeyOptions options(quint64 seed, int actions) {
 // stored) replaced by words.
 QString actions(const proofs::MonkeyReport& report) {
     static const QRegularExpression stored(u"(\\d+)\\. -  [^\"]*"_s);
+    // Times of day appear in texts the actions quote (a history row's date, a question naming
+    // when a file changed); the same seed takes the same actions at any time.
+    static const QRegularExpression time(u"\\d{1,2}:\\d{2}(:\\d{2})?"_s);
+    static const QRegularExpression date(u"\\d{1,2}[./ ]\\w{2,3}[./ ]\\d{4}"_s);
     QString script = report.script;
-    return script.replace(report.folder, u"FOLDER"_s).replace(stored, u"\\1. - WHEN"_s);
+    return script.replace(report.folder, u"FOLDER"_s)
+        .replace(stored, u"\\1. - WHEN"_s)
+        .replace(time, u"TIME"_s)
+        .replace(date, u"DATE"_s);
 }
 
 } // namespace

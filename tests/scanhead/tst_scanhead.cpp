@@ -697,7 +697,11 @@ private slots:
         QCOMPARE(field(in, u"Available Lasers"_s, u"Argon"_s, u"Control LED"_s), led);
         QCOMPARE(status(in, u"Available Interfaces"_s, u"CANO"_s), kOn);
         QCOMPARE(status(in, u"Available Filtersets"_s, u"FCS_EF1"_s), kOn);
-        QCOMPARE(in.message(), QString());
+        // The merges create fields and tables: only the undo history's end is noted.
+        QVERIFY2(in.message().isEmpty() ||
+                     in.message() ==
+                         u"The change of the database's structure ends the undo history."_s,
+                 qPrintable(in.message()));
     }
 
     // Removing the FCS head beside a scan head brings back the name the readout noted.

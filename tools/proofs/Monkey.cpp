@@ -193,8 +193,9 @@ private:
                 continue;
             const int page = control->placement().page;
             if (page >= 0 && tabs && tabs != control &&
-                (!tabs->isEnabled() || !tabs->isVisible() || tabs->currentIndex() != page))
-                continue;
+                (!tabs->isEnabled() || !tabs->isVisible() || tabs->currentIndex() != page ||
+                 !tabs->isPageEnabled(page)))
+                continue; // the window disables every control of a disabled page
             result.append(control);
         }
         return result;
