@@ -5,6 +5,7 @@
 #include <db/Database.h>
 #include <db/Statement.h>
 #include <db/WriteFaults.h>
+#include <form/Host.h>
 
 namespace editor {
 
@@ -134,17 +135,40 @@ QString UndoLog::schemaVersions() const {
     return versions;
 }
 
+bool UndoLog::ready() const {
+    return m_generation == m_editor.workGeneration();
+}
+
+void UndoLog::ensureTriggers() {
+    if (ready())
+        return;
+    reset();
+    const db::faults::Uncounted uncounted;
+    makeTriggers();
+    m_generation = m_editor.workGeneration();
+}
+
+void UndoLog::makeReady() {
+    if (!m_editor.isWorkOpen() || m_editor.work().inTransaction())
+        return;
+    try {
+        ensureTriggers();
+    } catch (const std::exception&) {
+        // The transaction took what was made; the next action tries again and reports.
+    }
+}
+
+void UndoLog::makeReadyWhenIdle() {
+    if (m_editor.isWorkOpen() && !ready())
+        m_editor.host().whenIdle([this] { makeReady(); });
+}
+
 void UndoLog::prepare() {
     m_move = Move::None;
     m_clearAfter = false;
     if (!m_editor.isWorkOpen())
         return;
-    if (m_generation != m_editor.workGeneration()) {
-        reset();
-        const db::faults::Uncounted uncounted;
-        makeTriggers();
-        m_generation = m_editor.workGeneration();
-    }
+    ensureTriggers();
     m_seqBefore = lastSeq();
     m_schemaBefore = schemaVersions();
 }
@@ -156,6 +180,7 @@ void UndoLog::committed() {
         // Store and restore opened a new working copy: its history starts with the next action.
         m_generation = -1;
         reset();
+        makeReadyWhenIdle();
         return;
     }
     if (m_clearAfter) {
@@ -168,6 +193,7 @@ void UndoLog::committed() {
         reset();
         if (had && m_ended)
             m_ended();
+        makeReadyWhenIdle();
         return;
     }
     if (move == Move::Undo) {

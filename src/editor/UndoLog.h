@@ -31,6 +31,13 @@ public:
     void committed();
     void rolledBack();
 
+    // Makes the triggers for the working copy opened last, outside of any action, so that the
+    // next action does not wait for them: the window and a headless run ask for it when idle
+    // after start-up, a store, a restore or a change of the schema. An action that finds them
+    // missing makes them itself; a failure here leaves them to it.
+    void makeReady();
+    void makeReadyWhenIdle();
+
     bool canUndo() const { return !m_undo.isEmpty(); }
     bool canRedo() const { return !m_redo.isEmpty(); }
     // Within an action: takes back the last step, or makes it again.
@@ -49,6 +56,8 @@ private:
         qint64 first = 0;
         qint64 last = 0;
     };
+    bool ready() const;
+    void ensureTriggers();
     void makeTriggers();
     qint64 lastSeq() const;
     QString schemaVersions() const;

@@ -2,6 +2,8 @@
 
 #include "ScriptRunner.h"
 
+#include <utility>
+
 namespace form {
 
 bool ScriptHost::askYesNo(const QString& text, const QString&) {
@@ -26,6 +28,13 @@ std::optional<QString> ScriptHost::askSaveFileName(const QString&, const QString
 
 void ScriptHost::runModal(Form& dialog) {
     m_runner.runWhileOpen(dialog);
+}
+
+void ScriptHost::runIdle() {
+    // Work may ask for more; it waits for the line after.
+    const QList<std::function<void()>> idle = std::exchange(m_idle, {});
+    for (const std::function<void()>& work : idle)
+        work();
 }
 
 } // namespace form

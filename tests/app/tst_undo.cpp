@@ -79,6 +79,28 @@ private slots:
         QVERIFY(in.main().menuItem(u"mnuUndo"_s).isEnabled());
     }
 
+    // The triggers are made while the editor waits for the person, after start-up and after a
+    // store, not by the next action; that action is recorded all the same.
+    void triggersAreMadeWhenIdle() {
+        Installation in;
+        in.start();
+        const auto triggers = [&in] {
+            return in.editor()
+                .work()
+                .OpenRecordset(u"SELECT count(*) FROM temp.sqlite_master WHERE type = 'trigger'"_s)
+                .value(0)
+                .toInt();
+        };
+        QCOMPARE(triggers(), 0);
+        in.act(u"expect CheckImageFlip checked false"_s);
+        QVERIFY(triggers() > 0);
+        in.act(u"tick CheckImageFlip\nclick CmdStore\nanswer yes"_s);
+        QCOMPARE(triggers(), 0);
+        in.act(u"expect mnuUndo enabled false"_s);
+        QVERIFY(triggers() > 0);
+        in.act(u"tick CheckNDD\nundo\nexpect CheckNDD checked false"_s);
+    }
+
     // A failed action leaves the history as it was: its log rows went with its transaction.
     void aFailedActionLeavesTheHistory() {
         Installation in;
