@@ -23,6 +23,7 @@
 #include <cstring>
 #include <db/Database.h>
 #include <db/DbError.h>
+#include <db/Statement.h>
 #include <fcntl.h>
 #include <form/ActionBoundary.h>
 #include <form/FormSet.h>
@@ -106,6 +107,9 @@ constexpr double kTourActionGoalMs = 16;
 constexpr double kTourMedianGoalMs = 2;
 constexpr double kFilterCatalogueGoalMs = 100;
 constexpr double kObjectiveCatalogueGoalMs = 100;
+constexpr double kRecordingGoal = 0.10;    // share of an action's time
+constexpr double kRecordingFloorMs = 0.05; // actions shorter than this are left out
+constexpr double kUndoStandGoalMs = 16;
 
 [[noreturn]] void die(const QString& message) {
     QTextStream(stderr) << "orbis-bench: " << message << "\n";
@@ -721,8 +725,61 @@ QString readScript(const QString& path) {
     return QString::fromUtf8(file.readAll());
 }
 
-// Child: starts the editor on the installation and times every action of the tour.
-int tour(const QString& folder, const QString& scriptPath) {
+// The editor without its undo log: what start-up left for the idle editor (the triggers) is
+// made and dropped again, and no action reaches the log.
+void stopRecording(app::Session& session, form::ScriptRunner& runner) {
+    runner.host().runIdle();
+    session.boundary().setUndoLog(nullptr);
+    db::Database& work = session.editor().work();
+    QStringList triggers;
+    {
+        db::Statement names(work, QStringLiteral("SELECT name FROM temp.sqlite_master "
+                                                 "WHERE type = 'trigger'"));
+        while (names.step())
+            triggers.append(names.value(0).toString());
+    }
+    for (const QString& name : triggers)
+        work.execute(QStringLiteral("DROP TRIGGER temp.%1").arg(db::bracket(name)));
+}
+
+// Child: undo and redo of a stand selection, each one action as the Edit menu runs it.
+int undoRun(const QString& folder, int runs) {
+    const Paths paths(folder);
+    BenchPlatform platform(paths.registry);
+    form::FormSet forms;
+    form::ScriptRunner runner(forms);
+    forms.setHost(&runner.host());
+    app::Session session(forms, platform, paths.templ);
+    session.editor().setQuit([] {});
+    QList<double> undo, redo;
+    try {
+        session.start();
+        if (!session.editor().isLive())
+            die(QStringLiteral("start-up did not reach a live editor"));
+        const auto line = [&](const QString& text) {
+            runner.load(text);
+            runner.run();
+        };
+        line(QStringLiteral("tab 1\nselect ComboMicroscops \"Orvane AIE\""));
+        for (int i = 0; i < runs * 3; ++i) {
+            undo.append(timeMs([&] { line(QStringLiteral("undo")); }));
+            line(QStringLiteral("expect ComboMicroscops text \"Inverta M2\""));
+            redo.append(timeMs([&] { line(QStringLiteral("redo")); }));
+            line(QStringLiteral("expect ComboMicroscops text \"Orvane AIE\""));
+        }
+    } catch (const form::ScriptError& error) {
+        die(QStringLiteral("undo of a stand failed: %1").arg(error.message()));
+    }
+    session.editor().closeDatabases();
+    QTextStream out(stdout);
+    printFigure(out, "undo", undo);
+    printFigure(out, "redo", redo);
+    return 0;
+}
+
+// Child: starts the editor on the installation and times every action of the tour; without
+// recording, the undo log is taken out of the action boundary and its triggers dropped.
+int tour(const QString& folder, const QString& scriptPath, bool recording) {
     const Paths paths(folder);
     const QString script = readScript(scriptPath);
     const QList<ScriptLine> lines = actionLines(script);
@@ -739,6 +796,8 @@ int tour(const QString& folder, const QString& scriptPath) {
         if (!session.editor().isLive())
             die(QStringLiteral("start-up did not reach a live editor: %1")
                     .arg(forms.main().label(QStringLiteral("LMsg")).caption()));
+        if (!recording)
+            stopRecording(session, runner);
         runner.load(script);
         runner.run();
     } catch (const form::ScriptError& error) {
@@ -810,6 +869,32 @@ ChildResult runChild(const QStringList& arguments, const char* platformName = nu
         die(QStringLiteral("the measuring process for \"%1\" failed").arg(arguments.join(u' ')));
     result.peakMB = double(usage.ru_maxrss) * 1024 / 1e6; // ru_maxrss counts KiB
     return result;
+}
+
+// A child's figures: a name and its values a line.
+QMap<QString, QList<double>> figuresOf(const QByteArray& output) {
+    QMap<QString, QList<double>> figures;
+    for (const QByteArray& line : output.split('\n')) {
+        const QStringList words = QString::fromUtf8(line).split(u' ', Qt::SkipEmptyParts);
+        if (words.isEmpty())
+            continue;
+        QList<double> values;
+        for (qsizetype i = 1; i < words.size(); ++i)
+            values.append(words[i].toDouble());
+        figures.insert(words[0], values);
+    }
+    return figures;
+}
+
+// A tour child's times, in the order of its action lines.
+QList<double> actionTimes(const QByteArray& output) {
+    QList<double> times;
+    for (const QByteArray& line : output.split('\n')) {
+        const QList<QByteArray> fields = line.split('\t');
+        if (fields.size() >= 5 && fields[0] == "action")
+            times.append(fields[3].toDouble());
+    }
+    return times;
 }
 
 struct SizeResult {
@@ -924,15 +1009,11 @@ int benchmark(const Options& options) {
             const QStringList words = QString::fromUtf8(line).split(u' ', Qt::SkipEmptyParts);
             if (words.isEmpty())
                 continue;
-            if (words[0] == u"reads") {
+            if (words[0] == u"reads")
                 result.reads = words.mid(1).join(u'/');
-                continue;
-            }
-            QList<double> values;
-            for (qsizetype i = 1; i < words.size(); ++i)
-                values.append(words[i].toDouble());
-            result.figures.insert(words[0], values);
         }
+        result.figures = figuresOf(child.output + catalogue.output);
+        result.figures.remove(QStringLiteral("reads"));
         results.append(result);
     }
 
@@ -991,9 +1072,12 @@ int benchmark(const Options& options) {
     // The tour.
     QList<double> tourTimes;
     bool tourRun = false;
+    QString tourScript;
+    QList<ScriptLine> tourLines;
     if (!options.tour.isEmpty()) {
         const QString script = QFileInfo(options.tour).absoluteFilePath();
-        readScript(script);
+        tourScript = script;
+        tourLines = actionLines(readScript(script));
         QTemporaryDir dir;
         prepareInstallation(dir.path(), kSizes.first());
         const ChildResult child = runChild({QStringLiteral("--tour-run"), dir.path(), script});
@@ -1035,6 +1119,78 @@ int benchmark(const Options& options) {
             << " ms:" << (slow.isEmpty() ? QStringLiteral(" none") : QString()) << "\n";
         for (const QString& s : slow)
             out << s << "\n";
+    }
+
+    // What recording for undo costs: the tour with and without it, in turns, each action's
+    // median over the runs; and undo and redo of a stand selection.
+    std::optional<double> recordingShare;
+    QString recordingFigure;
+    const bool tourUndoes =
+        tourRun && std::any_of(tourLines.begin(), tourLines.end(), [](const ScriptLine& line) {
+            return line.verb == u"undo" || line.verb == u"redo";
+        });
+    if (tourRun && !tourUndoes) {
+        QList<QList<double>> with(tourLines.size()), without(tourLines.size());
+        for (int i = 0; i < options.runs; ++i) {
+            for (const bool recording : {true, false}) {
+                QTemporaryDir dir;
+                prepareInstallation(dir.path(), kSizes.first());
+                QStringList arguments{QStringLiteral("--tour-run"), dir.path(), tourScript};
+                if (!recording)
+                    arguments.append(QStringLiteral("--no-undo"));
+                const QList<double> times = actionTimes(runChild(arguments).output);
+                for (qsizetype a = 0; a < times.size() && a < tourLines.size(); ++a)
+                    (recording ? with : without)[a].append(times[a]);
+            }
+        }
+        double withSum = 0, withoutSum = 0, worstShare = 0;
+        int over = 0;
+        QString worst;
+        for (qsizetype a = 0; a < tourLines.size(); ++a) {
+            const double on = statsOf(with[a]).median;
+            const double off = statsOf(without[a]).median;
+            withSum += on;
+            withoutSum += off;
+            // Below the timer's grain a share says nothing: an action of a few microseconds.
+            if (off < kRecordingFloorMs)
+                continue;
+            const double share = (on - off) / off;
+            if (share > kRecordingGoal)
+                ++over;
+            if (share > worstShare) {
+                worstShare = share;
+                worst = QStringLiteral("line %1 %2: %3 vs %4 ms")
+                            .arg(tourLines[a].number)
+                            .arg(tourLines[a].text, fmt(on), fmt(off));
+            }
+        }
+        recordingShare = worstShare;
+        recordingFigure = QStringLiteral("worst +%1 %, %2; %3 of %4 actions over 10 %")
+                              .arg(worstShare * 100, 0, 'f', 1)
+                              .arg(worst)
+                              .arg(over)
+                              .arg(tourLines.size());
+        out << "Recording for undo, the tour " << options.runs
+            << " times with and without it (medians per action): all actions " << fmt(withSum)
+            << " vs " << fmt(withoutSum) << " ms ("
+            << QStringLiteral("%1%2 %")
+                   .arg(withSum >= withoutSum ? QStringLiteral("+") : QString())
+                   .arg((withSum - withoutSum) / withoutSum * 100, 0, 'f', 1)
+            << "); actions of " << fmt(kRecordingFloorMs) << " ms and more: " << recordingFigure
+            << "\n";
+    }
+    std::optional<Stats> undoStand, redoStand;
+    if (tourRun) {
+        QTemporaryDir dir;
+        prepareInstallation(dir.path(), kSizes.first());
+        const ChildResult child =
+            runChild({QStringLiteral("--undo-run"), dir.path(), QString::number(options.runs)});
+        QMap<QString, QList<double>> figures = figuresOf(child.output);
+        undoStand = statsOf(figures.value(QStringLiteral("undo")));
+        redoStand = statsOf(figures.value(QStringLiteral("redo")));
+        out << "Undo and redo of a stand selection on the demo installation, " << options.runs * 3
+            << " each: undo " << statsText(*undoStand) << ", redo " << statsText(*redoStand)
+            << "\n";
     }
 
     // Verdicts.
@@ -1142,6 +1298,19 @@ int benchmark(const Options& options) {
     } else {
         verdict(QStringLiteral("demo tour"), std::nullopt, QStringLiteral("no tour run"));
     }
+    verdict(QStringLiteral("demo tour: recording for undo costs each action <= 10 %"),
+            recordingShare ? std::optional<bool>(*recordingShare <= kRecordingGoal) : std::nullopt,
+            recordingShare ? recordingFigure
+            : tourUndoes   ? QStringLiteral("the tour undoes")
+                           : QStringLiteral("no tour run"));
+    if (undoStand && redoStand)
+        verdict(
+            QStringLiteral("demo undo or redo of a stand selection <= 16 ms"),
+            std::max(undoStand->median, redoStand->median) <= kUndoStandGoalMs,
+            QStringLiteral("undo %1, redo %2").arg(ms(undoStand->median), ms(redoStand->median)));
+    else
+        verdict(QStringLiteral("demo undo or redo of a stand selection"), std::nullopt,
+                QStringLiteral("no tour run"));
     return 0;
 }
 
@@ -1174,7 +1343,11 @@ int main(int argc, char** argv) {
         if (arguments.size() == 3 && arguments[1] == u"--headless-run")
             return headlessRun(arguments[2]);
         if (arguments.size() == 4 && arguments[1] == u"--tour-run")
-            return tour(arguments[2], arguments[3]);
+            return tour(arguments[2], arguments[3], true);
+        if (arguments.size() == 5 && arguments[1] == u"--tour-run" && arguments[4] == u"--no-undo")
+            return tour(arguments[2], arguments[3], false);
+        if (arguments.size() == 4 && arguments[1] == u"--undo-run")
+            return undoRun(arguments[2], arguments[3].toInt());
         if (arguments.size() == 4 && arguments[1] == u"--catalogue-run")
             return catalogueRun(arguments[2], arguments[3].toInt());
         return benchmark(parseOptions(arguments));

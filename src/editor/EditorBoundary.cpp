@@ -54,6 +54,8 @@ void EditorBoundary::run(const std::function<void()>& action) {
                 report(QString(), false);
             return;
         }
+        if (m_undo)
+            m_undo->committing();
         // Store and restore reopen the working copy; a fresh one has nothing to commit.
         m_editor.commitWork();
         if (m_undo)

@@ -21,23 +21,58 @@ QString literal(const QString& text) {
     return u'\'' + copy.replace(u'\'', QStringLiteral("''")) + u'\'';
 }
 
+// A text that a trigger prints: fixed pieces and the texts of SQL expressions, through the
+// engine's printf, which compiles to far less than a chain of concatenations (every write
+// statement prepared on a table compiles its triggers). One call takes at most kValues values,
+// below the engine's limit of a function's arguments.
+class PrintedText {
+public:
+    void text(const QString& piece) {
+        QString copy = piece;
+        m_format += copy.replace(u'%', QStringLiteral("%%"));
+    }
+    void value(const QString& expression) {
+        if (m_values.size() == kValues)
+            flush();
+        m_format += QStringLiteral("%s");
+        m_values.append(expression);
+    }
+    QString sql() {
+        flush();
+        return m_calls.join(QStringLiteral(" || "));
+    }
+
+private:
+    static constexpr qsizetype kValues = 100;
+    void flush() {
+        if (m_format.isEmpty())
+            return;
+        QStringList arguments{literal(m_format)};
+        arguments += m_values;
+        m_calls.append(QStringLiteral("printf(%1)").arg(arguments.join(QStringLiteral(", "))));
+        m_format.clear();
+        m_values.clear();
+    }
+    QString m_format;
+    QStringList m_values;
+    QStringList m_calls;
+};
+
 // The three triggers of one table: each records the statement that takes a write back, run
 // later through the handle of the table's database (schema). An update that leaves every value
 // as it was (a page read that writes what is there) records nothing.
 QStringList triggersFor(db::Database& database, const QString& table, int number) {
     const QString schema = database.schemaName();
     const QString target = database.qualified(table);
-    QStringList columns, oldValues, assignments, changed;
+    QStringList columns, changed;
     for (const db::Field& field : database.tableFields(table)) {
         const QString name = db::bracket(field.name);
         columns.append(name);
-        oldValues.append(QStringLiteral("quote(old.%1)").arg(name));
-        assignments.append(QStringLiteral("%1 || '=' || quote(old.%2)").arg(literal(name), name));
         changed.append(QStringLiteral("old.%1 IS NOT new.%1 COLLATE BINARY").arg(name));
     }
     const QString on = db::bracket(schema) + u'.' + db::bracket(table);
     auto trigger = [&](QChar kind, const QString& event, const QString& when,
-                       const QString& statement) {
+                       PrintedText statement) {
         return QStringLiteral("CREATE TEMP TRIGGER [orbis undo %1 %2 %3] AFTER %4 ON %5 %6")
                    .arg(schema)
                    .arg(number)
@@ -45,27 +80,35 @@ QStringList triggersFor(db::Database& database, const QString& table, int number
                    .arg(event, on, when) +
                QStringLiteral("BEGIN INSERT INTO %1 (db, sql) VALUES (%2, ")
                    .arg(kLogInTrigger, literal(schema)) +
-               statement + QStringLiteral("); END");
+               statement.sql() + QStringLiteral("); END");
     };
     QStringList triggers;
-    triggers.append(trigger(u'i', QStringLiteral("INSERT"), QString(),
-                            literal(QStringLiteral("DELETE FROM %1 WHERE rowid = ").arg(target)) +
-                                QStringLiteral(" || new.rowid")));
+    PrintedText remove;
+    remove.text(QStringLiteral("DELETE FROM %1 WHERE rowid = ").arg(target));
+    remove.value(QStringLiteral("new.rowid"));
+    triggers.append(trigger(u'i', QStringLiteral("INSERT"), QString(), remove));
     if (columns.isEmpty())
         return triggers;
-    triggers.append(trigger(u'd', QStringLiteral("DELETE"), QString(),
-                            literal(QStringLiteral("INSERT INTO %1 (rowid, %2) VALUES (")
-                                        .arg(target, columns.join(QStringLiteral(", ")))) +
-                                QStringLiteral(" || old.rowid || ', ' || ") +
-                                oldValues.join(QStringLiteral(" || ', ' || ")) +
-                                QStringLiteral(" || ')'")));
-    triggers.append(
-        trigger(u'u', QStringLiteral("UPDATE"),
-                QStringLiteral("WHEN old.rowid IS NOT new.rowid OR ") +
-                    changed.join(QStringLiteral(" OR ")) + u' ',
-                literal(QStringLiteral("UPDATE %1 SET ").arg(target)) + QStringLiteral(" || ") +
-                    assignments.join(QStringLiteral(" || ', ' || ")) + QStringLiteral(" || ") +
-                    literal(QStringLiteral(" WHERE rowid = ")) + QStringLiteral(" || new.rowid")));
+    PrintedText insert;
+    insert.text(QStringLiteral("INSERT INTO %1 (rowid, %2) VALUES (")
+                    .arg(target, columns.join(QStringLiteral(", "))));
+    insert.value(QStringLiteral("old.rowid"));
+    PrintedText update;
+    update.text(QStringLiteral("UPDATE %1 SET ").arg(target));
+    for (qsizetype i = 0; i < columns.size(); ++i) {
+        insert.text(QStringLiteral(", "));
+        insert.value(QStringLiteral("quote(old.%1)").arg(columns[i]));
+        update.text((i == 0 ? QString() : QStringLiteral(", ")) + columns[i] + u'=');
+        update.value(QStringLiteral("quote(old.%1)").arg(columns[i]));
+    }
+    insert.text(QStringLiteral(")"));
+    update.text(QStringLiteral(" WHERE rowid = "));
+    update.value(QStringLiteral("new.rowid"));
+    triggers.append(trigger(u'd', QStringLiteral("DELETE"), QString(), insert));
+    triggers.append(trigger(u'u', QStringLiteral("UPDATE"),
+                            QStringLiteral("WHEN old.rowid IS NOT new.rowid OR ") +
+                                changed.join(QStringLiteral(" OR ")) + u' ',
+                            update));
     return triggers;
 }
 
@@ -73,6 +116,9 @@ QStringList triggersFor(db::Database& database, const QString& table, int number
 
 void UndoLog::makeTriggers() {
     db::Database& work = m_editor.work();
+    // The log's rollback journal stays in memory: on disk it would be a file made and removed
+    // by every action that writes.
+    work.execute(QStringLiteral("PRAGMA temp.journal_mode = MEMORY"));
     db::Transaction transaction(work);
     work.execute(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS %1 (seq INTEGER PRIMARY KEY, "
                                 "db TEXT, sql TEXT)")
@@ -116,10 +162,11 @@ void UndoLog::notify() const {
         m_changed();
 }
 
+// Both are read around every action: their statements stay prepared.
 qint64 UndoLog::lastSeq() const {
-    db::Statement last(m_editor.work(),
-                       QStringLiteral("SELECT ifnull(max(seq), 0) FROM %1").arg(kLog));
-    return last.step() ? last.value(0).toLongLong() : 0;
+    db::ScopedStatement last(m_editor.work(),
+                             QStringLiteral("SELECT ifnull(max(seq), 0) FROM %1").arg(kLog));
+    return last.next() ? last.statement().value(0).toLongLong() : 0;
 }
 
 QString UndoLog::schemaVersions() const {
@@ -127,10 +174,10 @@ QString UndoLog::schemaVersions() const {
     for (const QString& schema : {QStringLiteral("main"), QStringLiteral("conf")}) {
         if (schema == u"conf" && !m_editor.isTemplateOpen())
             continue;
-        db::Statement version(m_editor.work(),
-                              QStringLiteral("PRAGMA %1.schema_version").arg(schema));
-        if (version.step())
-            versions += version.value(0).toString() + u'/';
+        db::ScopedStatement version(m_editor.work(),
+                                    QStringLiteral("PRAGMA %1.schema_version").arg(schema));
+        if (version.next())
+            versions += version.statement().value(0).toString() + u'/';
     }
     return versions;
 }
@@ -146,6 +193,8 @@ void UndoLog::ensureTriggers() {
     const db::faults::Uncounted uncounted;
     makeTriggers();
     m_generation = m_editor.workGeneration();
+    // The schema as the triggers know it; an action that leaves it otherwise ends the history.
+    m_schema = schemaVersions();
 }
 
 void UndoLog::makeReady() {
@@ -166,11 +215,11 @@ void UndoLog::makeReadyWhenIdle() {
 void UndoLog::prepare() {
     m_move = Move::None;
     m_clearAfter = false;
+    m_schemaChanged = false;
     if (!m_editor.isWorkOpen())
         return;
     ensureTriggers();
     m_seqBefore = lastSeq();
-    m_schemaBefore = schemaVersions();
 }
 
 void UndoLog::committed() {
@@ -187,7 +236,7 @@ void UndoLog::committed() {
         reset();
         return;
     }
-    if (schemaVersions() != m_schemaBefore) {
+    if (m_schemaChanged) {
         m_generation = -1; // the triggers are made anew for the new tables and fields
         const bool had = canUndo() || canRedo();
         reset();
@@ -210,6 +259,11 @@ void UndoLog::committed() {
         m_redo.clear();
     }
     notify();
+}
+
+void UndoLog::committing() {
+    // Read within the action's transaction, which holds the files' locks already.
+    m_schemaChanged = m_editor.isWorkOpen() && ready() && schemaVersions() != m_schema;
 }
 
 void UndoLog::rolledBack() {

@@ -25,9 +25,10 @@ class UndoLog {
 public:
     explicit UndoLog(Editor& editor) : m_editor(editor) {}
 
-    // Around each user action (the action boundary): before its transaction begins, once it
-    // committed, and when it was rolled back.
+    // Around each user action (the action boundary): before its transaction begins, before and
+    // once it committed, and when it was rolled back.
     void prepare();
+    void committing();
     void committed();
     void rolledBack();
 
@@ -71,7 +72,8 @@ private:
     QList<Step> m_redo;
     // The running action.
     qint64 m_seqBefore = 0;
-    QString m_schemaBefore;
+    QString m_schema; // the schema versions the triggers were made for
+    bool m_schemaChanged = false;
     bool m_clearAfter = false;
     enum class Move { None, Undo, Redo };
     Move m_move = Move::None;

@@ -124,16 +124,19 @@ private slots:
         in.act(u"tick CheckImageFlip"_s);
         in.session->boundary().run([&in] {
             in.editor().work().execute(
-                u"ALTER TABLE [Available Lasers] ADD COLUMN [New] INTEGER"_s);
+                u"ALTER TABLE [Available Lasers] ADD COLUMN [New %s] TEXT"_s);
         });
         QVERIFY(!in.session->undoLog().canUndo());
         QCOMPARE(in.message(), u"The change of the database's structure ends the undo history."_s);
-        // The new field is recorded from the next action on.
-        in.session->boundary().run(
-            [&in] { in.editor().work().execute(u"UPDATE [Available Lasers] SET [New] = 7"_s); });
+        // The new field is recorded from the next action on; a name and a value may hold what
+        // the engine's printf would read as a format.
+        in.session->boundary().run([&in] {
+            in.editor().work().execute(u"UPDATE [Available Lasers] SET [New %s] = '7''%d'"_s);
+        });
         in.act(u"undo"_s);
         QCOMPARE(db::Database::openShared(in.workCopy())
-                     ->OpenRecordset(u"SELECT count(*) FROM [Available Lasers] WHERE [New] = 7"_s)
+                     ->OpenRecordset(
+                         u"SELECT count(*) FROM [Available Lasers] WHERE [New %s] IS NOT NULL"_s)
                      .value(0)
                      .toInt(),
                  0);
