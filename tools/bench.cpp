@@ -1122,7 +1122,8 @@ int benchmark(const Options& options) {
     }
 
     // What recording for undo costs: the tour with and without it, in turns, each action's
-    // median over the runs; and undo and redo of a stand selection.
+    // fastest of the runs (the other processes of the machine only add to a time); and undo
+    // and redo of a stand selection.
     std::optional<double> recordingShare;
     QString recordingFigure;
     const bool tourUndoes =
@@ -1147,8 +1148,8 @@ int benchmark(const Options& options) {
         int over = 0;
         QString worst;
         for (qsizetype a = 0; a < tourLines.size(); ++a) {
-            const double on = statsOf(with[a]).median;
-            const double off = statsOf(without[a]).median;
+            const double on = statsOf(with[a]).min;
+            const double off = statsOf(without[a]).min;
             withSum += on;
             withoutSum += off;
             // Below the timer's grain a share says nothing: an action of a few microseconds.
@@ -1171,7 +1172,7 @@ int benchmark(const Options& options) {
                               .arg(over)
                               .arg(tourLines.size());
         out << "Recording for undo, the tour " << options.runs
-            << " times with and without it (medians per action): all actions " << fmt(withSum)
+            << " times with and without it (fastest of each action): all actions " << fmt(withSum)
             << " vs " << fmt(withoutSum) << " ms ("
             << QStringLiteral("%1%2 %")
                    .arg(withSum >= withoutSum ? QStringLiteral("+") : QString())
