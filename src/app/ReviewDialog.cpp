@@ -16,6 +16,7 @@ const QString kCaption = u"Review Changes"_s;
 
 ReviewDialog::ReviewDialog(editor::Editor& editor)
     : editor::Declarations(editor.forms().addForm(u"frmReview"_s, kCaption)), m_editor(editor) {
+    form().setOpeningSize({760, 560});
     cmdCloseReview.setHandler([this] { form().hide(); });
 }
 

@@ -4,21 +4,33 @@
 #include <form/FormSet.h>
 #include <form/ListBox.h>
 #include <form/TabControl.h>
+#include <form/TreeView.h>
 
 namespace app {
 
 ValidateDialog::ValidateDialog(editor::Editor& editor, form::TabControl& tabs)
     : editor::Declarations(editor.forms().addForm(u"frmValidate"_s, u"Validation Report"_s)),
       m_editor(editor), m_tabs(tabs) {
+    form().setOpeningSize({860, 420});
     cmdShowFinding.setHandler([this] { showFinding(); });
+    treeFindings.setNodeClickHandler([this](form::TreeNode& node) {
+        const auto& shown = treeFindings.root().children();
+        for (std::size_t i = 0; i < shown.size(); ++i)
+            if (shown[i].get() == &node)
+                listFindings.setCurrentIndex(int(i));
+    });
+    treeFindings.setDoubleClickHandler([this] { showFinding(); });
     cmdCloseValidate.setHandler([this] { form().hide(); });
 }
 
 void ValidateDialog::exec() {
     m_findings = validate(m_editor.work());
     listFindings.clear();
-    for (const Finding& finding : m_findings)
+    treeFindings.clear();
+    for (const Finding& finding : m_findings) {
         listFindings.addItem(finding.line());
+        treeFindings.addNode(nullptr, finding.line());
+    }
     if (!m_findings.isEmpty())
         listFindings.setCurrentIndex(0);
     cmdShowFinding.setEnabled(!m_findings.isEmpty());

@@ -33,6 +33,8 @@ private:
     int m_pageToShow = -1;
 
     form::Label& lblValidateSummary = label(u"LblValidateSummary"_s);
+    // Every finding at a glance; a click chooses it in the list below, a double click shows it.
+    form::TreeView& treeFindings = tree(u"TreeFindings"_s);
     form::ListBox& listFindings = list(u"ListFindings"_s);
     form::Button& cmdShowFinding = button(u"CmdShowFinding"_s, u"Show"_s);
     form::Button& cmdCloseValidate = button(u"CmdCloseValidate"_s, u"Close"_s);

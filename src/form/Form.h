@@ -15,6 +15,7 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QSize>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -40,6 +41,10 @@ public:
     const QString& caption() const { return m_caption; }
     void setCaption(const QString& caption);
     bool isVisible() const { return m_visible; }
+    // A report of many long lines asks for room: its window opens this large (pixels); an empty
+    // size leaves it to the controls.
+    void setOpeningSize(QSize size) { m_openingSize = size; }
+    QSize openingSize() const { return m_openingSize; }
 
     // The form set the form belongs to; nullptr for a form on its own (its user actions then run
     // without a boundary).
@@ -150,6 +155,7 @@ private:
 
     QString m_name;
     QString m_caption;
+    QSize m_openingSize;
     bool m_visible = false;
     FormSet* m_formSet = nullptr;
     Placement m_placement;

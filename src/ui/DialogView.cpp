@@ -42,9 +42,12 @@ DialogView::DialogView(form::Form& form, QWidget* parent) : QDialog(parent), m_f
 
     if (tabs)
         column->addWidget(buildTabPages(*tabs, pages, this), 1);
+    // A report given room fills it; other dialogs keep their controls at the top.
+    const bool roomy = !form.openingSize().isEmpty();
     for (const Frame& frame : collectFrames(body))
-        column->addWidget(buildFrame(frame, this));
-    column->addStretch(tabs ? 0 : 1);
+        column->addWidget(buildFrame(frame, this), roomy ? 1 : 0);
+    if (!roomy)
+        column->addStretch(tabs ? 0 : 1);
     if (!buttons.isEmpty()) {
         auto* row = new QHBoxLayout;
         row->addStretch(1);
@@ -53,6 +56,8 @@ DialogView::DialogView(form::Form& form, QWidget* parent) : QDialog(parent), m_f
         column->addLayout(row);
     }
     setMinimumWidth(320);
+    if (roomy)
+        resize(form.openingSize());
 
     connect(&m_form, &form::Form::changed, this, [this] { showForm(); });
     showForm();

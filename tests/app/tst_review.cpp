@@ -105,6 +105,24 @@ private slots:
         QVERIFY(!in.forms->form(u"frmValidate"_s)->isVisible());
     }
 
+    // Every finding is listed at once: a click on one chooses it, a double click shows its page.
+    void theReportListsEveryFinding() {
+        Installation in;
+        db::Database::open(in.systemPath)
+            ->execute(u"UPDATE [Available Lasers] SET [Next Optical Device] = 'F/Nowhere' "
+                      "WHERE [ID Available] = 'Argon'"_s);
+        in.start();
+        const QString nowhere = u"[Available Lasers] Argon / Next Optical Device: Next Optical "
+                                "Device names Nowhere, which is no row of the installation"_s;
+        in.act(u"click mnuValidate\n"
+               "expect LblValidateSummary caption \"2 findings.\"\n"
+               "node TreeFindings \"%1\"\n"
+               "expect ListFindings text \"%1\"\n"
+               "dblclick TreeFindings\n"_s.arg(nowhere));
+        QCOMPARE(in.session->pages().window.tabs.currentIndex(), int(editor::PageLaser));
+        QVERIFY(!in.forms->form(u"frmValidate"_s)->isVisible());
+    }
+
     // The review lists what the working copy changes, field by field, before a store.
     void theReviewListsTheChanges() {
         Installation in;
