@@ -61,6 +61,8 @@ public:
 
     // Runs SQL on the system database before the editor starts.
     void onSystem(const QString& sql) { db::Database::open(systemPath)->execute(sql); }
+    // Runs SQL on the template database.
+    void onTemplate(const QString& sql) { db::Database::open(templatePath)->execute(sql); }
 
     // Builds the editor and runs start-up; script lines answer what start-up asks.
     void start(const QString& script = {}) {

@@ -1,18 +1,9 @@
-#include "../app/Installation.h"
+#include "../support/WorkReaders.h"
 
 #include <QTest>
 #include <records/RecordHelpers.h>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QString field(Installation& in, const QString& table, const QString& id, const QString& name) {
-    return records::NullToText(
-        records::ReadField(in.editor().work(), table, records::kIdAvailable, id, name));
-}
-
-} // namespace
 
 class TestFirmware : public QObject {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "../app/Installation.h"
+#include "../support/WorkReaders.h"
 
 #include <QSet>
 #include <QTest>
@@ -37,11 +37,6 @@ QString heldChannels(Installation& in) {
             held << u"%1:%2"_s.arg(rs.value(u"Wavelength"_s).toInt())
                         .arg(rs.value(u"Channel No"_s).toInt());
     return held.join(u' ');
-}
-
-QString field(Installation& in, const QString& table, const QString& id, const QString& name) {
-    return records::NullToText(
-        records::ReadField(in.editor().work(), table, records::kIdAvailable, id, name));
 }
 
 // Compares fields written by an action: "table|id|field=value" each, keyed by ID Available.

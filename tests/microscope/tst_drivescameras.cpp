@@ -1,4 +1,4 @@
-#include "../app/Installation.h"
+#include "../support/WorkReaders.h"
 
 #include <QTest>
 #include <db/Recordset.h>
@@ -15,9 +15,6 @@ const QString kTooLarge = u"Do not change the focus step more then 10% !"_s;
 QVariant value(Installation& in, const QString& table, const QString& keyField, const QString& key,
                const QString& field) {
     return records::ReadField(in.editor().work(), table, keyField, key, field);
-}
-QString status(Installation& in, const QString& table, const QString& id) {
-    return records::NullToText(value(in, table, records::kIdAvailable, id, records::kStatus));
 }
 QVariant camera(Installation& in, const QString& field) {
     return value(in, records::kAvailableCameras, records::kIdAvailable, u"Kamova"_s, field);

@@ -1,4 +1,4 @@
-#include "../app/Installation.h"
+#include "../support/WorkReaders.h"
 
 #include <QTest>
 #include <db/Recordset.h>
@@ -13,19 +13,8 @@ const QString kFiltersets = u"Available Filtersets"_s;
 const QString kObjectives = u"Available Objective Lenses"_s;
 const QString kParameters = u"Available Firmware Parameters"_s;
 
-QString field(Installation& in, const QString& table, const QString& id, const QString& name) {
-    return records::NullToText(
-        records::ReadField(in.editor().work(), table, records::kIdAvailable, id, name));
-}
-QString status(Installation& in, const QString& table, const QString& id) {
-    return field(in, table, id, records::kStatus);
-}
 QString standId(Installation& in) {
-    return records::NullToText(records::ReadFirstRowField(
-        in.editor().work(), records::kAvailableSystems, records::kIdStand));
-}
-void onTemplate(Installation& in, const QString& sql) {
-    db::Database::open(in.templatePath)->execute(sql);
+    return system(in, records::kIdStand);
 }
 QString placed(Installation& in, const QString& wheel, int position) {
     return records::NullToText(records::FilterAtPosition(in.editor().work(), wheel, position));
@@ -189,9 +178,9 @@ private slots:
     // A stand whose recipe fails leaves nothing behind and the flag released.
     void failedSelection() {
         Installation in;
-        onTemplate(in, u"INSERT INTO [Configuration Microscope] ([Id Object], [Table], "
-                       "[Record Table], [Copy]) VALUES ('Plan A', 'No Such Table', "
-                       "'Microscope Lamps', 0)"_s);
+        in.onTemplate(u"INSERT INTO [Configuration Microscope] ([Id Object], [Table], "
+                      "[Record Table], [Copy]) VALUES ('Plan A', 'No Such Table', "
+                      "'Microscope Lamps', 0)"_s);
         in.start(u"tab 1"_s);
         const QString before = Installation::contentOf(in.workCopy());
         in.act(u"select ComboMicroscops \"Plan A\"\nok"_s);

@@ -1,4 +1,4 @@
-#include "../app/Installation.h"
+#include "../support/WorkReaders.h"
 
 #include <QTest>
 #include <db/Recordset.h>
@@ -15,23 +15,9 @@ const QString kDetectors = u"Available Point Detectors"_s;
 const QString kOff = u"Do not use"_s;
 const QString kOn = u" "_s;
 
-QString field(Installation& in, const QString& table, const QString& id, const QString& name) {
-    return records::NullToText(
-        records::ReadField(in.editor().work(), table, records::kIdAvailable, id, name));
-}
-QString status(Installation& in, const QString& table, const QString& id) {
-    return field(in, table, id, records::kStatus);
-}
-QString system(Installation& in, const QString& name) {
-    return records::NullToText(
-        records::ReadFirstRowField(in.editor().work(), records::kAvailableSystems, name));
-}
 QString version(Installation& in) {
     return records::NullToText(records::ReadFirstRowField(
         in.editor().work(), records::kSystemVersions, records::kVersionName));
-}
-void onTemplate(Installation& in, const QString& sql) {
-    db::Database::open(in.templatePath)->execute(sql);
 }
 // The removal memory as "table|id|removed" lines, in table order.
 QStringList memory(Installation& in) {
@@ -45,9 +31,9 @@ QStringList memory(Installation& in) {
     return rows;
 }
 void remember(Installation& in, const QString& table, const QString& id, bool removed) {
-    onTemplate(in, u"INSERT INTO [Scan Head Memory] ([Table], [ID Available], [Removed]) VALUES "
-                   "('%1', '%2', %3)"_s.arg(table, id)
-                       .arg(removed ? 1 : 0));
+    in.onTemplate(u"INSERT INTO [Scan Head Memory] ([Table], [ID Available], [Removed]) VALUES "
+                  "('%1', '%2', %3)"_s.arg(table, id)
+                      .arg(removed ? 1 : 0));
 }
 // Keys that a table holds more than once.
 int repeatedKeys(Installation& in, const QString& table) {
@@ -270,8 +256,8 @@ private slots:
     // An object of the option's list comes back only while its check device is usable.
     void spectralOffKeepsObjectsWithoutTheirCheckDevice() {
         Installation in;
-        onTemplate(in, u"UPDATE [Spekro Objects to disable] SET [Check Object] = 'Pmt4' "
-                       "WHERE [ID Available] = 'Integrator1'"_s);
+        in.onTemplate(u"UPDATE [Spekro Objects to disable] SET [Check Object] = 'Pmt4' "
+                      "WHERE [ID Available] = 'Integrator1'"_s);
         in.start(u"tick CheckSpekro"_s);
         QCOMPARE(status(in, u"Available Integrators"_s, u"Integrator1"_s), kOff);
         in.act(u"tab 3\nuntick CheckPmt4\ntab 0\nuntick CheckSpekro"_s);
