@@ -252,15 +252,15 @@ void History::FillHistoryList() {
     // all of them. A row naming a file elsewhere, or in another form, is asked about on its own.
     const QByteArray backupFolder =
         QFile::encodeName(e.databaseFolder() + QStringLiteral("BackupDB/"));
-    const QList<qint64> backups =
-        BackupFolder::numbers(QFile::decodeName(backupFolder), BackupFolder::Entries::Files);
+    const BackupFolder::NumberSet backups(QFile::decodeName(backupFolder),
+                                          BackupFolder::Entries::Files);
     const auto isFile = [&](const db::Statement& row) {
         const std::optional<QByteArrayView> path =
             pathType == db::FieldType::Text ? row.utf8(3) : std::nullopt;
         if (path && path->startsWith(backupFolder)) {
             if (const std::optional<qint64> no =
                     BackupFolder::numberOf(path->sliced(backupFolder.size())))
-                return std::binary_search(backups.begin(), backups.end(), *no);
+                return backups.contains(*no);
         }
         return QFileInfo(records::NullToText(db::fromStored(pathType, row.value(3)))).isFile();
     };
