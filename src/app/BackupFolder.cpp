@@ -52,7 +52,9 @@ std::optional<qint64> numberOf(QByteArrayView name) {
     return no;
 }
 
-QList<qint64> numbers(const QString& folder, Entries entries) {
+namespace {
+
+QList<qint64> unsortedNumbers(const QString& folder, Entries entries) {
     QList<qint64> found;
     platform::forEachEntry(folder, [&](QByteArrayView name, platform::EntryKind kind) {
         if (kind == platform::EntryKind::Folder ||
@@ -61,8 +63,36 @@ QList<qint64> numbers(const QString& folder, Entries entries) {
         if (const std::optional<qint64> no = numberOf(name))
             found.append(*no);
     });
+    return found;
+}
+
+} // namespace
+
+QList<qint64> numbers(const QString& folder, Entries entries) {
+    QList<qint64> found = unsortedNumbers(folder, entries);
     std::sort(found.begin(), found.end());
     return found;
+}
+
+NumberSet::NumberSet(const QString& folder, Entries entries) {
+    QList<qint64> found = unsortedNumbers(folder, entries);
+    const qint64 highest = found.isEmpty() ? 0 : *std::max_element(found.begin(), found.end());
+    // A bit per number up to the highest, as long as that is not much more than a sorted list.
+    if (highest / 64 < 4 * found.size() + 64) {
+        m_bits.assign(size_t(highest / 64 + 1), 0);
+        for (const qint64 no : found)
+            m_bits[size_t(no / 64)] |= quint64(1) << (no % 64);
+        return;
+    }
+    std::sort(found.begin(), found.end());
+    m_sorted = std::move(found);
+}
+
+bool NumberSet::contains(qint64 no) const {
+    if (!m_bits.empty())
+        return no >= 0 && size_t(no / 64) < m_bits.size() &&
+               (m_bits[size_t(no / 64)] >> (no % 64) & 1) != 0;
+    return std::binary_search(m_sorted.begin(), m_sorted.end(), no);
 }
 
 QMap<qint64, QString> backups(const QString& folder) {

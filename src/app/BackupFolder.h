@@ -5,6 +5,7 @@
 #include <QMap>
 #include <QString>
 #include <optional>
+#include <vector>
 
 namespace db {
 class Database;
@@ -26,6 +27,19 @@ std::optional<qint64> numberOf(QByteArrayView name);
 // folder.
 enum class Entries { Files, AnyButFolders };
 QList<qint64> numbers(const QString& folder, Entries entries);
+
+// The numbers of the backups in folder, for asking whether one is there: one read of the folder,
+// kept as one bit per number while the numbers are dense (as a store makes them), sorted
+// otherwise.
+class NumberSet {
+public:
+    NumberSet(const QString& folder, Entries entries);
+    bool contains(qint64 no) const;
+
+private:
+    std::vector<quint64> m_bits;
+    QList<qint64> m_sorted;
+};
 
 // The backups in folder by their number: every entry of such a name that is no folder.
 QMap<qint64, QString> backups(const QString& folder);

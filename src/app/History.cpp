@@ -252,15 +252,15 @@ void History::FillHistoryList() {
     // all of them. A row naming a file elsewhere, or in another form, is asked about on its own.
     const QByteArray backupFolder =
         QFile::encodeName(e.databaseFolder() + QStringLiteral("BackupDB/"));
-    const QList<qint64> backups =
-        BackupFolder::numbers(QFile::decodeName(backupFolder), BackupFolder::Entries::Files);
+    const BackupFolder::NumberSet backups(QFile::decodeName(backupFolder),
+                                          BackupFolder::Entries::Files);
     const auto isFile = [&](const db::Statement& row) {
         const std::optional<QByteArrayView> path =
             pathType == db::FieldType::Text ? row.utf8(3) : std::nullopt;
         if (path && path->startsWith(backupFolder)) {
             if (const std::optional<qint64> no =
                     BackupFolder::numberOf(path->sliced(backupFolder.size())))
-                return std::binary_search(backups.begin(), backups.end(), *no);
+                return backups.contains(*no);
         }
         return QFileInfo(records::NullToText(db::fromStored(pathType, row.value(3)))).isFile();
     };
@@ -313,7 +313,7 @@ void History::selectLastEntry() {
 // overwrite its backup. The index on [No] gives the highest first: text values (rare, and
 // only where the column holds what is no number) come before the numbers, then the numbers
 // from the highest down, of which the first whole one is the highest.
-qint64 History::nextNumber() const {
+qint64 History::nextNumber() {
     db::Database& templ = m_editor.templ();
     std::optional<qint64> last;
     db::Statement rows(templ, QStringLiteral("SELECT [No] FROM %1 WHERE [No] IS NOT NULL "
@@ -338,10 +338,20 @@ qint64 History::nextNumber() const {
                                   .arg(*last));
         next = *last + 1;
     }
-    // A backup without its row (its store died before saving the row) keeps its number.
-    const QList<qint64> files =
-        BackupFolder::numbers(backupFolder(), BackupFolder::Entries::AnyButFolders);
-    return files.isEmpty() ? next : std::max(next, files.last() + 1);
+    // A backup without its row (its store died before saving the row) keeps its number. The
+    // folder is read once; after that a file at the number (put there by hand) moves it on.
+    if (!m_highestBackup) {
+        const QList<qint64> files =
+            BackupFolder::numbers(backupFolder(), BackupFolder::Entries::AnyButFolders);
+        m_highestBackup = files.isEmpty() ? 0 : files.last();
+    }
+    next = std::max(next, *m_highestBackup + 1);
+    m_passedStrays = false;
+    while (next < kLastNumber && QFileInfo::exists(backupPath(next))) {
+        m_passedStrays = true;
+        ++next;
+    }
+    return next;
 }
 
 bool History::askToReplaceChanged(const QString& system) const {
@@ -357,15 +367,15 @@ bool History::askToReplaceChanged(const QString& system) const {
         texts::kCaption);
 }
 
-void History::Store() {
+bool History::Store() {
     editor::Editor& e = m_editor;
     if (m_storeRunning.isRunning())
-        return;
+        return false;
     const editor::Running running(m_storeRunning);
     if (!e.host().askYesNo(
             QStringLiteral("Are you sure, you want to store the new system database ?"),
             texts::kCaption))
-        return;
+        return false;
     const editor::BusyScope busy(e.host());
     DatabaseFrames& frames = m_pages.database;
     const ButtonsDisabled disabled{frames,
@@ -378,7 +388,7 @@ void History::Store() {
     QStringList afterwards;
     Startup::Handover handover;
     if (!storeFiles(afterwards, handover))
-        return; // the savepoint takes the NDD field back
+        return false; // the savepoint takes the NDD field back
     // The store committed the field with the working copy; the start-up that follows must not
     // find the savepoint to return to.
     nddField.release();
@@ -388,10 +398,11 @@ void History::Store() {
     if (started.outcome == Startup::Outcome::Failed || started.outcome == Startup::Outcome::Refused)
         afterwards.append(QStringLiteral("the start-up on it failed: ") + started.reason);
     if (afterwards.isEmpty())
-        return;
+        return true;
     const QString text = kStoredThen.arg(afterwards.join(QStringLiteral("; ")));
     e.setMessage(text);
     e.host().message(text, texts::kCaption, form::MessageIcon::Warning);
+    return true;
 }
 
 // The old system database is replaced in one rename, only after its backup and its history row
@@ -420,7 +431,7 @@ bool History::storeFiles(QStringList& afterwards, Startup::Handover& handover) {
     QVariant entryDate;
     try {
         const qint64 no = nextNumber();
-        QByteArray accepted = m_startup->systemState();
+        Startup::SystemState accepted = m_startup->systemState();
         for (;;) {
             fault("backup");
             lock = lockSystemDatabase(system);
@@ -438,6 +449,9 @@ bool History::storeFiles(QStringList& afterwards, Startup::Handover& handover) {
                 if (!linked.open(QIODevice::ReadOnly))
                     throw FileError(
                         QStringLiteral("Cannot read %1: %2").arg(backup, linked.errorString()));
+                // The file the editor copied or placed, unwritten since, needs no reading.
+                if (accepted.unwritten(system, linked))
+                    break;
                 state = db::DatabaseFingerprint::of(linked);
             } else {
                 // The copy is renamed over its target; a file already there is another backup
@@ -449,16 +463,17 @@ bool History::storeFiles(QStringList& afterwards, Startup::Handover& handover) {
                 backup = target;
                 state = Startup::stateOf(backup);
             }
-            if (state == accepted)
+            if (!accepted.fingerprint.isEmpty() && state == accepted.fingerprint)
                 break;
             // The other program may go on while the user decides.
+            const QByteArray header = linked.isOpen() ? Startup::headerOf(linked) : QByteArray();
             lock.reset();
             linked.close();
             fs::remove(backup);
             backup.clear();
             if (!askToReplaceChanged(system))
                 return false;
-            accepted = state;
+            accepted = {{}, header, state};
         }
         fault("history");
         history = db::Database::open(e.templatePath());
@@ -476,8 +491,13 @@ bool History::storeFiles(QStringList& afterwards, Startup::Handover& handover) {
         const QString into = fs::temporaryPath(system);
         db::Database::CompactDatabase(e.workCopyPath(), into); // removes what it made on failure
         compacted = into;
-        // The state of the new system database, taken while the file is the store's own.
-        const QByteArray state = Startup::stateOf(compacted);
+        // The header of the new system database, read while the file is the store's own.
+        QByteArray header;
+        {
+            QFile placed(compacted);
+            if (placed.open(QIODevice::ReadOnly))
+                header = Startup::headerOf(placed);
+        }
         fault("replace");
         try {
             fs::replace(compacted, system);
@@ -486,9 +506,11 @@ bool History::storeFiles(QStringList& afterwards, Startup::Handover& handover) {
                 throw;
             afterwards.append(QStringLiteral("it may not be on the disk yet: ") + error.message());
         }
+        m_highestBackup = std::max(m_highestBackup.value_or(0), no);
+        handover.strays = m_passedStrays;
         handover.system = system;
         handover.placed = fs::fileIdentity(system);
-        handover.state = state;
+        handover.header = header;
     } catch (const std::exception& error) {
         QString undone;
         row.reset();
@@ -606,6 +628,8 @@ void History::ClearHistory() {
     if (inAction)
         e.work().begin();
 
+    // Backups without a row stay, and the numbers go on after them.
+    m_highestBackup.reset();
     QString failure;
     qsizetype kept = entries.size();
     for (qsizetype i = 0; i < entries.size() && failure.isEmpty(); ++i) {

@@ -8,6 +8,7 @@
 #include <QVariant>
 #include <editor/Scopes.h>
 #include <functional>
+#include <optional>
 
 namespace app {
 
@@ -28,7 +29,8 @@ public:
     // After a store, the row it added (no, and the date as stored; an invalid no when the row
     // could not be saved) joins the list without reading the others again.
     void showStoredEntry(const QVariant& no, const QVariant& storedDate);
-    void Store();
+    // True when a new system database was put in place.
+    bool Store();
     void Restore();
     // The file of the backup chosen in the history list; empty when none is chosen.
     QString selectedBackupPath() const;
@@ -52,7 +54,7 @@ private:
     // replacement a failure undoes every step and throws; what fails after it goes into
     // afterwards. False when the user kept a system database that another program changed.
     bool storeFiles(QStringList& afterwards, Startup::Handover& handover);
-    qint64 nextNumber() const;
+    qint64 nextNumber();
     QString backupFolder() const;
     void selectLastEntry();
     QString backupPath(qint64 no) const;
@@ -64,6 +66,10 @@ private:
     Startup* m_startup = nullptr;
     editor::RunningFlag m_storeRunning;
     editor::RunningFlag m_clearRunning;
+    // The highest number of a backup file in the folder as this program last read or wrote it;
+    // nothing until it is read. Only a store of this program adds such files.
+    std::optional<qint64> m_highestBackup;
+    bool m_passedStrays = false; // the last number was found after files without a row
 };
 
 } // namespace app

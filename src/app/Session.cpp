@@ -26,7 +26,11 @@ void Session::start() {
 void Session::connectMainWindow() {
     DatabaseFrames& frames = m_pages.database;
     m_pages.window.tabs.setHandler([this] { m_readout.TabSwitch(); });
-    frames.cmdStore.setHandler([this] { m_history.Store(); });
+    frames.cmdStore.setHandler([this] {
+        // The stored database starts a history of its own.
+        if (m_history.Store())
+            m_undo.clear();
+    });
     frames.cmdRestore.setHandler([this] { m_history.Restore(); });
     frames.cmdClearHistory.setHandler([this] {
         m_history.ClearHistory();

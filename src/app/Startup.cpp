@@ -145,6 +145,19 @@ QByteArray Startup::stateOf(const QString& copyPath) {
     }
 }
 
+QByteArray Startup::headerOf(QIODevice& file) {
+    constexpr qint64 kHeader = 100;
+    if (!file.seek(0))
+        return {};
+    QByteArray header = file.read(kHeader);
+    return header.size() == kHeader ? header : QByteArray();
+}
+
+bool Startup::SystemState::unwritten(const QString& path, QIODevice& file) const {
+    return !identity.isEmpty() && !header.isEmpty() && fs::fileIdentity(path) == identity &&
+           headerOf(file) == header;
+}
+
 void Startup::LockEditor() {
     m_pages.database.lock(m_editor.tabs());
 }
@@ -211,34 +224,45 @@ Startup::Result Startup::steps(Handover* handover) {
     if (e.systemDatabasePath().isEmpty() || !QFileInfo(e.systemDatabasePath()).isFile())
         return refuse(texts::kNoSystemDatabase, true);
 
+    const QString backupFolder = e.databaseFolder() + QStringLiteral("BackupDB");
     // The system database is checked before anything copied from it is used, and the checks,
     // the release and both copies see one state of it: another program may be committing
     // meanwhile.
     // The file that a store compacted a moment ago needs no quick check: the compaction read
-    // every page of the working copy through the engine and wrote them anew.
+    // every page of the working copy through the engine and wrote them anew. The working copy
+    // the store compacted is that very database, and it stays open as it is: reading the new
+    // file, checking it and copying it back would only repeat what the store did.
     const bool handedOver = handover && handover->system == e.systemDatabasePath() &&
                             fs::fileIdentity(handover->system) == handover->placed;
+    const bool keepWork = handedOver && e.isWorkOpen() &&
+                          e.workCopyPath() == backupFolder + QStringLiteral("/Temp.mdb");
     // The working copy and the state are taken in one read of the file, before the check, into
     // a temporary that becomes the working copy only once the database passed. The quick check
     // reads every page; it is spared when the same bytes passed it before (see CheckRecord).
     const CheckRecord checked(e.databaseFolder() + QStringLiteral("BackupDB/"));
     TemporaryCopy copy;
-    QByteArray copiedState;
+    SystemState copied;
     QByteArray seen;
     bool passedBefore = false;
-    auto system = openSound(kSystemRole, e.systemDatabasePath(), systemTables(), !handedOver,
-                            [&](db::Database& database) {
-                                copy.path = fs::temporaryPath(e.systemDatabasePath());
-                                QByteArray header;
-                                copiedState = database.copyWithFingerprint(
-                                    copy.path, fs::Durability::Scratch, &header);
-                                seen = CheckRecord::of(copiedState, header);
-                                passedBefore = checked.holds(seen);
-                                return passedBefore;
-                            });
+    std::unique_ptr<db::Database> system;
+    if (!keepWork)
+        system = openSound(kSystemRole, e.systemDatabasePath(), systemTables(), !handedOver,
+                           [&](db::Database& database) {
+                               copy.path = fs::temporaryPath(e.systemDatabasePath());
+                               copied.fingerprint = database.copyWithFingerprint(
+                                   copy.path, fs::Durability::Scratch, &copied.header);
+                               // Taken under the read transaction, which keeps writers out.
+                               constexpr int kWriteVersion = 18; // 2 in a WAL database
+                               if (copied.header.size() > kWriteVersion &&
+                                   copied.header.at(kWriteVersion) != 2)
+                                   copied.identity = fs::fileIdentity(e.systemDatabasePath());
+                               seen = CheckRecord::of(copied.fingerprint, copied.header);
+                               passedBefore = checked.holds(seen);
+                               return passedBefore;
+                           });
     QVariant version;
     {
-        db::Recordset rs = system->OpenRecordset(records::kSystemVersions);
+        db::Recordset rs = (system ? *system : e.work()).OpenRecordset(records::kSystemVersions);
         if (!rs.eof())
             version = rs.value(records::kVersionName);
     }
@@ -255,9 +279,9 @@ Startup::Result Startup::steps(Handover* handover) {
     if (!QFileInfo(e.templatePath()).isFile())
         return refuse(QStringLiteral("No template database %1 found ! Exit!").arg(e.templatePath()),
                       true);
-    openSound(kTemplateRole, e.templatePath(), templateTables());
+    if (!keepWork)
+        openSound(kTemplateRole, e.templatePath(), templateTables());
 
-    const QString backupFolder = e.databaseFolder() + QStringLiteral("BackupDB");
     fs::makeFolder(backupFolder);
     // What a killed store or start-up left half-written; a store of this program leaves none.
     if (!handedOver) {
@@ -275,31 +299,34 @@ Startup::Result Startup::steps(Handover* handover) {
     platform::Platform& p = e.platform();
     if (p.isReadOnly(e.systemDatabasePath()))
         p.setReadOnly(e.systemDatabasePath(), false);
-    if (QFileInfo::exists(e.workCopyPath()) && p.isReadOnly(e.workCopyPath()))
+    if (!keepWork && QFileInfo::exists(e.workCopyPath()) && p.isReadOnly(e.workCopyPath()))
         p.setReadOnly(e.workCopyPath(), false);
-    e.closeWork();
     if (handedOver) {
-        // The working copy is what the store compacted into the system database a moment ago;
-        // copying that database back would only repeat it.
-        m_systemState = handover->state;
+        m_systemState = {handover->placed, handover->header, {}};
     } else {
+        e.closeWork();
         fs::replace(copy.path, e.workCopyPath(), fs::Durability::Scratch);
         copy.path.clear();
-        m_systemState = copiedState;
+        m_systemState = copied;
         if (!passedBefore)
             checked.record(seen);
     }
-    if (!QFileInfo::exists(e.HiddenCopyPath()))
+    if (!QFileInfo::exists(e.HiddenCopyPath())) {
+        if (!system)
+            system = openSound(kSystemRole, e.systemDatabasePath(), systemTables(), false);
         makeHiddenCopy(*system);
+    }
     system.reset();
     if (p.isReadOnly(e.templatePath()))
         p.setReadOnly(e.templatePath(), false);
 
-    // The working copy does without the interface-shutter relation of older installations.
-    e.openWork();
-    if (e.work().relationNames().contains(kRelationToDrop, Qt::CaseInsensitive))
-        e.work().deleteRelation(kRelationToDrop);
-    e.openTemplate();
+    if (!keepWork) {
+        // The working copy does without the interface-shutter relation of older installations.
+        e.openWork();
+        if (e.work().relationNames().contains(kRelationToDrop, Qt::CaseInsensitive))
+            e.work().deleteRelation(kRelationToDrop);
+        e.openTemplate();
+    }
 
     e.setStandSelection(false);
     m_pages.ndd.resetPathLists();
@@ -308,8 +335,12 @@ Startup::Result Startup::steps(Handover* handover) {
     db::Transaction transaction(e.work());
     // A backup that lost its history row to a store that died is listed again, before the
     // readout, whose own notices take precedence in the status line.
+    // After a store whose row was saved, the store's own backup has its row; another file
+    // without one is there only when the store passed over it.
     const QString orphans =
-        BackupFolder::adoptOrphans(e.templ(), backupFolder, e.systemDatabasePath());
+        handedOver && handover->no.isValid() && !handover->strays
+            ? QString()
+            : BackupFolder::adoptOrphans(e.templ(), backupFolder, e.systemDatabasePath());
     if (!orphans.isEmpty())
         e.setMessage(orphans);
     m_readout.Refresh();

@@ -35,10 +35,11 @@ public:
     // compacted from the working copy, which therefore holds that database already.
     struct Handover {
         QString system;
-        QByteArray placed; // its file identity right after the replacement
-        QByteArray state;  // the state of the compacted file
-        QVariant no;       // the history row the store added; invalid when it was not saved
-        QVariant date;     // its date as stored
+        QByteArray placed;   // its file identity right after the replacement
+        QByteArray header;   // the first bytes of the compacted file
+        QVariant no;         // the history row the store added; invalid when it was not saved
+        QVariant date;       // its date as stored
+        bool strays = false; // files without a row were found at the numbers it passed over
     };
 
     // Runs when the main window is loaded. A failure is shown in the status line and in a
@@ -54,10 +55,24 @@ public:
     // The release test: the version text up to its first "." read as a number, at least 3.
     static bool releaseAllowed(const QString& version);
 
-    // The state of the system database that the working copy was taken from. An unchanged
-    // database, its copies through the engine's backup and its other names have the same state.
-    const QByteArray& systemState() const { return m_systemState; }
+    // The system database as the working copy was taken from it. The fingerprint is its
+    // content: an unchanged database, its copies through the engine's backup and its other
+    // names have the same one. The identity and the header tell without reading the file that
+    // it is still the same file, unwritten since: every commit of the engine to a database not
+    // in WAL mode counts up the header's change counter, and any write moves the modification
+    // time, which the kernel keeps finer than the time between two writes once it was read.
+    // A WAL database has no identity here: its commits leave the file as it is.
+    struct SystemState {
+        QByteArray identity;
+        QByteArray header;
+        QByteArray fingerprint; // empty after a store: the new file was not read again
+        // Whether path is still the file of this state, its header read through file.
+        bool unwritten(const QString& path, QIODevice& file) const;
+    };
+    const SystemState& systemState() const { return m_systemState; }
     static QByteArray stateOf(const QString& copyPath);
+    // The first bytes of a database file: the header the engine keeps its counters in.
+    static QByteArray headerOf(QIODevice& file);
 
     // Tables that start-up and the readout read in every installation, and those they read from
     // the template database.
@@ -73,7 +88,7 @@ private:
     Pages& m_pages;
     Readout& m_readout;
     History& m_history;
-    QByteArray m_systemState;
+    SystemState m_systemState;
 };
 
 } // namespace app

@@ -250,9 +250,11 @@ std::optional<QByteArrayView> Statement::utf8(int column) const {
 }
 
 int Statement::columnIndex(const QString& name) const {
+    // Asked for every field a page reads: the engine's UTF-8 names are compared as they are.
     const int n = columnCount();
     for (int i = 0; i < n; ++i)
-        if (columnName(i).compare(name, Qt::CaseInsensitive) == 0)
+        if (QAnyStringView::compare(QUtf8StringView(sqlite3_column_name(m_statement, i)), name,
+                                    Qt::CaseInsensitive) == 0)
             return i;
     return -1;
 }
@@ -265,8 +267,8 @@ QVariant ScopedStatement::value(const QString& table, const QString& field) cons
     if (column < 0)
         throw DbError(QStringLiteral("Field %1 is not in the table %2 of %3")
                           .arg(field, table, m_database.path()));
-    return fromStored(m_database.columnType(table, m_statement.columnName(column)),
-                      m_statement.value(column));
+    // The field's name matches the column's without regard to case, as the schema's names do.
+    return fromStored(m_database.columnType(table, field), m_statement.value(column));
 }
 
 } // namespace db

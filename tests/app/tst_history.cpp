@@ -90,20 +90,23 @@ private Q_SLOTS:
     // zone and on either side of a change of the clocks; the other rows go.
     void listShowsTheRowsWithABackup_data() {
         QTest::addColumn<QByteArray>("zone");
-        QTest::newRow("Berlin") << QByteArray("Europe/Berlin");
-        QTest::newRow("New York") << QByteArray("America/New_York");
-        QTest::newRow("Kolkata") << QByteArray("Asia/Kolkata");
-        QTest::newRow("UTC") << QByteArray("UTC");
+        // Backups numbered far apart are looked up otherwise than the usual run of numbers.
+        QTest::addColumn<bool>("farApart");
+        QTest::newRow("Berlin") << QByteArray("Europe/Berlin") << false;
+        QTest::newRow("New York") << QByteArray("America/New_York") << true;
+        QTest::newRow("Kolkata") << QByteArray("Asia/Kolkata") << false;
+        QTest::newRow("UTC") << QByteArray("UTC") << true;
     }
     void listShowsTheRowsWithABackup() {
         QFETCH(QByteArray, zone);
+        QFETCH(bool, farApart);
         const TimeZone timeZone(zone);
         Installation in;
         const auto backup = [&](const QString& name) {
             return in.dir.filePath(QStringLiteral("BackupDB/") + name);
         };
         const QString elsewhere = in.dir.filePath(QStringLiteral("kept/Old.mdb"));
-        const QList<Row> rows = {
+        QList<Row> rows = {
             // Either side of the spring change in Europe, the repeated hours of the autumn
             // changes in Europe and America.
             {1, QStringLiteral("2026-03-29 01:59:59"), backup(QStringLiteral("Temp1.mdb")), true},
@@ -127,6 +130,12 @@ private Q_SLOTS:
             {14, QStringLiteral("2026-07-01 08:05:09"), backup(QStringLiteral("Temp14.mdb")),
              false},
         };
+        if (farApart) {
+            rows.append({900000000, QStringLiteral("2026-07-02 08:05:09"),
+                         backup(QStringLiteral("Temp900000000.mdb")), true});
+            rows.append({900000064, QStringLiteral("2026-07-02 08:05:09"),
+                         backup(QStringLiteral("Temp900000064.mdb")), false});
+        }
         insertRows(in, rows);
         QVERIFY(QDir().mkpath(backup(QStringLiteral("Temp14.mdb"))));
         in.start();

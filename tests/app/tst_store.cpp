@@ -796,6 +796,46 @@ private Q_SLOTS:
         QCOMPARE(in.recording.boxes.size(), 1);
     }
 
+    // The database a store put in place is known by its file and header only: a change after
+    // the store, through the engine or by writing bytes into the file, is asked about at the
+    // next store all the same, and so is one after a start-up that read the file whole.
+    void changeAfterAStoreIsNoticed_data() {
+        QTest::addColumn<bool>("afterStore");
+        QTest::addColumn<bool>("throughEngine");
+        QTest::newRow("after a store, a commit") << true << true;
+        QTest::newRow("after a store, bytes written in place") << true << false;
+        QTest::newRow("after start-up, bytes written in place") << false << false;
+    }
+    void changeAfterAStoreIsNoticed() {
+        QFETCH(bool, afterStore);
+        QFETCH(bool, throughEngine);
+        Installation in;
+        in.recordBoxes = true;
+        in.start();
+        if (afterStore) {
+            in.press(QStringLiteral("CmdStore"), {true});
+            QCOMPARE(in.boxTexts(), QStringList());
+        }
+        if (throughEngine) {
+            in.onSystem(QStringLiteral("UPDATE [Available Systems] SET [ID Stand] = 'Elsewhere'"));
+        } else {
+            // Same size, same header: only the content and the file's time tell.
+            QFile file(in.systemPath);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.seek(file.size() - 1));
+            const char last = file.peek(1).at(0);
+            QVERIFY(file.write(QByteArray(1, char(last ^ 0x5a))) == 1);
+        }
+        const QString changed = Installation::contentOf(in.systemPath);
+        in.press(QStringLiteral("CmdStore"), {true, false});
+        QCOMPARE(in.recording.boxes.size(), 2);
+        QVERIFY2(in.recording.boxes.at(1).text.startsWith(
+                     QStringLiteral("The system database %1 was changed by another program on ")
+                         .arg(in.systemPath)),
+                 qPrintable(in.recording.boxes.at(1).text));
+        QCOMPARE(Installation::contentOf(in.systemPath), changed);
+    }
+
     // From the backup to the rename no other program commits to the system database, so the
     // backup is exactly the database replaced; a program in the middle of a write makes the
     // store fail with nothing changed.
