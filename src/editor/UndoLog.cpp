@@ -226,7 +226,8 @@ void UndoLog::committed() {
     const Move move = m_move;
     m_move = Move::None;
     if (!m_editor.isWorkOpen() || m_generation != m_editor.workGeneration()) {
-        // Store and restore opened a new working copy: its history starts with the next action.
+        // A restore (or start-up) opened a new working copy: its history starts with the next
+        // action.
         m_generation = -1;
         reset();
         makeReadyWhenIdle();

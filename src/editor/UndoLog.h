@@ -34,8 +34,9 @@ public:
 
     // Makes the triggers for the working copy opened last, outside of any action, so that the
     // next action does not wait for them: the window and a headless run ask for it when idle
-    // after start-up, a store, a restore or a change of the schema. An action that finds them
-    // missing makes them itself; a failure here leaves them to it.
+    // after start-up, an action that opened the working copy anew (a restore) or a change of the
+    // schema. An action that finds them missing makes them itself; a failure here leaves them
+    // to it.
     void makeReady();
     void makeReadyWhenIdle();
 
