@@ -249,12 +249,31 @@ std::optional<QByteArrayView> Statement::utf8(int column) const {
     return QByteArrayView(text, sqlite3_column_bytes(m_statement, column));
 }
 
+namespace {
+
+// Whether the engine's UTF-8 name of a column is name without regard to case. Asked for every
+// field a page reads: names in ASCII, nearly all of them, are compared without making text of
+// them.
+bool sameName(const char* utf8, QStringView name) {
+    const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
+    qsizetype i = 0;
+    for (; utf8[i] != 0 && i < name.size(); ++i) {
+        const auto c = char16_t(uchar(utf8[i]));
+        const char16_t d = name[i].unicode();
+        if (c >= 0x80 || d >= 0x80)
+            return QString::fromUtf8(utf8).compare(name, Qt::CaseInsensitive) == 0;
+        if (lower(c) != lower(d))
+            return false;
+    }
+    return utf8[i] == 0 && i == name.size();
+}
+
+} // namespace
+
 int Statement::columnIndex(const QString& name) const {
-    // Asked for every field a page reads: the engine's UTF-8 names are compared as they are.
     const int n = columnCount();
     for (int i = 0; i < n; ++i)
-        if (QAnyStringView::compare(QUtf8StringView(sqlite3_column_name(m_statement, i)), name,
-                                    Qt::CaseInsensitive) == 0)
+        if (sameName(sqlite3_column_name(m_statement, i), name))
             return i;
     return -1;
 }
