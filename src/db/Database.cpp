@@ -483,7 +483,9 @@ void Database::execute(const QString& sql, const QVariantList& params) {
             countWrites(utf8);
         const SchemaScope scope(m_access.get(), m_schema.toUtf8());
         char* error = nullptr;
+        ++m_access->changes;
         const int rc = sqlite3_exec(m_connection, utf8.constData(), nullptr, nullptr, &error);
+        ++m_access->changes;
         if (rc != SQLITE_OK) {
             QString reason = QString::fromUtf8(error);
             sqlite3_free(error);

@@ -15,6 +15,9 @@ struct SchemaAccess {
     bool guarded = false; // the connection's authorizer is installed
     QByteArray current;   // empty: any schema
     QString denied;       // the last access refused, for the error message
+    // Counts the statements run that may change a schema or begin or end a transaction:
+    // inside a transaction, while it stands still, no schema of the connection can have changed.
+    quint64 changes = 0;
 
     // Installs the authorizer on the connection (once).
     void guard(sqlite3* connection);

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QVector>
 #include <memory>
+#include <optional>
 
 namespace db {
 
@@ -59,8 +60,9 @@ public:
     SchemaCache(const SchemaCache&) = delete;
     SchemaCache& operator=(const SchemaCache&) = delete;
 
-    // Drops what is kept when the schema changed since it was read. Cheap: inside a
-    // transaction it costs well under a microsecond.
+    // Drops what is kept when the schema changed since it was read. Inside a transaction in
+    // which nothing but reads ran since the last check it asks the engine nothing: no other
+    // connection can change the schema of a file this one reads in a transaction.
     void check();
 
     const QStringList& tableNames(); // the installation's tables, in the order of creation
@@ -91,6 +93,7 @@ private:
     const Database& m_database;
     std::unique_ptr<Statement> m_version;
     qint64 m_schemaVersion = -1;
+    std::optional<quint64> m_checkedAt; // the connection's count of changes at the last check
     bool m_masterRead = false;
     QStringList m_tableNames;
     QHash<QString, QString> m_tableByFolded; // folded -> name as stored

@@ -34,6 +34,7 @@ void Statement::prepare() {
         fail(rc);
     if (!m_statement) // an empty or comment-only text
         throw DbError(QStringLiteral("Empty SQL statement \"%1\" on %2").arg(m_sql, m_fileName));
+    m_mayChange = !sqlite3_stmt_readonly(m_statement) || sqlite3_column_count(m_statement) == 0;
 }
 
 Statement::~Statement() {
@@ -178,7 +179,12 @@ bool Statement::step() {
         faults::write(m_sql, m_fileName);
     // The engine prepares the statement again after a schema change, under the same rules.
     const SchemaScope scope(m_access, m_schema);
+    // Counted before and after: a schema read while the statement runs is read again after it.
+    if (m_access && m_mayChange)
+        ++m_access->changes;
     const int rc = sqlite3_step(m_statement);
+    if (m_access && m_mayChange)
+        ++m_access->changes;
     if (rc == SQLITE_ROW)
         return true;
     if (rc == SQLITE_DONE)

@@ -70,6 +70,7 @@ private:
     QString m_fileName;
     SchemaAccess* m_access = nullptr;
     QByteArray m_schema;
+    bool m_mayChange = true; // not a plain read: a write, a schema change or a transaction's
 };
 
 // A cached statement of a database in use for one scope: bound, stepped, and reset when the

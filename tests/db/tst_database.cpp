@@ -236,6 +236,27 @@ private Q_SLOTS:
         m_db->createTable(u"History"_s, {{u"No"_s, FieldType::Counter}});
         QVERIFY(!m_db->tableNames().contains(u"sqlite_sequence"_s));
         QVERIFY(!m_db->hasTable(u"sqlite_sequence"_s));
+
+        // Inside a transaction the definitions are asked for again only after a statement that
+        // may change them: a field added, and a savepoint that takes a table back, show at once;
+        // another connection's change shows in the next transaction.
+        {
+            Transaction transaction(*m_db);
+            QCOMPARE(m_db->tableFields(lasers).size(), 6);
+            m_db->appendField(lasers, {u"Note"_s, FieldType::Text});
+            QCOMPARE(m_db->tableFields(lasers).size(), 7);
+            {
+                Savepoint savepoint(*m_db);
+                m_db->createTable(u"Scratch"_s, {{u"A"_s, FieldType::Long}});
+                QVERIFY(m_db->hasTable(u"Scratch"_s));
+                QVERIFY(savepoint.rollback());
+            }
+            QVERIFY(!m_db->hasTable(u"Scratch"_s));
+            transaction.commit();
+        }
+        Database::open(file(u"t.mdb"_s))->execute(u"CREATE TABLE [Later] ([A] TEXT)"_s);
+        Transaction transaction(*m_db);
+        QVERIFY(m_db->hasTable(u"Later"_s));
     }
 
     // A lookup can count on an index only where the index leads with the field and compares as
