@@ -7,12 +7,14 @@
 
 struct sqlite3;
 struct sqlite3_stmt;
+struct sqlite3_value;
 
 #include "DbError.h"
 
 namespace db {
 
 class Database;
+class RowChanges;
 struct SchemaAccess;
 // The kind of error an engine result code stands for.
 DbError::Kind errorKind(int code);
@@ -41,7 +43,8 @@ public:
 
     const QString& sql() const { return m_sql; }
 
-    void bind(int index, const QVariant& value); // index counts from 1
+    void bind(int index, const QVariant& value);      // index counts from 1
+    void bind(int index, const sqlite3_value* value); // exactly the engine's value
     void bindAll(const QVariantList& values);
     bool step(); // true while a row is current
     void reset();
@@ -69,6 +72,9 @@ private:
     QString m_fileName;
     SchemaAccess* m_access = nullptr;
     QByteArray m_schema;
+    const Database* m_database = nullptr; // its record of row changes hears where each run ends
+    RowChanges* m_changes = nullptr;      // that record as the running run began
+    qint64 m_mark = 0;                    // and its position then
 };
 
 // A cached statement of a database in use for one scope: bound, stepped, and reset when the
@@ -81,6 +87,10 @@ public:
     ScopedStatement& operator=(const ScopedStatement&) = delete;
 
     ScopedStatement& bind(int index, const QVariant& value) {
+        m_statement.bind(index, value);
+        return *this;
+    }
+    ScopedStatement& bind(int index, const sqlite3_value* value) {
         m_statement.bind(index, value);
         return *this;
     }
