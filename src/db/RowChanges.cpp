@@ -4,7 +4,7 @@
 #include "DbError.h"
 #include "Statement.h"
 
-#include <QHash>
+#include <QVarLengthArray>
 #include <cstring>
 #include <sqlite3.h>
 
@@ -26,17 +26,28 @@ struct RowChanges::Target {
 
 struct RowChanges::Entry {
     enum class Kind : quint8 { Inserted, Deleted, Updated };
-    struct Free {
-        void operator()(sqlite3_value* value) const { sqlite3_value_free(value); }
-    };
 
     Kind kind = Kind::Inserted;
     std::shared_ptr<Target> target;
     qint64 rowid = 0; // the row's rowid before the write; of an inserted row, the new one
     qint64 after = 0; // an updated row's rowid after the write
-    // A deleted or updated row's values before the write.
-    std::vector<std::unique_ptr<sqlite3_value, Free>> values;
+    // A deleted or updated row's values before the write, each as stored (see StoredRow).
+    QByteArray row;
+    int columns = 0;
 };
+
+namespace {
+
+// Leaves a cached statement reset and its values unbound, however its run ends.
+struct ResetGuard {
+    Statement& statement;
+    explicit ResetGuard(Statement& s) : statement(s) {}
+    ~ResetGuard() { statement.reset(); }
+    ResetGuard(const ResetGuard&) = delete;
+    ResetGuard& operator=(const ResetGuard&) = delete;
+};
+
+} // namespace
 
 RowChanges::Run::Run() = default;
 RowChanges::Run::~Run() = default;
@@ -57,44 +68,117 @@ qint64 RowChanges::mark() const {
 
 namespace {
 
-// Whether two stored values are the same, as `IS` compares them under the BINARY collation:
-// numbers by value (an integer and a real can be equal), texts and blobs byte for byte, values
-// of different kinds never.
-bool same(sqlite3_value* a, sqlite3_value* b) {
-    const int type = sqlite3_value_type(a);
-    const int other = sqlite3_value_type(b);
+// The values of a row exactly as the engine holds them, one after the other: a byte for the
+// kind (SQLITE_INTEGER ...), then 8 bytes of an integer or a real, or the length (4 bytes) and
+// the bytes of a text or a blob. Gathered on the stack, the row costs one allocation when it is
+// kept and none when it is not.
+class StoredRow {
+public:
+    // Appends value, whose kind is type. A text is taken as its bytes, without the terminating
+    // copy the engine makes to hand out a text.
+    void append(sqlite3_value* value, int type) {
+        m_bytes.append(char(type));
+        switch (type) {
+        case SQLITE_INTEGER: {
+            const qint64 integer = sqlite3_value_int64(value);
+            add(&integer, sizeof integer);
+            break;
+        }
+        case SQLITE_FLOAT: {
+            const double real = sqlite3_value_double(value);
+            add(&real, sizeof real);
+            break;
+        }
+        case SQLITE_TEXT:
+        case SQLITE_BLOB: {
+            const void* bytes = sqlite3_value_blob(value);
+            const qint32 size = sqlite3_value_bytes(value);
+            add(&size, sizeof size);
+            add(bytes, size);
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    QByteArray bytes() const { return QByteArray(m_bytes.constData(), m_bytes.size()); }
+
+private:
+    void add(const void* data, qsizetype size) {
+        m_bytes.append(static_cast<const char*>(data), size);
+    }
+    QVarLengthArray<char, 4096> m_bytes;
+};
+
+// Binds the values of a stored row from index on, in order; the bytes of texts and blobs are
+// bound where they are, so the row must stay until the statement is reset.
+int bindRow(sqlite3_stmt* statement, int index, const QByteArray& row, int columns) {
+    const char* at = row.constData();
+    for (int column = 0; column < columns; ++column, ++index) {
+        const int type = *at++;
+        int rc = SQLITE_OK;
+        switch (type) {
+        case SQLITE_INTEGER: {
+            qint64 integer = 0;
+            std::memcpy(&integer, at, sizeof integer);
+            at += sizeof integer;
+            rc = sqlite3_bind_int64(statement, index, integer);
+            break;
+        }
+        case SQLITE_FLOAT: {
+            double real = 0;
+            std::memcpy(&real, at, sizeof real);
+            at += sizeof real;
+            rc = sqlite3_bind_double(statement, index, real);
+            break;
+        }
+        case SQLITE_TEXT:
+        case SQLITE_BLOB: {
+            qint32 size = 0;
+            std::memcpy(&size, at, sizeof size);
+            at += sizeof size;
+            rc = type == SQLITE_TEXT ? sqlite3_bind_text(statement, index, at, size, SQLITE_STATIC)
+                                     : sqlite3_bind_blob(statement, index, at, size, SQLITE_STATIC);
+            at += size;
+            break;
+        }
+        default:
+            rc = sqlite3_bind_null(statement, index);
+        }
+        if (rc != SQLITE_OK)
+            return rc;
+    }
+    return SQLITE_OK;
+}
+
+// Whether value is the same as old (of kind type), as `IS` compares them under the BINARY
+// collation: numbers by value (an integer and a real can be equal), texts and blobs byte for
+// byte, values of different kinds never.
+bool same(sqlite3_value* old, int type, sqlite3_value* value) {
+    const int other = sqlite3_value_type(value);
     const auto numeric = [](int t) { return t == SQLITE_INTEGER || t == SQLITE_FLOAT; };
     if (numeric(type) && numeric(other)) {
         if (type == SQLITE_INTEGER && other == SQLITE_INTEGER)
-            return sqlite3_value_int64(a) == sqlite3_value_int64(b);
+            return sqlite3_value_int64(old) == sqlite3_value_int64(value);
         if (type == SQLITE_FLOAT && other == SQLITE_FLOAT)
-            return sqlite3_value_double(a) == sqlite3_value_double(b);
-        sqlite3_value* integer = type == SQLITE_INTEGER ? a : b;
-        const double real = sqlite3_value_double(type == SQLITE_INTEGER ? b : a);
+            return sqlite3_value_double(old) == sqlite3_value_double(value);
+        const qint64 integer = sqlite3_value_int64(type == SQLITE_INTEGER ? old : value);
+        const double real = sqlite3_value_double(type == SQLITE_INTEGER ? value : old);
         // Equal only when the real holds that integer exactly; 2^63 is out of range.
         constexpr double kRange = 9223372036854775808.0;
-        return real >= -kRange && real < kRange && qint64(real) == sqlite3_value_int64(integer) &&
+        return real >= -kRange && real < kRange && qint64(real) == integer &&
                double(qint64(real)) == real;
     }
     if (type != other)
         return false;
-    switch (type) {
-    case SQLITE_NULL:
-        return true;
-    case SQLITE_TEXT: {
-        const auto* text = sqlite3_value_text(a);
-        const int size = sqlite3_value_bytes(a);
-        const auto* otherText = sqlite3_value_text(b);
-        return size == sqlite3_value_bytes(b) && std::memcmp(text, otherText, size_t(size)) == 0;
-    }
-    default: {
-        const void* blob = sqlite3_value_blob(a);
-        const int size = sqlite3_value_bytes(a);
-        const void* otherBlob = sqlite3_value_blob(b);
-        return size == sqlite3_value_bytes(b) &&
-               (size == 0 || std::memcmp(blob, otherBlob, size_t(size)) == 0);
-    }
-    }
+    if (type != SQLITE_TEXT && type != SQLITE_BLOB)
+        return true; // both NULL
+    // As bytes, both: the engine would copy a text to terminate it.
+    const void* bytes = sqlite3_value_blob(old);
+    const int size = sqlite3_value_bytes(old);
+    const void* otherBytes = sqlite3_value_blob(value);
+    return size == sqlite3_value_bytes(value) &&
+           (size == 0 || std::memcmp(bytes, otherBytes, size_t(size)) == 0);
 }
 
 } // namespace
@@ -154,10 +238,14 @@ void RowChanges::rolledBack(void* self) {
 
 std::shared_ptr<RowChanges::Target> RowChanges::target(const char* schema, const char* table) {
     // Writes come in runs on one table.
-    if (m_last && m_last->table == table && m_last->schema == schema)
+    const auto matches = [&](const Target& known) {
+        return qstrcmp(known.table.constData(), table) == 0 &&
+               qstrcmp(known.schema.constData(), schema) == 0;
+    };
+    if (m_last && matches(*m_last))
         return m_last;
     for (const std::shared_ptr<Target>& known : m_targets)
-        if (known->table == table && known->schema == schema)
+        if (matches(*known))
             return m_last = known;
     auto made = std::make_shared<Target>();
     made->schema = schema;
@@ -170,52 +258,51 @@ void RowChanges::record(int operation, const char* schema, const char* table, qi
                         qint64 after) {
     if (qstrcmp(schema, "temp") == 0 || qstrnicmp(table, "sqlite_", 7) == 0)
         return;
-    // Called within the engine: only sqlite3_preupdate_* may be asked of the connection.
-    const int count = sqlite3_preupdate_count(m_connection);
-    const auto old = [this](int column) {
-        sqlite3_value* value = nullptr;
-        return sqlite3_preupdate_old(m_connection, column, &value) == SQLITE_OK ? value : nullptr;
-    };
-    Entry::Kind kind = Entry::Kind::Inserted;
-    if (operation == SQLITE_DELETE) {
-        kind = Entry::Kind::Deleted;
-    } else if (operation == SQLITE_UPDATE) {
-        kind = Entry::Kind::Updated;
-        bool changed = before != after;
-        for (int column = 0; column < count && !changed; ++column) {
-            sqlite3_value* value = old(column);
-            sqlite3_value* now = nullptr;
-            if (!value || sqlite3_preupdate_new(m_connection, column, &now) != SQLITE_OK || !now)
-                changed = true;
-            else
-                changed = !same(value, now);
+    Entry entry;
+    switch (operation) {
+    case SQLITE_INSERT:
+        entry.kind = Entry::Kind::Inserted;
+        break;
+    case SQLITE_DELETE:
+        entry.kind = Entry::Kind::Deleted;
+        break;
+    case SQLITE_UPDATE:
+        entry.kind = Entry::Kind::Updated;
+        break;
+    default:
+        return;
+    }
+    entry.rowid = entry.kind == Entry::Kind::Inserted ? after : before;
+    entry.after = after;
+    if (entry.kind != Entry::Kind::Inserted) {
+        // Called within the engine: only sqlite3_preupdate_* may be asked of the connection.
+        // Each old value is read once: its kind first, then its bytes.
+        entry.columns = sqlite3_preupdate_count(m_connection);
+        StoredRow row;
+        bool changed = entry.kind == Entry::Kind::Deleted || before != after;
+        for (int column = 0; column < entry.columns; ++column) {
+            sqlite3_value* old = nullptr;
+            if (sqlite3_preupdate_old(m_connection, column, &old) != SQLITE_OK || !old) {
+                m_complete = false;
+                return;
+            }
+            const int type = sqlite3_value_type(old);
+            if (!changed) {
+                sqlite3_value* now = nullptr;
+                changed = sqlite3_preupdate_new(m_connection, column, &now) != SQLITE_OK || !now ||
+                          !same(old, type, now);
+            }
+            row.append(old, type);
         }
         if (!changed)
             return;
-    } else if (operation != SQLITE_INSERT) {
-        return;
+        entry.row = row.bytes();
     }
     if (!m_open) {
         m_open = true;
         m_begin = mark();
     }
-    Entry entry;
-    entry.kind = kind;
     entry.target = target(schema, table);
-    entry.rowid = kind == Entry::Kind::Inserted ? after : before;
-    entry.after = after;
-    if (kind != Entry::Kind::Inserted) {
-        entry.values.reserve(size_t(count));
-        for (int column = 0; column < count; ++column) {
-            sqlite3_value* value = old(column);
-            sqlite3_value* copy = value ? sqlite3_value_dup(value) : nullptr;
-            if (!copy) {
-                m_complete = false;
-                return;
-            }
-            entry.values.emplace_back(copy);
-        }
-    }
     m_pending.push_back(std::move(entry));
 }
 
@@ -261,21 +348,22 @@ void RowChanges::replay(const Run& run) {
     for (auto entry = run.m_entries.rbegin(); entry != run.m_entries.rend(); ++entry) {
         Target& target = *entry->target;
         Database& handle = handleOf(QString::fromUtf8(target.schema));
-        if (entry->kind == Entry::Kind::Inserted) {
-            target.prepare(handle, -1);
-            ScopedStatement(handle, target.remove).bind(1, entry->rowid).next();
-            continue;
-        }
-        target.prepare(handle, qsizetype(entry->values.size()));
+        const bool inserted = entry->kind == Entry::Kind::Inserted;
+        target.prepare(handle, inserted ? -1 : entry->columns);
         const bool inserting = entry->kind == Entry::Kind::Deleted;
-        ScopedStatement statement(handle, inserting ? target.insert : target.update);
-        statement.bind(1, entry->rowid);
-        int index = 2;
-        for (const auto& value : entry->values)
-            statement.bind(index++, value.get());
-        if (!inserting)
-            statement.bind(index, entry->after);
-        statement.next();
+        Statement& statement = handle.cached(inserted    ? target.remove
+                                             : inserting ? target.insert
+                                                         : target.update);
+        const ResetGuard reset(statement);
+        sqlite3_stmt* prepared = statement.m_statement;
+        int rc = sqlite3_bind_int64(prepared, 1, entry->rowid);
+        if (rc == SQLITE_OK && !inserted)
+            rc = bindRow(prepared, 2, entry->row, entry->columns);
+        if (rc == SQLITE_OK && !inserted && !inserting)
+            rc = sqlite3_bind_int64(prepared, entry->columns + 2, entry->after);
+        if (rc != SQLITE_OK)
+            statement.fail(rc);
+        statement.step();
     }
 }
 

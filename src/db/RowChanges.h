@@ -6,7 +6,6 @@
 #include <vector>
 
 struct sqlite3;
-struct sqlite3_value;
 
 namespace db {
 
@@ -17,9 +16,9 @@ class Database;
 // the engine's own sqlite_ tables): an inserted row is deleted by its rowid, a deleted row is
 // inserted again with its rowid and its values, an updated row gets its rowid and values back.
 // An update that leaves every value as it was (compared as stored, texts byte for byte) is not
-// recorded. Values are kept as the engine's own copies and bound as they are when a record is
-// replayed, so that types and real numbers come back exactly. Nothing of it is in any file or
-// schema.
+// recorded. Values are kept as the engine stores them (kind and bytes) and bound as they are when
+// a record is replayed, so that kinds, real numbers and texts come back exactly. Nothing of it is
+// in any file or schema.
 //
 // The record follows the connection's transactions: a rollback, also the engine's own after an
 // input/output error, drops what was recorded since the transaction began; a savepoint rolled

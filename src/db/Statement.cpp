@@ -169,12 +169,6 @@ void Statement::bind(int index, const QVariant& value) {
         fail(rc);
 }
 
-void Statement::bind(int index, const sqlite3_value* value) {
-    const int rc = sqlite3_bind_value(m_statement, index, value);
-    if (rc != SQLITE_OK)
-        fail(rc);
-}
-
 void Statement::bindAll(const QVariantList& values) {
     for (int i = 0; i < values.size(); ++i)
         bind(i + 1, values.at(i));

@@ -7,7 +7,6 @@
 
 struct sqlite3;
 struct sqlite3_stmt;
-struct sqlite3_value;
 
 #include "DbError.h"
 
@@ -43,8 +42,7 @@ public:
 
     const QString& sql() const { return m_sql; }
 
-    void bind(int index, const QVariant& value);      // index counts from 1
-    void bind(int index, const sqlite3_value* value); // exactly the engine's value
+    void bind(int index, const QVariant& value); // index counts from 1
     void bindAll(const QVariantList& values);
     bool step(); // true while a row is current
     void reset();
@@ -63,6 +61,8 @@ public:
     int columnIndex(const QString& name) const; // case-insensitive, -1 when absent
 
 private:
+    // Binds the values it recorded exactly as the engine stored them.
+    friend class RowChanges;
     [[noreturn]] void fail(int code) const;
     void prepare();
 
@@ -87,10 +87,6 @@ public:
     ScopedStatement& operator=(const ScopedStatement&) = delete;
 
     ScopedStatement& bind(int index, const QVariant& value) {
-        m_statement.bind(index, value);
-        return *this;
-    }
-    ScopedStatement& bind(int index, const sqlite3_value* value) {
         m_statement.bind(index, value);
         return *this;
     }
