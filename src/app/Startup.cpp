@@ -288,6 +288,7 @@ Startup::Result Startup::steps(Handover* handover) {
         fs::removeStaleTemporaries(backupFolder);
         fs::removeStaleTemporaries(QFileInfo(e.systemDatabasePath()).absolutePath());
     }
+    e.forgetNotices();
     e.setMessage(QString());
     e.setWorkCopyPath(backupFolder + QStringLiteral("/Temp.mdb"));
     names::setFolderWords(backupFolder, QStringLiteral("the backup"));

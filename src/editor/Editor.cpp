@@ -133,15 +133,21 @@ QString Editor::message() const {
     return m_statusLine ? m_statusLine->caption() : QString();
 }
 
-void Editor::showNotice(const QString& text) {
+void Editor::showNotice(Notice notice, const QString& text) {
+    m_notices[std::size_t(notice)] = text;
     const QString shown = message();
     if (shown.isEmpty() || shown == text)
         setMessage(text);
 }
 
-void Editor::clearNotice(const QString& text) {
-    if (message() == text)
+void Editor::clearNotice(Notice notice) {
+    const QString text = std::exchange(m_notices[std::size_t(notice)], QString());
+    if (!text.isEmpty() && message() == text)
         setMessage(QString());
+}
+
+void Editor::forgetNotices() {
+    m_notices.fill(QString());
 }
 
 void Editor::showStandName(const QString& name) {
@@ -168,7 +174,13 @@ void Editor::ReadPageInFront() const {
 void Editor::setMessage(const QString& text) {
     if (!m_statusLine)
         throw std::logic_error("the main window has no status line");
-    m_statusLine->setCaption(text);
+    if (!text.isEmpty()) {
+        m_statusLine->setCaption(text);
+        return;
+    }
+    const auto standing = std::find_if(m_notices.begin(), m_notices.end(),
+                                       [](const QString& notice) { return !notice.isEmpty(); });
+    m_statusLine->setCaption(standing == m_notices.end() ? QString() : *standing);
 }
 
 void Editor::setSystemDatabasePath(const QString& path) {

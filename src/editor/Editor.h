@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <array>
 #include <db/Database.h>
 #include <db/DbError.h>
 #include <functional>
@@ -86,9 +87,14 @@ public:
     QString message() const;
     // A readout's notice about the database ("No available condensor found !"): shown unless
     // the status line tells something else, such as the error an action just met, and taken
-    // back only where it is still shown.
-    void showNotice(const QString& text);
-    void clearNotice(const QString& text);
+    // back only where it is still shown. A notice stands until its readout takes it back: when
+    // an action empties the status line, the first notice that stands, in the order a read of
+    // every page posts them, is shown again, as such a read would show it.
+    enum class Notice { NddSplitter, Condenser, Zoomex, Count };
+    void showNotice(Notice notice, const QString& text);
+    void clearNotice(Notice notice);
+    // Start-up reads every page afresh: no notice stands before.
+    void forgetNotices();
     // The stand the window shows (LIDMicroscope), for the subjects whose behaviour depends on
     // it; empty before the window declared it.
     void setStandLabel(form::Label& label) { m_standLabel = &label; }
@@ -166,6 +172,7 @@ private:
     int m_workGeneration = 0;
     form::TabControl* m_tabs = nullptr;
     form::Label* m_statusLine = nullptr;
+    std::array<QString, std::size_t(Notice::Count)> m_notices;
     form::Label* m_standLabel = nullptr;
     std::function<void()> m_refresh;
     QList<std::pair<int, std::function<void()>>> m_pageReadouts;

@@ -264,11 +264,11 @@ void LightPath::CondenserView() {
         comboCondensor.clear();
         comboCondensor.addItems(entries);
         if (selected < 0) {
-            m_editor.showNotice(kNoCondenser);
+            m_editor.showNotice(editor::Editor::Notice::Condenser, kNoCondenser);
             if (!entries.isEmpty())
                 comboCondensor.setCurrentIndex(0);
         } else {
-            m_editor.clearNotice(kNoCondenser);
+            m_editor.clearNotice(editor::Editor::Notice::Condenser);
             comboCondensor.setCurrentIndex(selected);
         }
     }
@@ -414,6 +414,7 @@ void LightPath::showWheels() {
 
 void LightPath::showPorts() {
     db::Database& work = m_editor.work();
+    bool known = true;
     if (!records::IsDeviceUsable(work, kFiltersets, kTubeLens)) {
         comboZoomex.selectText(kNone);
     } else {
@@ -423,8 +424,12 @@ void LightPath::showPorts() {
         else if (lens == kLens16)
             comboZoomex.selectText(kZoomDouble);
         else
-            m_editor.showNotice(u"Unknown Zoomex"_s);
+            known = false;
     }
+    if (known)
+        m_editor.clearNotice(editor::Editor::Notice::Zoomex);
+    else
+        m_editor.showNotice(editor::Editor::Notice::Zoomex, u"Unknown Zoomex"_s);
 
     const bool baseport =
         records::RecordExists(work, kFiltersets, kIdAvailable, kBaseport) &&

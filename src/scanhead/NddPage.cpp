@@ -93,8 +93,16 @@ void NddPage::enableMasterSwitch(bool enabled) {
 void NddPage::CheckNDDClicked() {
     const bool ticked = m_switch.checkNdd.isChecked();
     m_editor.tabs().setPageEnabled(editor::PageNdd, ticked);
-    if (!ticked && m_editor.isLive())
+    if (!ticked && m_editor.isLive()) {
         checkNdd2.setChecked(false);
+        // Channel 1 leaves NDD mode too: the transmitted-light detector stays, as a transmission
+        // detector. In NDD mode its beam splitter would stay in use, and the next read of the
+        // database would tick the switch again.
+        if (optNdd.isSelected() && checkNdd1.isChecked()) {
+            checkNdd4.setChecked(false);
+            optD.setSelected(true);
+        }
+    }
     // The system row is the first and only row of its table.
     records::WriteFirstRowField(m_editor.work(), records::kAvailableSystems, kNddField, ticked);
     // The page shows the database from the moment it can be brought to the front.
@@ -313,8 +321,10 @@ void NddPage::showTransmittedEmission() {
 }
 
 void NddPage::ReadNddPage() {
-    if (!m_switch.checkNdd.isChecked())
+    if (!m_switch.checkNdd.isChecked()) {
+        m_editor.clearNotice(editor::Editor::Notice::NddSplitter);
         return;
+    }
     const editor::Quiet quiet(m_editor);
     db::Database& work = m_editor.work();
     // An inverted stand has its transmitted light above the specimen.
@@ -351,9 +361,9 @@ void NddPage::ReadNddPage() {
     showLamps();
 
     if (checkNdd2.isChecked() && !HasNddSplitterInTurret())
-        m_editor.showNotice(kNoSplitter);
+        m_editor.showNotice(editor::Editor::Notice::NddSplitter, kNoSplitter);
     else
-        m_editor.clearNotice(kNoSplitter);
+        m_editor.clearNotice(editor::Editor::Notice::NddSplitter);
 }
 
 void NddPage::showLamps() {

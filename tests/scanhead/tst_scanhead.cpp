@@ -525,8 +525,14 @@ private slots:
             QVERIFY2(status(in, table, id) == kOn, qPrintable(id));
         QCOMPARE(field(in, u"Available DACs"_s, u"DAC621"_s, u"Control Voltage"_s), u"CANL"_s);
         QCOMPARE(field(in, u"Available DIOs"_s, u"REG630"_s, records::kControl), u"CANL"_s);
-        QCOMPARE(in.message(), u"You have to insert a NDD beamsplitter into the reflector turret "
-                               "( use Microscope tab ) !"_s);
+        const QString noSplitter = u"You have to insert a NDD beamsplitter into the reflector "
+                                   "turret ( use Microscope tab ) !"_s;
+        QCOMPARE(in.message(), noSplitter);
+        // The notice stands while the splitter is missing: an action of another page that
+        // empties the status line shows it again, as a fresh read of every page would.
+        in.act(u"tab 2\ntick CheckProgrAOTF\nuntick CheckProgrAOTF"_s);
+        QCOMPARE(in.message(), noSplitter);
+        in.act(u"tab 5"_s);
         QVERIFY(in.main().checkBox(u"CheckNDD2"_s).isChecked());
         QVERIFY(in.main().button(u"UserChangeFilter5.CmdPos(2)"_s).isVisible());
         // The inverted stand has its transmitted light on top; the lamps of both paths shown.
@@ -563,6 +569,21 @@ private slots:
         in.act(u"tick CheckNDD4"_s);
         QCOMPARE(status(in, kDetectors, u"NDD_Pmt8"_s), kOn);
         QVERIFY(!in.main().optionButton(u"OptD"_s).isEnabled());
+        {
+            // The master switch takes channel 1 out of NDD mode, so that a read of the
+            // database keeps the switch off; the detector stays for transmission.
+            Installation off;
+            off.start(u"tick CheckNDD\ntab 5\nchoose OptNDD\ntick CheckNDD4\ntab 0\n"
+                      "untick CheckNDD"_s);
+            for (const auto& [table, id] :
+                 {std::pair{sets, u"NDD_NT2"_s}, {sets, u"NDD_EF5"_s}, {kDetectors, u"NDD_Pmt8"_s}})
+                QVERIFY2(status(off, table, id) == kOff, qPrintable(id));
+            QCOMPARE(status(off, kDetectors, u"PmtD"_s), kOn);
+            QCOMPARE(field(off, kDetectors, u"PmtD"_s, u"Detector Type"_s), u"Transmission"_s);
+            off.act(u"tab 1"_s);
+            off.session->readout().ReadEveryPage();
+            QVERIFY(!off.main().checkBox(u"CheckNDD"_s).isChecked());
+        }
         in.act(u"untick CheckNDD1"_s);
         QCOMPARE(status(in, kDetectors, u"NDD_Pmt8"_s), kOff);
         QCOMPARE(status(in, kDetectors, u"PmtD"_s), kOff);
