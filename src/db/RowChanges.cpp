@@ -276,26 +276,32 @@ void RowChanges::record(int operation, const char* schema, const char* table, qi
     entry.after = after;
     if (entry.kind != Entry::Kind::Inserted) {
         // Called within the engine: only sqlite3_preupdate_* may be asked of the connection.
-        // Each old value is read once: its kind first, then its bytes.
         entry.columns = sqlite3_preupdate_count(m_connection);
-        StoredRow row;
-        bool changed = entry.kind == Entry::Kind::Deleted || before != after;
+        // The kinds are taken before the bytes: the engine may change its note of a value's
+        // kind once the bytes of a text were asked for as a blob.
+        QVarLengthArray<int, 64> types(entry.columns);
+        QVarLengthArray<sqlite3_value*, 64> values(entry.columns);
         for (int column = 0; column < entry.columns; ++column) {
-            sqlite3_value* old = nullptr;
-            if (sqlite3_preupdate_old(m_connection, column, &old) != SQLITE_OK || !old) {
+            if (sqlite3_preupdate_old(m_connection, column, &values[column]) != SQLITE_OK ||
+                !values[column]) {
                 m_complete = false;
                 return;
             }
-            const int type = sqlite3_value_type(old);
-            if (!changed) {
+            types[column] = sqlite3_value_type(values[column]);
+        }
+        if (entry.kind == Entry::Kind::Updated && before == after) {
+            bool changed = false;
+            for (int column = 0; column < entry.columns && !changed; ++column) {
                 sqlite3_value* now = nullptr;
                 changed = sqlite3_preupdate_new(m_connection, column, &now) != SQLITE_OK || !now ||
-                          !same(old, type, now);
+                          !same(values[column], types[column], now);
             }
-            row.append(old, type);
+            if (!changed)
+                return;
         }
-        if (!changed)
-            return;
+        StoredRow row;
+        for (int column = 0; column < entry.columns; ++column)
+            row.append(values[column], types[column]);
         entry.row = row.bytes();
     }
     if (!m_open) {

@@ -29,7 +29,7 @@ QString UndoLog::schemaVersions() const {
         db::ScopedStatement version(m_editor.work(),
                                     QStringLiteral("PRAGMA %1.schema_version").arg(schema));
         if (version.next())
-            versions += version.statement().value(0).toString() + u'/';
+            versions += QString::number(version.statement().integer(0).value_or(0)) + u'/';
     }
     return versions;
 }
