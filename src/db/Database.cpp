@@ -458,6 +458,7 @@ RowChanges* Database::rowChanges() const {
 
 void Database::forget() {
     m_cache.clear();
+    m_cacheAcross.clear();
     m_transient.clear();
     m_schemaCache.reset();
 }
@@ -574,11 +575,12 @@ void Database::countWrites(const QByteArray& text) {
     }
 }
 
-Statement& Database::cached(const QString& sql) {
+Statement& Database::cached(const QString& sql, Reach reach) {
     ensureOpen();
-    auto it = m_cache.find(sql);
-    if (it == m_cache.end())
-        it = m_cache.insert(sql, std::make_shared<Statement>(*this, sql));
+    auto& cache = reach == Reach::OwnFile ? m_cache : m_cacheAcross;
+    auto it = cache.find(sql);
+    if (it == cache.end())
+        it = cache.insert(sql, std::make_shared<Statement>(*this, sql, reach));
     return **it;
 }
 
@@ -588,26 +590,29 @@ Recordset Database::OpenRecordset(const QString& source, const QVariantList& par
     result.m_database = this;
     result.m_source = source;
 
-    QString text;
-    const SchemaCache::Table* table = known.table(source);
-    if (table) {
-        result.m_table = table->name;
-        text = QStringLiteral("SELECT _rowid_, * FROM ") + qualified(table->name);
-    } else if (const SchemaCache::View* view = known.view(source)) {
-        text = QStringLiteral("SELECT * FROM ") + qualified(view->name);
-    } else {
-        text = dialect::toSqlite(source);
-        if (const auto single = dialect::parseSingleTableSelect(text)) {
-            table = known.table(single->table);
-            if (table) {
-                result.m_table = table->name;
-                text = QStringLiteral("SELECT _rowid_, %1 FROM %2 %3")
-                           .arg(single->selectList, qualified(table->name), single->rest);
+    // What a source reads is worked out once per schema: readouts open the same few hundred
+    // sources over and over.
+    SchemaCache::SourcePlan& plan = known.plan(source);
+    if (plan.text.isEmpty()) {
+        if (const SchemaCache::Table* table = known.table(source)) {
+            plan.table = table->name;
+            plan.text = QStringLiteral("SELECT _rowid_, * FROM ") + qualified(table->name);
+        } else if (const SchemaCache::View* view = known.view(source)) {
+            plan.text = QStringLiteral("SELECT * FROM ") + qualified(view->name);
+        } else {
+            plan.text = dialect::toSqlite(source);
+            if (const auto single = dialect::parseSingleTableSelect(plan.text)) {
+                if (const SchemaCache::Table* edited = known.table(single->table)) {
+                    plan.table = edited->name;
+                    plan.text = QStringLiteral("SELECT _rowid_, %1 FROM %2 %3")
+                                    .arg(single->selectList, qualified(edited->name), single->rest);
+                }
             }
         }
     }
+    result.m_table = plan.table;
 
-    Statement& statement = transient(text);
+    Statement& statement = transient(plan.text);
     const ResetOnExit reset(statement);
     statement.bindAll(params);
     // The first step brings a statement prepared for an older schema up to date, so the
@@ -615,17 +620,22 @@ Recordset Database::OpenRecordset(const QString& source, const QVariantList& par
     bool row = statement.step();
     const int first = result.m_table.isEmpty() ? 0 : 1;
     const int count = statement.columnCount();
-    for (int i = first; i < count; ++i) {
-        Recordset::Column column;
-        column.name = statement.columnName(i);
-        column.type = fieldTypeFromDeclared(statement.declaredType(i));
-        if (table && statement.originTable(i).compare(table->name, Qt::CaseInsensitive) == 0) {
-            column.origin = statement.originColumn(i);
-            const SchemaCache::Column* field = table->column(column.origin);
-            column.type = field ? field->type : FieldType::Other;
+    if (!plan.columnsRead) {
+        const SchemaCache::Table* table = plan.table.isEmpty() ? nullptr : known.table(plan.table);
+        for (int i = first; i < count; ++i) {
+            Recordset::Column column;
+            column.name = statement.columnName(i);
+            column.type = fieldTypeFromDeclared(statement.declaredType(i));
+            if (table && statement.originTable(i).compare(table->name, Qt::CaseInsensitive) == 0) {
+                column.origin = statement.originColumn(i);
+                const SchemaCache::Column* field = table->column(column.origin);
+                column.type = field ? field->type : FieldType::Other;
+            }
+            plan.columns.append(column);
         }
-        result.m_columns.append(column);
+        plan.columnsRead = true;
     }
+    result.m_columns = plan.columns;
     for (; row; row = statement.step()) {
         Recordset::Row values;
         values.rowid = first ? statement.value(0).toLongLong() : 0;

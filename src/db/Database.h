@@ -21,6 +21,10 @@ class SchemaCache;
 class Statement;
 struct SchemaAccess;
 
+// Which files of a connection a statement may name: those of its own handle, or every file
+// attached, for a text that joins them and names each table with its database (main.[x]).
+enum class Reach { OwnFile, AllFiles };
+
 // A stored query: its name and its SQL text.
 struct QueryDef {
     QString name;
@@ -89,6 +93,11 @@ public:
     std::unique_ptr<Database> attach(const QString& path, const QString& schema);
     // "main" for an opened file, the schema name for an attached one.
     const QString& schemaName() const { return m_schema; }
+    // Whether both handles run on one connection (one is attached to the other), so that one
+    // SQL text can join their tables.
+    bool sharesConnectionWith(const Database& other) const {
+        return m_connection && m_connection == other.m_connection;
+    }
     // A table or view name as this handle's SQL texts write it: [name] on the main schema,
     // [schema].[name] on an attached one. SQL texts run through an attached handle name its
     // tables this way.
@@ -129,7 +138,7 @@ public:
 
     // A prepared statement for this text, prepared once per database and reused; it comes
     // back reset. Used by the record helpers, whose texts repeat constantly.
-    Statement& cached(const QString& sql);
+    Statement& cached(const QString& sql, Reach reach = Reach::OwnFile);
 
     // The type of a table's column, from the schema; Other when the table lacks it.
     FieldType columnType(const QString& table, const QString& column) const;
@@ -189,6 +198,7 @@ private:
     QString m_path;
     QString m_schema = QStringLiteral("main");
     QHash<QString, std::shared_ptr<Statement>> m_cache;
+    QHash<QString, std::shared_ptr<Statement>> m_cacheAcross; // the texts that reach every file
     QHash<QString, std::shared_ptr<Statement>> m_transient;
     mutable std::unique_ptr<SchemaCache> m_schemaCache;
     std::function<void(const QString&)> m_trace;

@@ -15,6 +15,14 @@ QString declaredType(FieldType type);
 FieldType fieldTypeFromDeclared(const QString& declared);
 
 // A field to create in a table definition.
+// A column of a result set: its name, its type as the schema declares it, and the field of the
+// edited table it comes from (empty for a computed column).
+struct ResultColumn {
+    QString name;
+    FieldType type = FieldType::Other;
+    QString origin;
+};
+
 struct FieldDef {
     QString name;
     FieldType type = FieldType::Text;

@@ -49,11 +49,7 @@ public:
 
 private:
     friend class Database;
-    struct Column {
-        QString name;
-        FieldType type;
-        QString origin; // column of the edited table; empty for computed columns
-    };
+    using Column = ResultColumn;
     struct Row {
         qint64 rowid = 0;
         QVector<QVariant> values;

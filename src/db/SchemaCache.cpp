@@ -49,6 +49,15 @@ void SchemaCache::check() {
     m_tables.clear();
     m_views.clear();
     m_viewByFolded.clear();
+    m_plans.clear();
+}
+
+SchemaCache::SourcePlan& SchemaCache::plan(const QString& source) {
+    // Texts that carry their values would pile up: the plans start afresh now and then.
+    constexpr qsizetype kPlans = 512;
+    if (m_plans.size() >= kPlans && !m_plans.contains(source))
+        m_plans.clear();
+    return m_plans[source];
 }
 
 void SchemaCache::readMaster() {

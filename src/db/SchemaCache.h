@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 #include <memory>
 
 namespace db {
@@ -43,6 +44,15 @@ public:
         QString sql; // the query text after AS
     };
 
+    // How a result set over a source (a table, a stored query or an SQL text) is read: the
+    // statement's text, the table it edits and, once a statement ran, its columns.
+    struct SourcePlan {
+        QString text;
+        QString table;
+        bool columnsRead = false;
+        QVector<ResultColumn> columns;
+    };
+
     // The schema of the database handle, which outlives this.
     explicit SchemaCache(const Database& database);
     ~SchemaCache();
@@ -62,6 +72,9 @@ public:
 
     const QList<View>& views();
     const View* view(const QString& name);
+
+    // The plan of a source as last made; empty (no text) when it is new.
+    SourcePlan& plan(const QString& source);
 
     // Names compare as the engine compares them: ASCII letters without case.
     static QString fold(const QString& name);
@@ -85,6 +98,7 @@ private:
     QHash<QString, std::shared_ptr<Table>> m_tables;
     QList<View> m_views;
     QHash<QString, int> m_viewByFolded;
+    QHash<QString, SourcePlan> m_plans;
 };
 
 } // namespace db

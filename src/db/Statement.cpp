@@ -17,9 +17,10 @@ Statement::Statement(sqlite3* connection, const QString& sql, const QString& fil
     prepare();
 }
 
-Statement::Statement(const Database& database, const QString& sql)
+Statement::Statement(const Database& database, const QString& sql, Reach reach)
     : m_connection(database.connection()), m_sql(sql), m_fileName(database.path()),
-      m_access(database.schemaAccess()), m_schema(database.schemaName().toUtf8()),
+      m_access(database.schemaAccess()),
+      m_schema(reach == Reach::OwnFile ? database.schemaName().toUtf8() : QByteArray()),
       m_database(&database) {
     if (!m_connection)
         throw DbError(QStringLiteral("Database %1 is closed").arg(m_fileName));
@@ -289,8 +290,8 @@ int Statement::columnIndex(const QString& name) const {
     return -1;
 }
 
-ScopedStatement::ScopedStatement(Database& database, const QString& sql)
-    : m_database(database), m_statement(database.cached(sql)) {}
+ScopedStatement::ScopedStatement(Database& database, const QString& sql, Reach reach)
+    : m_database(database), m_statement(database.cached(sql, reach)) {}
 
 QVariant ScopedStatement::value(const QString& table, const QString& field) const {
     const int column = m_statement.columnIndex(field);

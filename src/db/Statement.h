@@ -8,6 +8,7 @@
 struct sqlite3;
 struct sqlite3_stmt;
 
+#include "Database.h"
 #include "DbError.h"
 
 namespace db {
@@ -35,7 +36,7 @@ public:
     Statement(sqlite3* connection, const QString& sql, const QString& fileName);
     // A statement of a database handle: it reaches only the handle's own schema, so that an
     // attached file's table is never read or written by mistake (see Database::attach).
-    Statement(const Database& database, const QString& sql);
+    Statement(const Database& database, const QString& sql, Reach reach = Reach::OwnFile);
     ~Statement();
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
@@ -81,7 +82,7 @@ private:
 // scope ends, however it ends, so that the next user of the same text finds it ready.
 class ScopedStatement {
 public:
-    ScopedStatement(Database& database, const QString& sql);
+    ScopedStatement(Database& database, const QString& sql, Reach reach = Reach::OwnFile);
     ~ScopedStatement() { m_statement.reset(); }
     ScopedStatement(const ScopedStatement&) = delete;
     ScopedStatement& operator=(const ScopedStatement&) = delete;

@@ -146,6 +146,61 @@ private:
     QSet<QString> m_keys;
 };
 
+// Whether every template row's key is in the destination already, asked in one statement
+// instead of a lookup per row; false where the statement could not answer as the lookups
+// would. It compares the template's stored key with the destination's field as the lookup
+// compares the key converted to the destination's type, so it only answers for keys the
+// conversion leaves as they are: text into a text field, whole numbers (exact in a double)
+// into a number field, fractions into a double field. Any other key makes it say no, and the
+// rows are then looked up one by one.
+bool allKeysPresent(Database& templ, Database& work, const QString& source,
+                    const QString& destination, const QStringList& keyFields) {
+    // A key without an index would be looked for in the whole destination for every row; a
+    // key field either table lacks is reported by the row by row merge.
+    if (std::none_of(keyFields.begin(), keyFields.end(),
+                     [&](const QString& f) { return work.hasIndexOn(destination, f); }))
+        return false;
+    QStringList identity;
+    QStringList same;
+    for (const QString& field : keyFields) {
+        if (templ.columnCollation(source, field).isEmpty() ||
+            work.columnCollation(destination, field).isEmpty())
+            return false;
+        const QString s = QStringLiteral("s.") + bracket(field);
+        const QString whole =
+            QStringLiteral("(typeof(%1) = 'integer' AND abs(%1) < 9007199254740992)").arg(s);
+        switch (work.columnType(destination, field)) {
+        case FieldType::Text:
+            identity.append(QStringLiteral("typeof(%1) IN ('text', 'null')").arg(s));
+            break;
+        case FieldType::Long:
+            identity.append(QStringLiteral("(%1 IS NULL OR %2)").arg(s, whole));
+            break;
+        case FieldType::Double:
+            identity.append(QStringLiteral("(typeof(%1) IN ('real', 'null') OR %2)").arg(s, whole));
+            break;
+        default:
+            return false;
+        }
+        switch (templ.columnType(source, field)) {
+        case FieldType::Boolean:
+        case FieldType::Date:
+            return false; // read through a conversion of their own
+        default:
+            break;
+        }
+        same.append(QStringLiteral("d.%1 IS %2").arg(bracket(field), s));
+    }
+    ScopedStatement missing(
+        work,
+        QStringLiteral("SELECT 1 FROM %1.%2 AS s WHERE NOT (%3) OR NOT EXISTS (SELECT 1 FROM "
+                       "%4.%5 AS d WHERE %6) LIMIT 1")
+            .arg(bracket(templ.schemaName()), bracket(source), identity.join(u" AND "),
+                 bracket(work.schemaName()), bracket(destination), same.join(u" AND ")),
+        Reach::AllFiles);
+    return !missing.next();
+}
+
 // One row of a template table, as read, with the types its table declares.
 struct SourceRow {
     QStringList names;
@@ -192,6 +247,11 @@ void mergeRows(Database& templ, Database& work, const QString& operation, const 
     if (!work.hasTable(destination))
         throw DbError(QStringLiteral("%1: the working copy %2 has no table [%3]")
                           .arg(operation, work.path(), destination));
+
+    // The usual case, on every readout: the template adds nothing.
+    if (refreshedKey.isEmpty() && templ.sharesConnectionWith(work) &&
+        allKeysPresent(templ, work, source, destination, keyFields))
+        return;
 
     // The fields are named, so that the kept statement's text changes with the table.
     SourceRow row;

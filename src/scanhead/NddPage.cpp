@@ -93,18 +93,27 @@ void NddPage::enableMasterSwitch(bool enabled) {
 void NddPage::CheckNDDClicked() {
     const bool ticked = m_switch.checkNdd.isChecked();
     m_editor.tabs().setPageEnabled(editor::PageNdd, ticked);
-    if (!ticked && m_editor.isLive()) {
+    if (!ticked && m_editor.isLive())
         checkNdd2.setChecked(false);
-        // Channel 1 leaves NDD mode too: the transmitted-light detector stays, as a transmission
-        // detector. In NDD mode its beam splitter would stay in use, and the next read of the
-        // database would tick the switch again.
-        if (optNdd.isSelected() && checkNdd1.isChecked()) {
-            checkNdd4.setChecked(false);
-            optD.setSelected(true);
-        }
-    }
     // The system row is the first and only row of its table.
     records::WriteFirstRowField(m_editor.work(), records::kAvailableSystems, kNddField, ticked);
+    // Channel 1 leaves NDD mode too: the transmitted-light detector stays, as a transmission
+    // detector. With its beam splitter in use the next read of the database would tick the
+    // switch again. The mirror that transmission mode puts in reads the whole configuration
+    // anew, so the field is written first.
+    if (!ticked && m_editor.isLive() &&
+        records::IsDeviceUsable(m_editor.work(), records::kAvailableFilterSets,
+                                kTransmittedSplitter)) {
+        checkNdd4.setChecked(false);
+        if (!checkNdd1.isChecked()) {
+            switchRow(records::kAvailableFilterSets, kTransmittedSplitter, false);
+            switchRow(records::kAvailableFilterSets, kTransmittedEmission, false);
+        } else if (!optD.isSelected()) {
+            optD.setSelected(true); // its handler takes channel 1 into transmission mode
+        } else {
+            transmissionMode(true);
+        }
+    }
     // The page shows the database from the moment it can be brought to the front.
     ReadNddPage();
 }

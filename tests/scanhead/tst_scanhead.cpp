@@ -580,9 +580,25 @@ private slots:
                 QVERIFY2(status(off, table, id) == kOff, qPrintable(id));
             QCOMPARE(status(off, kDetectors, u"PmtD"_s), kOn);
             QCOMPARE(field(off, kDetectors, u"PmtD"_s, u"Detector Type"_s), u"Transmission"_s);
+            QVERIFY(!off.main().checkBox(u"CheckNDD"_s).isChecked());
             off.act(u"tab 1"_s);
             off.session->readout().ReadEveryPage();
             QVERIFY(!off.main().checkBox(u"CheckNDD"_s).isChecked());
+        }
+        {
+            // The same when the transmission mirror is in use beside the splitter, so that
+            // the page shows transmission mode.
+            Installation mixed;
+            mixed.start(u"tick CheckNDD\ntab 5\nchoose OptNDD"_s);
+            records::SetStatus(mixed.editor().work(), u"Available Shutters"_s,
+                               records::kIdAvailable, u"Transmission Mirror"_s,
+                               records::kStatusInUse);
+            mixed.session->readout().ReadEveryPage();
+            QVERIFY(mixed.main().optionButton(u"OptD"_s).isSelected());
+            mixed.act(u"tab 0\nuntick CheckNDD"_s);
+            QCOMPARE(status(mixed, sets, u"NDD_NT2"_s), kOff);
+            mixed.session->readout().ReadEveryPage();
+            QVERIFY(!mixed.main().checkBox(u"CheckNDD"_s).isChecked());
         }
         in.act(u"untick CheckNDD1"_s);
         QCOMPARE(status(in, kDetectors, u"NDD_Pmt8"_s), kOff);
