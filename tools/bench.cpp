@@ -733,21 +733,11 @@ QString readScript(const QString& path) {
     return QString::fromUtf8(file.readAll());
 }
 
-// The editor without its undo log: what start-up left for the idle editor (the triggers) is
-// made and dropped again, and no action reaches the log.
-void stopRecording(app::Session& session, form::ScriptRunner& runner) {
-    runner.host().runIdle();
+// The editor without its undo log: no action reaches the log, and the working copy's connection
+// records no row changes.
+void stopRecording(app::Session& session) {
     session.boundary().setUndoLog(nullptr);
-    db::Database& work = session.editor().work();
-    QStringList triggers;
-    {
-        db::Statement names(work, QStringLiteral("SELECT name FROM temp.sqlite_master "
-                                                 "WHERE type = 'trigger'"));
-        while (names.step())
-            triggers.append(names.value(0).toString());
-    }
-    for (const QString& name : triggers)
-        work.execute(QStringLiteral("DROP TRIGGER temp.%1").arg(db::bracket(name)));
+    session.editor().work().stopRecordingRowChanges();
 }
 
 // Child: undo and redo of a stand selection, each one action as the Edit menu runs it.
@@ -786,7 +776,7 @@ int undoRun(const QString& folder, int runs) {
 }
 
 // Child: starts the editor on the installation and times every action of the tour; without
-// recording, the undo log is taken out of the action boundary and its triggers dropped.
+// recording, the undo log is taken out of the action boundary and the recording stopped.
 int tour(const QString& folder, const QString& scriptPath, bool recording) {
     const Paths paths(folder);
     const QString script = readScript(scriptPath);
@@ -805,7 +795,7 @@ int tour(const QString& folder, const QString& scriptPath, bool recording) {
             die(QStringLiteral("start-up did not reach a live editor: %1")
                     .arg(forms.main().label(QStringLiteral("LMsg")).caption()));
         if (!recording)
-            stopRecording(session, runner);
+            stopRecording(session);
         runner.load(script);
         runner.run();
     } catch (const form::ScriptError& error) {

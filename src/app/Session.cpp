@@ -20,7 +20,6 @@ Session::Session(form::FormSet& forms, platform::Platform& platform, const QStri
 void Session::start() {
     m_editor.main().show();
     m_startup.run();
-    m_undo.makeReadyWhenIdle();
 }
 
 void Session::connectMainWindow() {

@@ -2,6 +2,7 @@
 
 #include "DatabaseFingerprint.h"
 #include "DbError.h"
+#include "RowChanges.h"
 #include "SchemaAccess.h"
 #include "SchemaCache.h"
 #include "SqlDialect.h"
@@ -435,6 +436,26 @@ void Database::setStatementTrace(std::function<void(const QString&)> trace) {
         sqlite3_trace_v2(m_connection, 0, nullptr, nullptr);
 }
 
+RowChanges& Database::recordRowChanges() {
+    ensureOpen();
+    if (m_owner)
+        return m_owner->recordRowChanges();
+    if (!m_changes)
+        m_changes = std::make_unique<RowChanges>(*this);
+    return *m_changes;
+}
+
+void Database::stopRecordingRowChanges() {
+    if (m_owner)
+        m_owner->stopRecordingRowChanges();
+    else
+        m_changes.reset();
+}
+
+RowChanges* Database::rowChanges() const {
+    return m_owner ? m_owner->m_changes.get() : m_changes.get();
+}
+
 void Database::forget() {
     m_cache.clear();
     m_cacheAcross.clear();
@@ -465,6 +486,7 @@ void Database::close() {
         attached->m_connection = nullptr;
     }
     m_attached.clear();
+    m_changes.reset();
     sqlite3_close_v2(m_connection);
     m_connection = nullptr;
 }
@@ -482,18 +504,35 @@ void Database::execute(const QString& sql, const QVariantList& params) {
         if (faults::armed())
             countWrites(utf8);
         const SchemaScope scope(m_access.get(), m_schema.toUtf8());
-        char* error = nullptr;
-        ++m_access->changes;
-        const int rc = sqlite3_exec(m_connection, utf8.constData(), nullptr, nullptr, &error);
-        ++m_access->changes;
-        if (rc != SQLITE_OK) {
-            QString reason = QString::fromUtf8(error);
-            sqlite3_free(error);
-            if (!m_access->denied.isEmpty())
-                reason = m_access->denied;
-            throw engineError(QStringLiteral("Cannot write"), m_path,
-                              {sqlite3_extended_errcode(m_connection),
-                               sqlite3_system_errno(m_connection), reason, sql});
+        // Statement by statement, as the engine's own exec runs a text, so that the record of
+        // row changes learns where each one ends.
+        const char* tail = utf8.constData();
+        while (*tail) {
+            sqlite3_stmt* statement = nullptr;
+            int rc = sqlite3_prepare_v2(m_connection, tail, -1, &statement, &tail);
+            if (rc == SQLITE_OK && statement) {
+                RowChanges* changes = rowChanges();
+                const qint64 mark = changes ? changes->mark() : 0;
+                ++m_access->possibleChanges;
+                while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+                }
+                ++m_access->possibleChanges;
+                if (changes)
+                    changes->statementEnded(mark, rc != SQLITE_DONE);
+                if (rc == SQLITE_DONE)
+                    rc = SQLITE_OK;
+            }
+            if (rc != SQLITE_OK) {
+                QString reason = QString::fromUtf8(sqlite3_errmsg(m_connection));
+                const int code = sqlite3_extended_errcode(m_connection);
+                const int systemError = sqlite3_system_errno(m_connection);
+                sqlite3_finalize(statement);
+                if (!m_access->denied.isEmpty())
+                    reason = m_access->denied;
+                throw engineError(QStringLiteral("Cannot write"), m_path,
+                                  {code, systemError, reason, sql});
+            }
+            sqlite3_finalize(statement);
         }
         return;
     }

@@ -16,6 +16,7 @@ struct sqlite3;
 
 namespace db {
 
+class RowChanges;
 class SchemaCache;
 class Statement;
 struct SchemaAccess;
@@ -161,9 +162,18 @@ public:
     // The connection's record of the schema its running statement may reach.
     SchemaAccess* schemaAccess() const { return m_access.get(); }
 
+    // Records what takes back each row write of the connection from now on (see RowChanges),
+    // until stopRecordingRowChanges() or the connection closes; asked again, returns the
+    // record that runs. An attached handle answers for its connection.
+    RowChanges& recordRowChanges();
+    void stopRecordingRowChanges();
+    // The running record; none when the connection records nothing.
+    RowChanges* rowChanges() const;
+
 private:
     // The engine's handle stays inside the wrapper: statements, result sets and the schema cache.
     friend class Recordset;
+    friend class RowChanges;
     friend class SchemaCache;
     friend class Statement;
     sqlite3* connection() const { return m_connection; }
@@ -194,6 +204,7 @@ private:
     std::function<void(const QString&)> m_trace;
     std::shared_ptr<SchemaAccess> m_access;
     std::shared_ptr<const bool> m_lifetime = std::make_shared<const bool>(true);
+    std::unique_ptr<RowChanges> m_changes;
     Database* m_owner = nullptr; // the handle whose connection an attached one shares
     QList<Database*> m_attached; // the handles attached to this one
 };

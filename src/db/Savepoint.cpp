@@ -2,6 +2,7 @@
 
 #include "Database.h"
 #include "DbError.h"
+#include "RowChanges.h"
 
 namespace db {
 
@@ -19,6 +20,8 @@ Savepoint::Savepoint(Database& database)
         return;
     }
     m_database.execute(QStringLiteral("SAVEPOINT ") + m_name);
+    m_changes = m_database.rowChanges();
+    m_mark = m_changes ? m_changes->mark() : 0;
 }
 
 Savepoint::~Savepoint() {
@@ -58,6 +61,8 @@ bool Savepoint::rollback() {
     m_done = true;
     try {
         m_database.execute(QStringLiteral("ROLLBACK TO ") + m_name);
+        if (m_changes && m_changes == m_database.rowChanges())
+            m_changes->dropSince(m_mark);
         m_database.execute(QStringLiteral("RELEASE ") + m_name);
         return true;
     } catch (const DbError&) {

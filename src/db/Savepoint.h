@@ -6,6 +6,7 @@
 namespace db {
 
 class Database;
+class RowChanges;
 
 // A savepoint inside the open transaction of a connection: release() keeps what was written
 // since it was taken; rollback(), or destruction without release, undoes it and leaves the
@@ -41,6 +42,10 @@ private:
     std::weak_ptr<const void> m_connection;
     QString m_name;
     bool m_done = false;
+    // The connection's record of row changes and its position when the savepoint was taken:
+    // a rollback drops what was recorded since.
+    RowChanges* m_changes = nullptr;
+    qint64 m_mark = 0;
 };
 
 } // namespace db

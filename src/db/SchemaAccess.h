@@ -17,7 +17,7 @@ struct SchemaAccess {
     QString denied;       // the last access refused, for the error message
     // Counts the statements run that may change a schema or begin or end a transaction:
     // inside a transaction, while it stands still, no schema of the connection can have changed.
-    quint64 changes = 0;
+    quint64 possibleChanges = 0;
 
     // Installs the authorizer on the connection (once).
     void guard(sqlite3* connection);

@@ -40,12 +40,12 @@ bool SchemaCache::isInternal(const QString& table) {
 void SchemaCache::check() {
     const SchemaAccess* access = m_database.schemaAccess();
     const bool inTransaction = sqlite3_get_autocommit(m_database.connection()) == 0;
-    if (inTransaction && access && m_checkedAt == access->changes)
+    if (inTransaction && access && m_checkedAt == access->possibleChanges)
         return;
     m_version->step();
     const qint64 version = m_version->value(0).toLongLong();
     m_version->reset();
-    m_checkedAt = access ? std::optional<quint64>(access->changes) : std::nullopt;
+    m_checkedAt = access ? std::optional<quint64>(access->possibleChanges) : std::nullopt;
     if (version == m_schemaVersion)
         return;
     m_schemaVersion = version;

@@ -2,6 +2,7 @@
 
 #include "Database.h"
 #include "DbError.h"
+#include "RowChanges.h"
 #include "SchemaAccess.h"
 #include "WriteFaults.h"
 
@@ -19,7 +20,8 @@ Statement::Statement(sqlite3* connection, const QString& sql, const QString& fil
 Statement::Statement(const Database& database, const QString& sql, Reach reach)
     : m_connection(database.connection()), m_sql(sql), m_fileName(database.path()),
       m_access(database.schemaAccess()),
-      m_schema(reach == Reach::OwnFile ? database.schemaName().toUtf8() : QByteArray()) {
+      m_schema(reach == Reach::OwnFile ? database.schemaName().toUtf8() : QByteArray()),
+      m_database(&database) {
     if (!m_connection)
         throw DbError(QStringLiteral("Database %1 is closed").arg(m_fileName));
     prepare();
@@ -175,18 +177,27 @@ void Statement::bindAll(const QVariantList& values) {
 }
 
 bool Statement::step() {
-    if (faults::armed() && !sqlite3_stmt_busy(m_statement) && !sqlite3_stmt_readonly(m_statement))
+    const bool starting = !sqlite3_stmt_busy(m_statement);
+    if (faults::armed() && starting && !sqlite3_stmt_readonly(m_statement))
         faults::write(m_sql, m_fileName);
+    if (starting) {
+        m_changes = m_database ? m_database->rowChanges() : nullptr;
+        m_mark = m_changes ? m_changes->mark() : 0;
+    }
     // The engine prepares the statement again after a schema change, under the same rules.
     const SchemaScope scope(m_access, m_schema);
     // Counted before and after: a schema read while the statement runs is read again after it.
     if (m_access && m_mayChange)
-        ++m_access->changes;
+        ++m_access->possibleChanges;
     const int rc = sqlite3_step(m_statement);
     if (m_access && m_mayChange)
-        ++m_access->changes;
+        ++m_access->possibleChanges;
     if (rc == SQLITE_ROW)
         return true;
+    // A failed statement leaves none of its rows; the record must not either.
+    if (m_changes && m_changes == (m_database ? m_database->rowChanges() : nullptr))
+        m_changes->statementEnded(m_mark, rc != SQLITE_DONE);
+    m_changes = nullptr;
     if (rc == SQLITE_DONE)
         return false;
     sqlite3_reset(m_statement);

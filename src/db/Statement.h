@@ -14,6 +14,7 @@ struct sqlite3_stmt;
 namespace db {
 
 class Database;
+class RowChanges;
 struct SchemaAccess;
 // The kind of error an engine result code stands for.
 DbError::Kind errorKind(int code);
@@ -61,6 +62,8 @@ public:
     int columnIndex(const QString& name) const; // case-insensitive, -1 when absent
 
 private:
+    // Binds the values it recorded exactly as the engine stored them.
+    friend class RowChanges;
     [[noreturn]] void fail(int code) const;
     void prepare();
 
@@ -71,6 +74,9 @@ private:
     SchemaAccess* m_access = nullptr;
     QByteArray m_schema;
     bool m_mayChange = true; // not a plain read: a write, a schema change or a transaction's
+    const Database* m_database = nullptr; // its record of row changes hears where each run ends
+    RowChanges* m_changes = nullptr;      // that record as the running run began
+    qint64 m_mark = 0;                    // and its position then
 };
 
 // A cached statement of a database in use for one scope: bound, stepped, and reset when the

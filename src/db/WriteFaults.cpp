@@ -47,14 +47,6 @@ void detail::write(const QString& what, const QString& file) {
                   DbError::Kind::Io, {0, ENOSPC, {}, what});
 }
 
-Uncounted::Uncounted() : m_armed(detail::armed) {
-    detail::armed = false;
-}
-
-Uncounted::~Uncounted() {
-    detail::armed = m_armed;
-}
-
 void detail::committed() {
     armed = false;
 }

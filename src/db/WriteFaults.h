@@ -17,19 +17,6 @@ bool fired();
 // Writes counted since the switch was armed.
 int writes();
 
-// Leaves the writes of its scope uncounted: the bookkeeping of temporary objects that no file
-// holds (the undo triggers), made before a unit of work begins.
-class Uncounted {
-public:
-    Uncounted();
-    ~Uncounted();
-    Uncounted(const Uncounted&) = delete;
-    Uncounted& operator=(const Uncounted&) = delete;
-
-private:
-    bool m_armed;
-};
-
 namespace detail {
 extern bool armed;
 void write(const QString& what, const QString& file);

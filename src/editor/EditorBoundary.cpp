@@ -38,7 +38,8 @@ void EditorBoundary::run(const std::function<void()>& action) {
     m_broken = false;
     const bool live = m_editor.isLive();
     try {
-        // Before the transaction: the undo triggers stay when the action fails.
+        // Before the transaction: it sets the undo record aside what was written outside of
+        // an action.
         if (m_undo && m_editor.isWorkOpen() && !m_editor.work().inTransaction())
             m_undo->prepare();
         if (m_editor.isWorkOpen() && !m_editor.work().inTransaction())

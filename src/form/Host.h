@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 #include <optional>
 
 namespace form {
@@ -41,10 +40,6 @@ public:
     virtual void showSplash(bool shown) = 0;
     // Brings the main window to the front (a second start asked for it).
     virtual void raiseMainWindow() = 0;
-    // Runs work once the person's input at hand has been handled: the window runs it from its
-    // event loop, a headless run before its next line. A host without such a moment drops it,
-    // so it may only be work that is also done when it is first needed.
-    virtual void whenIdle(std::function<void()> work) { (void)work; }
 };
 
 } // namespace form

@@ -30,11 +30,4 @@ void ScriptHost::runModal(Form& dialog) {
     m_runner.runWhileOpen(dialog);
 }
 
-void ScriptHost::runIdle() {
-    // Work may ask for more; it waits for the line after.
-    const QList<std::function<void()>> idle = std::exchange(m_idle, {});
-    for (const std::function<void()>& work : idle)
-        work();
-}
-
 } // namespace form

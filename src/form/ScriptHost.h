@@ -29,10 +29,6 @@ public:
     void runModal(Form& dialog) override;
     void showSplash(bool shown) override { m_splash = shown; }
     void raiseMainWindow() override {}
-    void whenIdle(std::function<void()> work) override { m_idle.append(std::move(work)); }
-    // The work that waits for the next line.
-    void runIdle();
-
     // Called with each error box that no script line acknowledged.
     void setErrorHandler(std::function<void(const QString&)> handler) {
         m_errorHandler = std::move(handler);
@@ -48,7 +44,6 @@ private:
     ScriptRunner& m_runner;
     std::function<void(const QString&)> m_errorHandler;
     QStringList m_errors;
-    QList<std::function<void()>> m_idle;
     int m_beeps = 0;
     bool m_busy = false;
     bool m_splash = false;

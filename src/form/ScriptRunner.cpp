@@ -107,10 +107,6 @@ void ScriptRunner::fail(int line, const QString& reason) const {
 void ScriptRunner::performNext() {
     const Line& line = m_lines.at(m_next++);
     const int outer = m_current;
-    // Between two lines of its own a person's script leaves the editor idle, as the window's
-    // event loop does between two inputs; a dialog's lines run inside the action that opened it.
-    if (outer == 0)
-        m_host.runIdle();
     m_current = line.number;
     try {
         perform(line);

@@ -139,9 +139,4 @@ void QtHost::raiseMainWindow() {
     window.activateWindow();
 }
 
-void QtHost::whenIdle(std::function<void()> work) {
-    // The main window goes before the editor's state: its timers go with it.
-    QTimer::singleShot(0, &m_windows.mainWindow(), std::move(work));
-}
-
 } // namespace ui

@@ -30,7 +30,6 @@ public:
     void runModal(form::Form& dialog) override;
     void showSplash(bool shown) override;
     void raiseMainWindow() override;
-    void whenIdle(std::function<void()> work) override;
 
     bool isBusy() const { return m_busy; }
 

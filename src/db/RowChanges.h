@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <memory>
+#include <vector>
+
+struct sqlite3;
+
+namespace db {
+
+class Database;
+
+// What takes back each row written through a connection, recorded as the engine writes it (its
+// pre-update hook), for the files of the connection (main and every attached one; not temp, not
+// the engine's own sqlite_ tables): an inserted row is deleted by its rowid, a deleted row is
+// inserted again with its rowid and its values, an updated row gets its rowid and values back.
+// An update that leaves every value as it was (compared as stored, texts byte for byte) is not
+// recorded. Values are kept as the engine stores them (kind and bytes) and bound as they are when
+// a record is replayed, so that kinds, real numbers and texts come back exactly. Nothing of it is
+// in any file or schema.
+//
+// The record follows the connection's transactions: a rollback, also the engine's own after an
+// input/output error, drops what was recorded since the transaction began; a savepoint rolled
+// back drops what was recorded since it was taken; a statement that fails drops the rows it
+// wrote before it failed, which the engine backed out. The engine wrapper (Statement, Savepoint)
+// tells the record about statements and savepoints; the hook itself only collects in memory, as
+// the engine requires of it.
+class RowChanges {
+    struct Target;
+    struct Entry;
+
+public:
+    // Writes taken out of the record, oldest first.
+    class Run {
+    public:
+        Run();
+        ~Run();
+        Run(Run&&) noexcept;
+        Run& operator=(Run&&) noexcept;
+        Run(const Run&) = delete;
+        Run& operator=(const Run&) = delete;
+
+        bool isEmpty() const;
+        qsizetype size() const;
+        // False when a write could not be recorded (the memory for its values ran out): the run
+        // then does not take back everything that was written.
+        bool isComplete() const { return m_complete; }
+
+    private:
+        friend class RowChanges;
+        std::vector<Entry> m_entries;
+        bool m_complete = true;
+    };
+
+    // Starts recording on the connection of database (its main handle). Fails with a DbError
+    // when the engine was built without its pre-update hook.
+    explicit RowChanges(Database& database);
+    ~RowChanges();
+    RowChanges(const RowChanges&) = delete;
+    RowChanges& operator=(const RowChanges&) = delete;
+
+    // A position in the record: what is recorded later can be dropped with dropSince().
+    qint64 mark() const;
+    // Drops what was recorded from mark on; nothing when it was taken out already.
+    void dropSince(qint64 mark);
+    // Takes everything recorded so far out of the record.
+    Run take();
+    // Writes, newest first, what takes back each write of run, through the handle of its file.
+    // These writes are recorded in turn: the record they leave takes the replay back. The run
+    // itself stays as it is, so that a replay that fails can be tried again.
+    void replay(const Run& run);
+
+    // Told by the engine wrapper after a statement ended: failed says it failed, mark is the
+    // position the record had when it started.
+    void statementEnded(qint64 mark, bool failed);
+
+private:
+    static void preUpdate(void* self, sqlite3* connection, int operation, const char* schema,
+                          const char* table, qint64 before, qint64 after);
+    static void rolledBack(void* self);
+    void record(int operation, const char* schema, const char* table, qint64 before, qint64 after);
+    std::shared_ptr<Target> target(const char* schema, const char* table);
+    Database& handleOf(const QString& schema) const;
+
+    Database& m_database;
+    sqlite3* m_connection;
+    std::vector<Entry> m_pending;
+    qint64 m_first = 0; // the position of the first pending entry
+    // Whether the pending entries from m_begin on belong to a transaction that has not ended.
+    bool m_open = false;
+    qint64 m_begin = 0;
+    bool m_complete = true;
+    std::vector<std::shared_ptr<Target>> m_targets;
+    std::shared_ptr<Target> m_last;
+};
+
+} // namespace db
