@@ -223,6 +223,8 @@ void NddPage::CheckNDD2Clicked() {
                             records::kControlPosition, ticked ? kNoFilter : u"CANH"_s);
         if (ticked)
             PlaceNddSplitterInTurret();
+        // The microscope page shows the turret as it now is.
+        m_microscope.lightPath().ReflectorView();
     } else if (ticked && !HasNddSplitterInTurret()) {
         m_editor.setMessage(kNoSplitter);
     } else {

@@ -642,6 +642,16 @@ private slots:
         QCOMPARE(status(in, u"Available Filtersets"_s, u"FW1"_s), u"Dummy"_s);
         QCOMPARE(field(in, u"Available Filtersets"_s, u"FW1"_s, u"Control Position"_s), u"None"_s);
         QCOMPARE(in.message(), message);
+        // The microscope page shows the turret as a fresh read does.
+        const auto turret = [&in] {
+            QStringList shown;
+            for (int i = 0; i < 8; ++i)
+                shown.append(in.main().label(u"UserChangeFilter2.LFilter(%1)"_s.arg(i)).caption());
+            return shown;
+        };
+        const QStringList shown = turret();
+        in.session->readout().ReadEveryPage();
+        QCOMPARE(shown, turret());
         // This stand's lamps are not shown on the page.
         QVERIFY(!in.main().checkBox(u"CheckLampTransm"_s).isChecked());
         in.act(u"untick CheckNDD2"_s);
