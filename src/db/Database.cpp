@@ -514,6 +514,8 @@ void Database::execute(const QString& sql, const QVariantList& params) {
                 RowChanges* changes = rowChanges();
                 const qint64 mark = changes ? changes->mark() : 0;
                 ++m_access->possibleChanges;
+                if (isSchemaStatement(statement))
+                    ++m_access->schemaStatements;
                 while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
                 }
                 ++m_access->possibleChanges;

@@ -18,6 +18,9 @@ struct SchemaAccess {
     // Counts the statements run that may change a schema or begin or end a transaction:
     // inside a transaction, while it stands still, no schema of the connection can have changed.
     quint64 possibleChanges = 0;
+    // Counts the statements run that change a schema (CREATE, ALTER, DROP, VACUUM, ...) or may take
+    // such a change back (ROLLBACK): while it stands still, no schema of the connection changed.
+    quint64 schemaStatements = 0;
 
     // Installs the authorizer on the connection (once).
     void guard(sqlite3* connection);

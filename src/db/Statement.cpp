@@ -6,6 +6,7 @@
 #include "SchemaAccess.h"
 #include "WriteFaults.h"
 
+#include <cctype>
 #include <cerrno>
 #include <platform/FileNames.h>
 #include <sqlite3.h>
@@ -37,6 +38,20 @@ void Statement::prepare() {
     if (!m_statement) // an empty or comment-only text
         throw DbError(QStringLiteral("Empty SQL statement \"%1\" on %2").arg(m_sql, m_fileName));
     m_mayChange = !sqlite3_stmt_readonly(m_statement) || sqlite3_column_count(m_statement) == 0;
+    m_schemaStatement = isSchemaStatement(m_statement);
+}
+
+bool isSchemaStatement(sqlite3_stmt* statement) {
+    const char* text = sqlite3_sql(statement);
+    while (text && (*text == ' ' || *text == '\t' || *text == '\n' || *text == '\r'))
+        ++text;
+    for (const char* word :
+         {"CREATE", "ALTER", "DROP", "ROLLBACK", "VACUUM", "REINDEX", "ANALYZE"}) {
+        const int length = int(qstrlen(word));
+        if (text && qstrnicmp(text, word, length) == 0 && !std::isalnum(uchar(text[length])))
+            return true;
+    }
+    return !text; // unknown: counted
 }
 
 Statement::~Statement() {
@@ -189,6 +204,8 @@ bool Statement::step() {
     // Counted before and after: a schema read while the statement runs is read again after it.
     if (m_access && m_mayChange)
         ++m_access->possibleChanges;
+    if (m_access && m_schemaStatement)
+        ++m_access->schemaStatements;
     const int rc = sqlite3_step(m_statement);
     if (m_access && m_mayChange)
         ++m_access->possibleChanges;

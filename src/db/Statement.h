@@ -16,6 +16,9 @@ namespace db {
 class Database;
 class RowChanges;
 struct SchemaAccess;
+// Whether a prepared statement changes a schema (CREATE, ALTER, DROP) or may take such a
+// change back (ROLLBACK), or rewrites the file (VACUUM, REINDEX, ANALYZE).
+bool isSchemaStatement(sqlite3_stmt* statement);
 // The kind of error an engine result code stands for.
 DbError::Kind errorKind(int code);
 // Why the engine failed, in words that continue a sentence ("input/output error", "no space
@@ -73,7 +76,8 @@ private:
     QString m_fileName;
     SchemaAccess* m_access = nullptr;
     QByteArray m_schema;
-    bool m_mayChange = true; // not a plain read: a write, a schema change or a transaction's
+    bool m_mayChange = true;       // not a plain read: a write, a schema change or a transaction's
+    bool m_schemaStatement = true; // changes a schema or may take such a change back
     const Database* m_database = nullptr; // its record of row changes hears where each run ends
     RowChanges* m_changes = nullptr;      // that record as the running run began
     qint64 m_mark = 0;                    // and its position then

@@ -3,6 +3,7 @@
 #include "Editor.h"
 
 #include <db/Database.h>
+#include <db/SchemaAccess.h>
 #include <db/Statement.h>
 
 namespace editor {
@@ -21,6 +22,11 @@ void UndoLog::notify() const {
 }
 
 // Read around every action: the statements stay prepared.
+quint64 UndoLog::schemaStatements() const {
+    const db::SchemaAccess* access = m_editor.work().schemaAccess();
+    return access ? access->schemaStatements : 0;
+}
+
 QString UndoLog::schemaVersions() const {
     QString versions;
     for (const QString& schema : {QStringLiteral("main"), QStringLiteral("conf")}) {
@@ -54,6 +60,7 @@ void UndoLog::prepare() {
         m_generation = m_editor.workGeneration();
         // The schema as the history knows it; an action that leaves it otherwise ends it.
         m_schema = schemaVersions();
+        m_schemaStatements = schemaStatements();
     }
     // What was written outside of an action is no step of the history.
     record.take();
@@ -61,7 +68,13 @@ void UndoLog::prepare() {
 
 void UndoLog::committing() {
     // Read within the action's transaction, which holds the files' locks already.
-    m_schemaChanged = m_editor.isWorkOpen() && ready() && schemaVersions() != m_schema;
+    // Without a statement that changes a schema since the versions were right, they still are.
+    if (!m_editor.isWorkOpen() || !ready() || schemaStatements() == m_schemaStatements) {
+        m_schemaChanged = false;
+        return;
+    }
+    m_schemaChanged = schemaVersions() != m_schema;
+    m_schemaStatements = schemaStatements();
 }
 
 void UndoLog::committed() {

@@ -50,6 +50,7 @@ private:
     // The running record of the working copy opened last; none outside of it.
     db::RowChanges* changes() const;
     QString schemaVersions() const;
+    quint64 schemaStatements() const;
     void reset();
     void notify() const;
 
@@ -58,7 +59,8 @@ private:
     std::vector<Step> m_undo;
     std::vector<Step> m_redo;
     // The running action.
-    QString m_schema; // the schema versions the history knows
+    QString m_schema;               // the schema versions the history knows
+    quint64 m_schemaStatements = 0; // the connection's count of them when m_schema was right
     bool m_schemaChanged = false;
     bool m_clearAfter = false;
     enum class Move { None, Undo, Redo };
