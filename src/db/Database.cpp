@@ -111,8 +111,10 @@ int openError(const QString& path, int flags) {
 // Opens a connection; what names the failure ("Cannot write" for a file that is being made).
 sqlite3* openConnection(const QString& path, int flags, const QString& what = kCannotOpen) {
     sqlite3* connection = nullptr;
-    const int rc =
-        sqlite3_open_v2(QFile::encodeName(path).constData(), &connection, flags, nullptr);
+    // One thread uses a connection at a time, so the engine need not lock it around every call
+    // (each value read from a row took a lock).
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &connection,
+                                   flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK)
         failOpen(connection, what, path, flags, rc);
     sqlite3_extended_result_codes(connection, 1);
@@ -402,6 +404,7 @@ std::unique_ptr<Database> Database::attach(const QString& path, const QString& s
     attached->m_schema = schema;
     attached->m_access = m_access;
     attached->m_owner = this;
+    attached->m_qualified.clear();
     m_attached.append(attached.get());
     m_access->guard(m_connection);
     try {
@@ -417,9 +420,13 @@ std::unique_ptr<Database> Database::attach(const QString& path, const QString& s
 }
 
 QString Database::qualified(const QString& name) const {
-    if (!m_owner)
-        return bracket(name);
-    return bracket(m_schema) + u'.' + bracket(name);
+    if (const auto known = m_qualified.constFind(name); known != m_qualified.constEnd())
+        return *known;
+    // Texts that carry names of every kind would pile up: the names start afresh now and then.
+    constexpr qsizetype kNames = 1024;
+    if (m_qualified.size() >= kNames)
+        m_qualified.clear();
+    return m_qualified[name] = m_owner ? bracket(m_schema) + u'.' + bracket(name) : bracket(name);
 }
 
 QString Database::master() const {
@@ -477,6 +484,7 @@ void Database::close() {
         }
         m_owner->m_attached.removeOne(this);
         m_owner = nullptr;
+        m_qualified.clear();
         m_connection = nullptr;
         return;
     }

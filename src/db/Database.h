@@ -197,6 +197,8 @@ private:
     sqlite3* m_connection;
     QString m_path;
     QString m_schema = QStringLiteral("main");
+    // Names as qualified() writes them, asked for on every lookup of a record helper.
+    mutable QHash<QString, QString> m_qualified;
     QHash<QString, std::shared_ptr<Statement>> m_cache;
     QHash<QString, std::shared_ptr<Statement>> m_cacheAcross; // the texts that reach every file
     QHash<QString, std::shared_ptr<Statement>> m_transient;

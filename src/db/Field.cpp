@@ -126,4 +126,8 @@ QString bracket(const QString& name) {
     return u'[' + name + u']';
 }
 
+QString differs(const QString& field, int parameter) {
+    return QStringLiteral("%1 IS NOT ?%2 COLLATE BINARY").arg(field).arg(parameter);
+}
+
 } // namespace db

@@ -43,4 +43,11 @@ QVariant fromStored(FieldType type, const QVariant& stored);
 // Brackets a table or field name for an SQL text ("Available Lasers" -> [Available Lasers]).
 QString bracket(const QString& name);
 
+// The condition of an UPDATE that leaves out a row whose field (bracketed) already holds the
+// value of parameter ?N: compared as the engine would store the value (the field's affinity
+// applies to it) and byte for byte, whatever collation the field declares. An update that
+// changes nothing then writes nothing: the engine would leave such a row as it is, but not the
+// entries of the indexes over its fields, and the file's change counter would move.
+QString differs(const QString& field, int parameter);
+
 } // namespace db

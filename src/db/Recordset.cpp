@@ -58,9 +58,31 @@ int Recordset::recordCount() const {
     return count;
 }
 
+namespace {
+
+// Whether two names are the same without regard to case; ASCII letters are compared here,
+// which is quick, anything else as Qt compares it. Names that differ in length differ either
+// way: case is folded letter by letter.
+bool sameName(const QString& a, const QString& b) {
+    if (a.size() != b.size())
+        return false;
+    const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        const char16_t c = a[i].unicode();
+        const char16_t d = b[i].unicode();
+        if (c >= 0x80 || d >= 0x80)
+            return a.compare(b, Qt::CaseInsensitive) == 0;
+        if (lower(c) != lower(d))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 int Recordset::indexOf(const QString& name) const {
     for (int i = 0; i < m_columns.size(); ++i)
-        if (m_columns[i].name.compare(name, Qt::CaseInsensitive) == 0)
+        if (sameName(m_columns[i].name, name))
             return i;
     return -1;
 }
@@ -171,12 +193,16 @@ void Recordset::update() {
     if (m_mode == EditMode::Edit) {
         Row& row = m_rows[m_current];
         if (!names.isEmpty()) {
-            QStringList assignments;
-            for (const QString& name : names)
-                assignments.append(name + QStringLiteral(" = ?"));
+            QStringList assignments, changes;
+            for (qsizetype n = 0; n < names.size(); ++n) {
+                assignments.append(QStringLiteral("%1 = ?%2").arg(names[n]).arg(n + 1));
+                changes.append(differs(names[n], int(n) + 1));
+            }
             values.append(row.rowid);
-            m_database->execute(QStringLiteral("UPDATE %1 SET %2 WHERE _rowid_ = ?")
-                                    .arg(table, assignments.join(u", ")),
+            m_database->execute(QStringLiteral("UPDATE %1 SET %2 WHERE _rowid_ = ?%3 AND (%4)")
+                                    .arg(table, assignments.join(u", "))
+                                    .arg(names.size() + 1)
+                                    .arg(changes.join(u" OR ")),
                                 values);
         }
         for (int i = 0; i < m_columns.size(); ++i)

@@ -10,8 +10,13 @@
 namespace db {
 
 const SchemaCache::Column* SchemaCache::Table::column(const QString& columnName) const {
+    if (const auto asked = byAsked.constFind(columnName); asked != byAsked.constEnd())
+        return &columns[*asked];
     const auto it = byName.constFind(fold(columnName));
-    return it == byName.constEnd() ? nullptr : &columns[*it];
+    if (it == byName.constEnd())
+        return nullptr;
+    byAsked.insert(columnName, *it);
+    return &columns[*it];
 }
 
 SchemaCache::SchemaCache(const Database& database)
@@ -53,6 +58,7 @@ void SchemaCache::check() {
     m_tableNames.clear();
     m_tableByFolded.clear();
     m_tables.clear();
+    m_tableByAsked.clear();
     m_views.clear();
     m_viewByFolded.clear();
     m_plans.clear();
@@ -94,7 +100,15 @@ const QStringList& SchemaCache::tableNames() {
 
 const SchemaCache::Table* SchemaCache::table(const QString& name) {
     readMaster();
-    const QString folded = fold(name);
+    if (const auto asked = m_tableByAsked.constFind(name); asked != m_tableByAsked.constEnd())
+        return *asked;
+    const Table* found = readTable(fold(name));
+    if (found)
+        m_tableByAsked.insert(name, found);
+    return found;
+}
+
+const SchemaCache::Table* SchemaCache::readTable(const QString& folded) {
     if (const auto it = m_tables.constFind(folded); it != m_tables.constEnd())
         return it->get();
     const auto stored = m_tableByFolded.constFind(folded);

@@ -32,6 +32,8 @@ public:
         QString name;
         QList<Column> columns;
         QHash<QString, int> byName; // folded name -> position in columns
+        // Names as they were asked for -> position, so that a name asked again is not folded.
+        mutable QHash<QString, int> byAsked;
         // Folded names of the columns that lead an index, with the index's collation; read when
         // first asked for.
         QList<std::pair<QString, QString>> indexLeads;
@@ -86,6 +88,7 @@ public:
 private:
     void readMaster();
     void readIndexes(Table& table);
+    const Table* readTable(const QString& folded);
 
     // A PRAGMA or the catalogue of the handle's own schema (main, or the attached file's).
     QString own(const QString& name) const;
@@ -99,6 +102,7 @@ private:
     QHash<QString, QString> m_tableByFolded; // folded -> name as stored
     // folded -> definition, read when first asked for; held apart so that it stays in place
     QHash<QString, std::shared_ptr<Table>> m_tables;
+    QHash<QString, const Table*> m_tableByAsked; // names as they were asked for
     QList<View> m_views;
     QHash<QString, int> m_viewByFolded;
     QHash<QString, SourcePlan> m_plans;

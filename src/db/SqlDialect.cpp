@@ -1,5 +1,6 @@
 #include "SqlDialect.h"
 
+#include <QHash>
 #include <QRegularExpression>
 
 namespace db::dialect {
@@ -58,7 +59,9 @@ qsizetype skipName(const QString& s, qsizetype pos, QString* name) {
 
 } // namespace
 
-QString toSqlite(const QString& sql) {
+namespace {
+
+QString translated(const QString& sql) {
     static const QRegularExpression distinctRow(QStringLiteral("\\bDISTINCTROW\\s+"),
                                                 QRegularExpression::CaseInsensitiveOption);
     QString out;
@@ -74,6 +77,20 @@ QString toSqlite(const QString& sql) {
     while (out.endsWith(u';'))
         out = out.chopped(1).trimmed();
     return out;
+}
+
+} // namespace
+
+QString toSqlite(const QString& sql) {
+    // The same texts come again with every readout; a translation is kept for each text.
+    thread_local QHash<QString, QString> known;
+    if (const auto it = known.constFind(sql); it != known.constEnd())
+        return *it;
+    // Texts that carry their values would pile up: the translations start afresh now and then.
+    constexpr qsizetype kTexts = 1024;
+    if (known.size() >= kTexts)
+        known.clear();
+    return known[sql] = translated(sql);
 }
 
 std::optional<SingleTableSelect> parseSingleTableSelect(const QString& text) {

@@ -307,9 +307,17 @@ bool sameName(const char* utf8, QStringView name) {
 
 int Statement::columnIndex(const QString& name) const {
     const int n = columnCount();
+    // A statement is asked for the same few names over and over; the engine may have prepared
+    // it anew since, so the hint only says where to look first.
+    if (const auto hint = m_columnHints.constFind(name);
+        hint != m_columnHints.constEnd() && *hint < n &&
+        sameName(sqlite3_column_name(m_statement, *hint), name))
+        return *hint;
     for (int i = 0; i < n; ++i)
-        if (sameName(sqlite3_column_name(m_statement, i), name))
+        if (sameName(sqlite3_column_name(m_statement, i), name)) {
+            m_columnHints.insert(name, i);
             return i;
+        }
     return -1;
 }
 

@@ -76,6 +76,8 @@ private:
     QString m_fileName;
     SchemaAccess* m_access = nullptr;
     QByteArray m_schema;
+    // Where columnIndex() last found each name; checked against the column's name before use.
+    mutable QHash<QString, int> m_columnHints;
     bool m_mayChange = true;       // not a plain read: a write, a schema change or a transaction's
     bool m_schemaStatement = true; // changes a schema or may take such a change back
     const Database* m_database = nullptr; // its record of row changes hears where each run ends

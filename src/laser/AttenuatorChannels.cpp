@@ -77,11 +77,13 @@ int AttenuatorChannels::FindFreeChannel(int rangeClass) const {
     return 0;
 }
 
-int AttenuatorChannels::ChooseChannel(int preferred, int rangeClass) {
+int AttenuatorChannels::ChooseChannel(int preferred, int rangeClass, int freeLine) {
     bool taken[kChannels + 1] = {};
     m_conflict = false;
     for (db::Recordset rs = m_editor.work().OpenRecordset(kCpAttenuatorChannels); !rs.eof();
          rs.moveNext()) {
+        if (freeLine != 0 && rs.value(kWavelength).toDouble() == freeLine)
+            continue;
         const int channel = rs.value(kChannelNo).toInt();
         if (!IsUsable(rs.value(kStatus)) || channel < 1 || channel > kChannels)
             continue;

@@ -34,8 +34,9 @@ public:
     int FindFreeChannel(int rangeClass) const;
     // The channel a line of the range class gets: the preferred one if it is free, else the free
     // channel the start-up table leaves, else the lowest free one of the range, else 0. Also
-    // finds out whether two lines in use share a channel (conflict()).
-    int ChooseChannel(int preferred, int rangeClass);
+    // finds out whether two lines in use share a channel (conflict()). The line of the
+    // wavelength freeLine, when one is given, counts as holding no channel.
+    int ChooseChannel(int preferred, int rangeClass, int freeLine = 0);
     bool conflict() const { return m_conflict; }
     // The range class of the included line that holds the channel; Visible when none does.
     int RangeOfChannelHolder(int channel) const;

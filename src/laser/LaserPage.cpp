@@ -152,15 +152,21 @@ void LaserPage::SetLaserLine(int wavelength, bool on, int& preferred, bool skipC
     if (row.eof()) {
         m_editor.setMessage(u"Line %1 nm not exist! Database Error!"_s.arg(wavelength));
     } else if (on) {
-        // The line's own channel counts as free while it looks for one.
-        if (row.value(kChannelNo).toInt() != 0) {
+        if (const int startup = m_channels.StartupChannelOf(wavelength); startup != 0)
+            preferred = startup;
+        // The line's own channel counts as free while it looks for one. When the line has one
+        // row, its channel is left out of the count rather than written away and back, so that
+        // a line that keeps its channel writes nothing.
+        int channel = 0;
+        if (row.value(kChannelNo).toInt() != 0 && row.recordCount() == 1)
+            channel = m_channels.ChooseChannel(preferred, rangeClass, wavelength);
+        if (channel == 0 && row.value(kChannelNo).toInt() != 0) {
             row.edit();
             row.setValue(kChannelNo, 0);
             row.update();
         }
-        if (const int startup = m_channels.StartupChannelOf(wavelength); startup != 0)
-            preferred = startup;
-        int channel = m_channels.ChooseChannel(preferred, rangeClass);
+        if (channel == 0)
+            channel = m_channels.ChooseChannel(preferred, rangeClass);
         if (channel == 0) {
             // A visible line never takes the channel of a UV or infrared line.
             const int holder = m_channels.RangeOfChannelHolder(preferred);

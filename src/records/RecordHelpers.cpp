@@ -16,8 +16,18 @@ namespace {
 using Query = ScopedStatement;
 
 QString selectByKey(const Database& db, const QString& table, const QString& keyField) {
-    return QStringLiteral("SELECT * FROM %1 WHERE %2 = ?")
-        .arg(db.qualified(table), bracket(keyField));
+    // Asked for with every lookup: the texts are kept, by the table as the handle names it.
+    thread_local QHash<std::pair<QString, QString>, QString> known;
+    std::pair<QString, QString> key{db.qualified(table), keyField};
+    if (const auto it = known.constFind(key); it != known.constEnd())
+        return *it;
+    constexpr qsizetype kTexts = 1024;
+    if (known.size() >= kTexts)
+        known.clear();
+    const QString text =
+        QStringLiteral("SELECT * FROM %1 WHERE %2 = ?").arg(key.first, bracket(keyField));
+    known.insert(std::move(key), text);
+    return text;
 }
 
 bool noRow(const QString& key) {
@@ -36,8 +46,8 @@ void writeRow(Database& db, const QString& table, qint64 rowid, const QString& f
     if (type == FieldType::Other)
         throw DbError(
             QStringLiteral("Field %1 is not in the table %2 of %3").arg(field, table, db.path()));
-    Query update(db, QStringLiteral("UPDATE %1 SET %2 = ? WHERE _rowid_ = ?")
-                         .arg(db.qualified(table), bracket(field)));
+    Query update(db, QStringLiteral("UPDATE %1 SET %2 = ?1 WHERE _rowid_ = ?2 AND %3")
+                         .arg(db.qualified(table), bracket(field), differs(bracket(field), 1)));
     update.bind(1, toStored(type, value)).bind(2, rowid);
     update.next();
 }
@@ -127,8 +137,9 @@ void WriteFieldAll(Database& db, const QString& table, const QString& keyField, 
     if (type == FieldType::Other)
         throw DbError(
             QStringLiteral("Field %1 is not in the table %2 of %3").arg(field, table, db.path()));
-    Query update(db, QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3 = ?")
-                         .arg(db.qualified(table), bracket(field), bracket(keyField)));
+    Query update(db, QStringLiteral("UPDATE %1 SET %2 = ?1 WHERE %3 = ?2 AND %4")
+                         .arg(db.qualified(table), bracket(field), bracket(keyField),
+                              differs(bracket(field), 1)));
     update.bind(1, toStored(type, value)).bind(2, key);
     update.next();
 }

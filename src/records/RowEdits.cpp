@@ -61,7 +61,8 @@ void DeleteEveryRow(Database& db, const QString& table) {
 void WriteEveryRow(Database& db, const QString& table, const QString& field,
                    const QVariant& value) {
     const FieldType type = requireField(db, table, field);
-    db.execute(QStringLiteral("UPDATE %1 SET %2 = ?").arg(db.qualified(table), bracket(field)),
+    db.execute(QStringLiteral("UPDATE %1 SET %2 = ?1 WHERE %3")
+                   .arg(db.qualified(table), bracket(field), differs(bracket(field), 1)),
                {toStored(type, value)});
 }
 

@@ -143,6 +143,34 @@ private Q_SLOTS:
                      .eof());
     }
 
+    // A readout puts every derived value right; where all of them are right already it writes
+    // nothing, so that the working copy is not rewritten with every action (the attenuator
+    // channel of a line in use is not written away and back either).
+    void aReadoutThatChangesNothingWritesNothing() {
+        Installation in;
+        in.start();
+        const auto changeCounter = [&] {
+            QFile file(in.editor().workCopyPath());
+            if (!file.open(QIODevice::ReadOnly) || !file.seek(24))
+                return QByteArray();
+            return file.read(4);
+        };
+        in.session->readout().Refresh();
+        const QByteArray before = changeCounter();
+        QCOMPARE(before.size(), 4);
+        db::Recordset ir = in.editor().work().OpenRecordset(QStringLiteral(
+            "SELECT * FROM [Available Attenuator Channels] WHERE [Wavelength] > 700"));
+        QVERIFY(!ir.eof());
+        const int channel = ir.value(QStringLiteral("Channel No")).toInt();
+        QVERIFY(channel != 0);
+        for (int i = 0; i < 2; ++i)
+            in.session->readout().Refresh();
+        QCOMPARE(changeCounter(), before);
+        ir = in.editor().work().OpenRecordset(QStringLiteral(
+            "SELECT * FROM [Available Attenuator Channels] WHERE [Wavelength] > 700"));
+        QCOMPARE(ir.value(QStringLiteral("Channel No")).toInt(), channel);
+    }
+
     void olderLayoutIsUpgraded() {
         Installation in;
         // A working copy of an older release: no camera tables, no image flip and delay fields,

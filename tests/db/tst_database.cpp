@@ -134,6 +134,38 @@ private Q_SLOTS:
         QCOMPARE(m_db->OpenRecordset(u"Available Lasers"_s).recordCount(), 1);
     }
 
+    // An update that leaves every value as the file holds it writes nothing (the file's change
+    // counter stays); one that changes a value, be it only the case of a text in a field that
+    // compares without case, is written.
+    void anUpdateThatChangesNothingWritesNothing() {
+        const auto changeCounter = [&] {
+            QFile f(file(u"t.mdb"_s));
+            return f.open(QIODevice::ReadOnly) && f.seek(24) ? f.read(4) : QByteArray();
+        };
+        const auto edit = [&](const QString& field, const QVariant& value) {
+            Recordset rs = m_db->OpenRecordset(u"Available Lasers"_s);
+            rs.edit();
+            rs.setValue(field, value);
+            rs.update();
+        };
+        // The engine leaves a row alone that is written as it was, but not an index over it.
+        m_db->execute(u"CREATE INDEX [idx Lasers Status] ON [Available Lasers] ([Status]);"
+                      "CREATE INDEX [idx Lasers Lines] ON [Available Lasers] ([Lines])"_s);
+        const QByteArray start = changeCounter();
+        QCOMPARE(start.size(), 4);
+        edit(u"Status"_s, u" "_s);
+        edit(u"Power"_s, 25);     // a whole number in a real field, as it holds it
+        edit(u"Lines"_s, u"3"_s); // a text the field stores as the number it holds
+        edit(u"Tunable"_s, false);
+        QCOMPARE(changeCounter(), start);
+        QCOMPARE(m_db->OpenRecordset(u"Available Lasers"_s).value(u"Lines"_s), QVariant(3LL));
+
+        edit(u"ID Available"_s, u"ARGON"_s);
+        const QByteArray afterCase = changeCounter();
+        QVERIFY(afterCase != start);
+        QCOMPARE(m_db->OpenRecordset(u"Available Lasers"_s).value(0).toString(), u"ARGON"_s);
+    }
+
     void joinsAndStoredQueriesAreReadOnly() {
         m_db->createQueryDef(u"CP Lasers"_s,
                              u"SELECT DISTINCTROW [Available Lasers].[ID Available], "
