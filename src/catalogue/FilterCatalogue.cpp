@@ -88,11 +88,22 @@ void FilterCatalogue::buildTree() {
         db::ScopedStatement rows(work, sql);
         for (int i = 0; i < params.size(); ++i)
             rows.bind(i + 1, params[i]);
+        const db::Statement& row = rows.statement();
+        // The catalogue has tens of thousands of rows: texts and whole numbers are read as
+        // they are stored, without a variant in between; they read as NullToText gives them.
+        const auto textOf = [&row](int column, const QString& null) {
+            if (const std::optional<QByteArrayView> text = row.utf8(column))
+                return QString::fromUtf8(*text);
+            if (const std::optional<qint64> number = row.integer(column))
+                return QString::number(*number);
+            const QVariant value = row.value(column);
+            return value.isNull() ? null : NullToText(value);
+        };
         while (rows.next()) {
-            const QString id = NullToText(rows.statement().value(0));
-            const QVariant code =
-                codeFromCatalogue ? records::FilterCodeNumber(work, id) : rows.statement().value(1);
-            addFilter(group, id, code.isNull() && !codeFromCatalogue ? u"0"_s : NullToText(code));
+            const QString id = textOf(0, QString());
+            addFilter(group, id,
+                      codeFromCatalogue ? NullToText(records::FilterCodeNumber(work, id))
+                                        : textOf(1, u"0"_s));
         }
     };
 

@@ -103,8 +103,19 @@ private slots:
         context.allowedTypes = {u"HFT"_s, u"HFT KP"_s};
         catalogue::FilterCatalogue& browser = in.session->pages().filters;
         browser.form().checkBox(u"CheckViewAll"_s).setChecked(viewAll);
+        // Code numbers as the catalogue may hold them: none (shown as 0), a text, a blob.
+        in.editor().work().execute(
+            u"UPDATE [Potential Filters] SET [Quentara Code No] = NULL WHERE [ID Potential] = "
+            "'HFT 458/514'; UPDATE [Potential Filters] SET [Quentara Code No] = x'3132' WHERE "
+            "[ID Potential] = 'HFT KP 650'"_s);
         browser.form().show();
         const form::TreeView& tree = browser.form().treeView(u"TreeView1"_s);
+        for (const auto& node : tree.root().children().at(2)->children()) {
+            const QVariant code =
+                records::ReadField(in.editor().work(), u"Potential Filters"_s, u"ID Potential"_s,
+                                   node->text(), u"Quentara Code No"_s);
+            QCOMPARE(node->tag(), code.isNull() ? u"0"_s : records::NullToText(code));
+        }
         QCOMPARE(tree.root().children().at(0)->text(), u"Favourite Filters for HT9"_s);
         QCOMPARE(groupTexts(tree, 0), (QStringList{u"None"_s, u"HFT 488"_s}));
         QCOMPARE(groupTexts(tree, 1), QStringList());
