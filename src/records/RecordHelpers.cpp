@@ -1,5 +1,6 @@
 #include "RecordHelpers.h"
 
+#include <array>
 #include <db/Database.h>
 #include <db/DbError.h>
 #include <db/Field.h>
@@ -15,19 +16,32 @@ namespace {
 // Every lookup of the helpers runs a cached statement for the length of one call.
 using Query = ScopedStatement;
 
-QString selectByKey(const Database& db, const QString& table, const QString& keyField) {
-    // Asked for with every lookup: the texts are kept, by the table as the handle names it.
-    thread_local QHash<std::pair<QString, QString>, QString> known;
+// The lookups of the helpers, by a key field (and a position).
+enum class Lookup { Row, Rowid, RowAtPosition };
+
+// The SQL text of a lookup in table by keyField. Lookups run thousands of times in a read of
+// every page: each text is made once, and kept by the table as the handle names it.
+QString lookupText(const Database& db, Lookup lookup, const QString& table,
+                   const QString& keyField) {
+    thread_local std::array<QHash<std::pair<QString, QString>, QString>, 3> known;
+    QHash<std::pair<QString, QString>, QString>& texts = known[std::size_t(lookup)];
     std::pair<QString, QString> key{db.qualified(table), keyField};
-    if (const auto it = known.constFind(key); it != known.constEnd())
+    if (const auto it = texts.constFind(key); it != texts.constEnd())
         return *it;
     constexpr qsizetype kTexts = 1024;
-    if (known.size() >= kTexts)
-        known.clear();
-    const QString text =
-        QStringLiteral("SELECT * FROM %1 WHERE %2 = ?").arg(key.first, bracket(keyField));
-    known.insert(std::move(key), text);
+    if (texts.size() >= kTexts)
+        texts.clear();
+    static const std::array<QString, 3> patterns{
+        QStringLiteral("SELECT * FROM %1 WHERE %2 = ?"),
+        QStringLiteral("SELECT _rowid_ FROM %1 WHERE %2 = ?"),
+        QStringLiteral("SELECT * FROM %1 WHERE ((%2 = ?) AND ([Position] = ?))")};
+    const QString text = patterns[std::size_t(lookup)].arg(key.first, bracket(keyField));
+    texts.insert(std::move(key), text);
     return text;
+}
+
+QString selectByKey(const Database& db, const QString& table, const QString& keyField) {
+    return lookupText(db, Lookup::Row, table, keyField);
 }
 
 bool noRow(const QString& key) {
@@ -119,8 +133,7 @@ void WriteField(Database& db, const QString& table, const QString& keyField, con
         return;
     qint64 rowid = 0;
     {
-        Query query(db, QStringLiteral("SELECT _rowid_ FROM %1 WHERE %2 = ?")
-                            .arg(db.qualified(table), bracket(keyField)));
+        Query query(db, lookupText(db, Lookup::Rowid, table, keyField));
         query.bind(1, key);
         if (!query.next())
             return;
@@ -252,8 +265,7 @@ QVariant FilterCodeNumber(Database& db, const QString& idPotential) {
 QVariant FilterAtPosition(Database& db, const QString& wheelId, qint32 position) {
     if (noRow(wheelId))
         return QVariant();
-    Query query(db, QStringLiteral("SELECT * FROM %1 WHERE ((%2 = ?) AND ([Position] = ?))")
-                        .arg(db.qualified(kFilterPlacement), bracket(kIdAvailable)));
+    Query query(db, lookupText(db, Lookup::RowAtPosition, kFilterPlacement, kIdAvailable));
     query.bind(1, wheelId).bind(2, position);
     if (!query.next())
         return QVariant();
