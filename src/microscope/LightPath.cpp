@@ -88,6 +88,11 @@ LightPath::LightPath(editor::Editor& editor, editor::FilterDialogContext& filter
                 (this->*action)();
         };
     };
+    // The NDD page says whether the reflector turret holds its beam splitter.
+    m_reflectorFilter.setPlaced([this] {
+        if (m_readNddPage)
+            m_readNddPage();
+    });
     comboReflectors.setHandler([this] {
         if (m_editor.isLive() && comboReflectors.currentIndex() >= 0)
             ReflectorChosen(comboReflectors.text());

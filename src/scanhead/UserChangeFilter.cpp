@@ -95,6 +95,8 @@ void UserChangeFilter::CmdPosClicked(int index) {
         FilterWheels::PlaceFilter(m_editor.work(), m_context.wheelName, position, chosen);
     }
     redraw();
+    if (!chosen.isEmpty() && m_placed)
+        m_placed();
 }
 
 void UserChangeFilter::keepFavourite(const QString& filter) {

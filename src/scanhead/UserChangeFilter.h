@@ -32,6 +32,9 @@ public:
     void setCatalogue(std::function<void()> showFilterCatalogue) {
         m_showCatalogue = std::move(showFilterCatalogue);
     }
+    // Told once a filter chosen in the browser was placed on a position, for what shows the
+    // wheel's filters elsewhere.
+    void setPlaced(std::function<void()> placed) { m_placed = std::move(placed); }
 
     // Shows positions 1 to `positions` of the wheel; the first `typeCount` types are the ones
     // its positions may take.
@@ -50,6 +53,7 @@ private:
     editor::Editor& m_editor;
     editor::FilterDialogContext& m_context;
     std::function<void()> m_showCatalogue;
+    std::function<void()> m_placed;
     int m_positions = 0;
     QString m_wheel;
     QStringList m_types;

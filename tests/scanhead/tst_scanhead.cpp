@@ -652,6 +652,18 @@ private slots:
         const QStringList shown = turret();
         in.session->readout().ReadEveryPage();
         QCOMPARE(shown, turret());
+        // The splitter taken out of the turret by hand: the NDD page says so at once, as a
+        // fresh read does (the notice was missing until the next read of every page).
+        in.act(u"tab 1\nclick UserChangeFilter2.CmdPos(%1)\nnode TreeView1 \"Filters for FW1 > "
+               "DAPI Set\"\nclick Command1"_s.arg(after.indexOf(u"NDD LP680"_s)));
+        // The message of the tick stands; without one the notice shows.
+        const QString notice = in.message();
+        QCOMPARE(notice, message.isEmpty() ? u"You have to insert a NDD beamsplitter into the "
+                                             "reflector turret ( use Microscope tab ) !"_s
+                                           : message);
+        in.session->readout().ReadEveryPage();
+        QCOMPARE(in.message(), notice);
+        in.act(u"tab 5"_s);
         // This stand's lamps are not shown on the page.
         QVERIFY(!in.main().checkBox(u"CheckLampTransm"_s).isChecked());
         in.act(u"untick CheckNDD2"_s);
