@@ -6,6 +6,7 @@
 
 #include <QVarLengthArray>
 #include <cstring>
+#include <new>
 #include <sqlite3.h>
 
 namespace db {
@@ -31,8 +32,9 @@ struct RowChanges::Entry {
     std::shared_ptr<Target> target;
     qint64 rowid = 0; // the row's rowid before the write; of an inserted row, the new one
     qint64 after = 0; // an updated row's rowid after the write
-    // A deleted or updated row's values before the write, each as stored (see StoredRow).
-    QByteArray row;
+    // A deleted or updated row's values before the write, each as stored (see StoredRow): at
+    // offset in the values of the record or of the run that holds the entry.
+    std::size_t offset = 0;
     int columns = 0;
 };
 
@@ -70,14 +72,15 @@ namespace {
 
 // The values of a row exactly as the engine holds them, one after the other: a byte for the
 // kind (SQLITE_INTEGER ...), then 8 bytes of an integer or a real, or the length (4 bytes) and
-// the bytes of a text or a blob. Gathered on the stack, the row costs one allocation when it is
-// kept and none when it is not.
+// the bytes of a text or a blob. Written at the end of bytes.
 class StoredRow {
 public:
+    explicit StoredRow(std::vector<char>& bytes) : m_bytes(bytes) {}
+
     // Appends value, whose kind is type. A text is taken as its bytes, without the terminating
     // copy the engine makes to hand out a text.
     void append(sqlite3_value* value, int type) {
-        m_bytes.append(char(type));
+        m_bytes.push_back(char(type));
         switch (type) {
         case SQLITE_INTEGER: {
             const qint64 integer = sqlite3_value_int64(value);
@@ -101,19 +104,19 @@ public:
             break;
         }
     }
-    QByteArray bytes() const { return QByteArray(m_bytes.constData(), m_bytes.size()); }
 
 private:
     void add(const void* data, qsizetype size) {
-        m_bytes.append(static_cast<const char*>(data), size);
+        const auto* bytes = static_cast<const char*>(data);
+        m_bytes.insert(m_bytes.end(), bytes, bytes + size);
     }
-    QVarLengthArray<char, 4096> m_bytes;
+    std::vector<char>& m_bytes;
 };
 
 // Binds the values of a stored row from index on, in order; the bytes of texts and blobs are
 // bound where they are, so the row must stay until the statement is reset.
-int bindRow(sqlite3_stmt* statement, int index, const QByteArray& row, int columns) {
-    const char* at = row.constData();
+int bindRow(sqlite3_stmt* statement, int index, const char* row, int columns) {
+    const char* at = row;
     for (int column = 0; column < columns; ++column, ++index) {
         const int type = *at++;
         int rc = SQLITE_OK;
@@ -299,24 +302,43 @@ void RowChanges::record(int operation, const char* schema, const char* table, qi
             if (!changed)
                 return;
         }
-        StoredRow row;
-        for (int column = 0; column < entry.columns; ++column)
-            row.append(values[column], types[column]);
-        entry.row = row.bytes();
+        entry.offset = m_values.size();
+        // Nothing may be thrown into the engine, which called this.
+        try {
+            StoredRow row(m_values);
+            for (int column = 0; column < entry.columns; ++column)
+                row.append(values[column], types[column]);
+        } catch (const std::bad_alloc&) {
+            m_values.resize(entry.offset);
+            m_complete = false;
+            return;
+        }
+    } else {
+        entry.offset = m_values.size();
     }
     if (!m_open) {
         m_open = true;
         m_begin = mark();
     }
-    entry.target = target(schema, table);
-    m_pending.push_back(std::move(entry));
+    try {
+        entry.target = target(schema, table);
+        // An action writes a few rows or many: room for a few from the start.
+        if (m_pending.capacity() == 0)
+            m_pending.reserve(16);
+        m_pending.push_back(std::move(entry));
+    } catch (const std::bad_alloc&) {
+        m_values.resize(entry.offset);
+        m_complete = false;
+    }
 }
 
 void RowChanges::dropSince(qint64 position) {
     position = std::max(position, m_first);
     if (position >= mark())
         return;
-    m_pending.erase(m_pending.begin() + (position - m_first), m_pending.end());
+    const auto first = m_pending.begin() + (position - m_first);
+    m_values.resize(first->offset);
+    m_pending.erase(first, m_pending.end());
     // The transaction's records that follow start there.
     if (m_open && m_begin > position)
         m_begin = position;
@@ -325,8 +347,10 @@ void RowChanges::dropSince(qint64 position) {
 RowChanges::Run RowChanges::take() {
     Run run;
     run.m_entries = std::move(m_pending);
+    run.m_values = std::move(m_values);
     run.m_complete = m_complete;
     m_pending.clear();
+    m_values.clear();
     m_first += run.size();
     m_complete = true;
     return run;
@@ -364,7 +388,7 @@ void RowChanges::replay(const Run& run) {
         sqlite3_stmt* prepared = statement.m_statement;
         int rc = sqlite3_bind_int64(prepared, 1, entry->rowid);
         if (rc == SQLITE_OK && !inserted)
-            rc = bindRow(prepared, 2, entry->row, entry->columns);
+            rc = bindRow(prepared, 2, run.m_values.data() + entry->offset, entry->columns);
         if (rc == SQLITE_OK && !inserted && !inserting)
             rc = sqlite3_bind_int64(prepared, entry->columns + 2, entry->after);
         if (rc != SQLITE_OK)

@@ -50,6 +50,7 @@ public:
     private:
         friend class RowChanges;
         std::vector<Entry> m_entries;
+        std::vector<char> m_values; // the stored values of the entries, one after the other
         bool m_complete = true;
     };
 
@@ -86,6 +87,9 @@ private:
     Database& m_database;
     sqlite3* m_connection;
     std::vector<Entry> m_pending;
+    // The stored values of the pending entries, in one block rather than one allocation per
+    // row: the record of an action stays apart from the small allocations of the editor.
+    std::vector<char> m_values;
     qint64 m_first = 0; // the position of the first pending entry
     // Whether the pending entries from m_begin on belong to a transaction that has not ended.
     bool m_open = false;

@@ -159,6 +159,22 @@ private slots:
                    files.work->commit();
                })
             << 2;
+        // The values of rows recorded before and after the part rolled back stay each with
+        // its own row.
+        QTest::newRow("a savepoint rolled back between rows with values")
+            << Writes([](Files& files) {
+                   files.work->begin();
+                   files.work->execute(u"UPDATE [Keyed] SET [Value] = 7"_s);
+                   {
+                       db::Savepoint savepoint(*files.work);
+                       files.work->execute(u"DELETE FROM [Any]"_s);
+                       QVERIFY(savepoint.rollback());
+                   }
+                   files.work->execute(u"DELETE FROM [Any] WHERE a IS NULL"_s);
+                   files.conf->execute(u"DELETE FROM [conf].[Potential]"_s);
+                   files.work->commit();
+               })
+            << 4;
         QTest::newRow("a statement failed midway") << Writes([&add](Files& files) {
             files.work->begin();
             add(files, u"Krypton"_s);
