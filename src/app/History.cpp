@@ -123,15 +123,19 @@ private:
             head[length++] = u'-';
         while (count > 0)
             head[length++] = digits[--count];
-        QString text;
-        text.reserve(length + 5 + m_dayText.size() + 9);
-        text.append(QStringView(head, length));
-        text.append(u". -  ");
-        text.append(m_dayText);
         const char16_t time[] = {u' ', char16_t(date[11]), char16_t(date[12]),
                                  u':', char16_t(date[14]), char16_t(date[15]),
                                  u':', char16_t(date[17]), char16_t(date[18])};
-        text.append(QStringView(time, 9));
+        // Written in place: thousands of rows, one allocation each.
+        constexpr char16_t kSeparator[] = u". -  ";
+        constexpr qsizetype kSeparatorLength = std::size(kSeparator) - 1;
+        QString text(length + kSeparatorLength + m_dayText.size() + qsizetype(std::size(time)),
+                     Qt::Uninitialized);
+        char16_t* at = reinterpret_cast<char16_t*>(text.data());
+        at = std::copy(head, head + length, at);
+        at = std::copy(kSeparator, kSeparator + kSeparatorLength, at);
+        at = std::copy(m_dayText.utf16(), m_dayText.utf16() + m_dayText.size(), at);
+        std::copy(std::begin(time), std::end(time), at);
         return text;
     }
 
