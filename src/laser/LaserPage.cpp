@@ -157,10 +157,11 @@ void LaserPage::SetLaserLine(int wavelength, bool on, int& preferred, bool skipC
         // The line's own channel counts as free while it looks for one. When the line has one
         // row, its channel is left out of the count rather than written away and back, so that
         // a line that keeps its channel writes nothing.
-        int channel = 0;
-        if (row.value(kChannelNo).toInt() != 0 && row.recordCount() == 1)
-            channel = m_channels.ChooseChannel(preferred, rangeClass, wavelength);
-        if (channel == 0 && row.value(kChannelNo).toInt() != 0) {
+        const bool holdsChannel = row.value(kChannelNo).toInt() != 0;
+        int channel = holdsChannel && row.recordCount() == 1
+                          ? m_channels.ChooseChannel(preferred, rangeClass, wavelength)
+                          : 0;
+        if (channel == 0 && holdsChannel) {
             row.edit();
             row.setValue(kChannelNo, 0);
             row.update();
