@@ -420,13 +420,8 @@ std::unique_ptr<Database> Database::attach(const QString& path, const QString& s
 }
 
 QString Database::qualified(const QString& name) const {
-    if (const auto known = m_qualified.constFind(name); known != m_qualified.constEnd())
-        return *known;
-    // Texts that carry names of every kind would pile up: the names start afresh now and then.
-    constexpr qsizetype kNames = 1024;
-    if (m_qualified.size() >= kNames)
-        m_qualified.clear();
-    return m_qualified[name] = m_owner ? bracket(m_schema) + u'.' + bracket(name) : bracket(name);
+    return m_qualified.of(
+        name, [&] { return m_owner ? bracket(m_schema) + u'.' + bracket(name) : bracket(name); });
 }
 
 QString Database::master() const {

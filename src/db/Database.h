@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Field.h"
+#include "KeptTexts.h"
 #include "Recordset.h"
 
 #include <QHash>
@@ -198,7 +199,7 @@ private:
     QString m_path;
     QString m_schema = QStringLiteral("main");
     // Names as qualified() writes them, asked for on every lookup of a record helper.
-    mutable QHash<QString, QString> m_qualified;
+    mutable KeptTexts<QString> m_qualified;
     QHash<QString, std::shared_ptr<Statement>> m_cache;
     QHash<QString, std::shared_ptr<Statement>> m_cacheAcross; // the texts that reach every file
     QHash<QString, std::shared_ptr<Statement>> m_transient;

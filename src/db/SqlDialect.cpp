@@ -1,6 +1,7 @@
 #include "SqlDialect.h"
 
-#include <QHash>
+#include "KeptTexts.h"
+
 #include <QRegularExpression>
 
 namespace db::dialect {
@@ -83,14 +84,8 @@ QString translated(const QString& sql) {
 
 QString toSqlite(const QString& sql) {
     // The same texts come again with every readout; a translation is kept for each text.
-    thread_local QHash<QString, QString> known;
-    if (const auto it = known.constFind(sql); it != known.constEnd())
-        return *it;
-    // Texts that carry their values would pile up: the translations start afresh now and then.
-    constexpr qsizetype kTexts = 1024;
-    if (known.size() >= kTexts)
-        known.clear();
-    return known[sql] = translated(sql);
+    thread_local KeptTexts<QString> known;
+    return known.of(sql, [&] { return translated(sql); });
 }
 
 std::optional<SingleTableSelect> parseSingleTableSelect(const QString& text) {

@@ -4,6 +4,7 @@
 #include <db/Database.h>
 #include <db/DbError.h>
 #include <db/Field.h>
+#include <db/KeptTexts.h>
 #include <db/Statement.h>
 #include <stdexcept>
 
@@ -23,21 +24,15 @@ enum class Lookup { Row, Rowid, RowAtPosition };
 // every page: each text is made once, and kept by the table as the handle names it.
 QString lookupText(const Database& db, Lookup lookup, const QString& table,
                    const QString& keyField) {
-    thread_local std::array<QHash<std::pair<QString, QString>, QString>, 3> known;
-    QHash<std::pair<QString, QString>, QString>& texts = known[std::size_t(lookup)];
-    std::pair<QString, QString> key{db.qualified(table), keyField};
-    if (const auto it = texts.constFind(key); it != texts.constEnd())
-        return *it;
-    constexpr qsizetype kTexts = 1024;
-    if (texts.size() >= kTexts)
-        texts.clear();
+    thread_local std::array<KeptTexts<std::pair<QString, QString>>, 3> known;
     static const std::array<QString, 3> patterns{
         QStringLiteral("SELECT * FROM %1 WHERE %2 = ?"),
         QStringLiteral("SELECT _rowid_ FROM %1 WHERE %2 = ?"),
         QStringLiteral("SELECT * FROM %1 WHERE ((%2 = ?) AND ([Position] = ?))")};
-    const QString text = patterns[std::size_t(lookup)].arg(key.first, bracket(keyField));
-    texts.insert(std::move(key), text);
-    return text;
+    const QString qualified = db.qualified(table);
+    return known[std::size_t(lookup)].of({qualified, keyField}, [&] {
+        return patterns[std::size_t(lookup)].arg(qualified, bracket(keyField));
+    });
 }
 
 QString selectByKey(const Database& db, const QString& table, const QString& keyField) {
