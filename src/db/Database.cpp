@@ -108,6 +108,12 @@ int openError(const QString& path, int flags) {
                   DbError::Kind::Io);
 }
 
+// The engine keeps no count of its memory: nothing here asks for it, and keeping it took a
+// process-wide lock around every allocation of the engine (this build of SQLite has no lookaside
+// memory, so every value and record it unpacks is one). The setting must come before the engine
+// starts, that is before any connection of the process opens: made as the program loads.
+const bool kEngineConfigured = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0) == SQLITE_OK;
+
 // Opens a connection; what names the failure ("Cannot write" for a file that is being made).
 sqlite3* openConnection(const QString& path, int flags, const QString& what = kCannotOpen) {
     sqlite3* connection = nullptr;
@@ -545,6 +551,10 @@ void Database::execute(const QString& sql, const QVariantList& params) {
     const ResetOnExit reset(statement);
     statement.bindAll(params);
     statement.run();
+}
+
+qint64 Database::schemaVersion() const {
+    return schema().version();
 }
 
 SchemaCache& Database::schema() const {

@@ -168,6 +168,9 @@ public:
     // record that runs. An attached handle answers for its connection.
     RowChanges& recordRowChanges();
     void stopRecordingRowChanges();
+    // The engine's schema version of this database, through the statement the schema cache
+    // keeps prepared for it.
+    qint64 schemaVersion() const;
     // The running record; none when the connection records nothing.
     RowChanges* rowChanges() const;
 

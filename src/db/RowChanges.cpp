@@ -13,8 +13,8 @@ namespace db {
 
 // A table of a file, as written in the texts that take its writes back.
 struct RowChanges::Target {
-    QByteArray schema; // as the engine names them, in UTF-8
-    QByteArray table;
+    RecordString schema; // as the engine names them, in UTF-8
+    RecordString table;
     QString remove; // the texts, made at the first replay that needs them
     QString insert;
     QString update;
@@ -32,7 +32,7 @@ struct RowChanges::Entry {
     std::shared_ptr<Target> target;
     qint64 rowid = 0; // the row's rowid before the write; of an inserted row, the new one
     qint64 after = 0; // an updated row's rowid after the write
-    // A deleted or updated row's values before the write, each as stored (see StoredRow): at
+    // A deleted or updated row's values before the write, each as stored (see appendStoredRow): at
     // offset in the values of the record or of the run that holds the entry.
     std::size_t offset = 0;
     int columns = 0;
@@ -72,46 +72,65 @@ namespace {
 
 // The values of a row exactly as the engine holds them, one after the other: a byte for the
 // kind (SQLITE_INTEGER ...), then 8 bytes of an integer or a real, or the length (4 bytes) and
-// the bytes of a text or a blob. Written at the end of bytes.
-class StoredRow {
-public:
-    explicit StoredRow(std::vector<char>& bytes) : m_bytes(bytes) {}
+// the bytes of a text or a blob. Appended to bytes in one piece, the room for the whole row
+// taken at once. A text is taken as its bytes, without the terminating copy the engine makes to
+// hand out a text.
+static_assert(sizeof(double) == sizeof(qint64));
 
-    // Appends value, whose kind is type. A text is taken as its bytes, without the terminating
-    // copy the engine makes to hand out a text.
-    void append(sqlite3_value* value, int type) {
-        m_bytes.push_back(char(type));
-        switch (type) {
-        case SQLITE_INTEGER: {
-            const qint64 integer = sqlite3_value_int64(value);
-            add(&integer, sizeof integer);
+void appendStoredRow(RecordVector<char>& bytes, sqlite3_value* const* values, const int* types,
+                     int columns) {
+    QVarLengthArray<const void*, 64> data(columns);
+    QVarLengthArray<qint32, 64> sizes(columns);
+    std::size_t total = 0;
+    for (int column = 0; column < columns; ++column) {
+        ++total;
+        switch (types[column]) {
+        case SQLITE_INTEGER:
+        case SQLITE_FLOAT:
+            total += sizeof(qint64); // a real takes as many bytes
             break;
-        }
-        case SQLITE_FLOAT: {
-            const double real = sqlite3_value_double(value);
-            add(&real, sizeof real);
-            break;
-        }
         case SQLITE_TEXT:
-        case SQLITE_BLOB: {
-            const void* bytes = sqlite3_value_blob(value);
-            const qint32 size = sqlite3_value_bytes(value);
-            add(&size, sizeof size);
-            add(bytes, size);
+        case SQLITE_BLOB:
+            data[column] = sqlite3_value_blob(values[column]);
+            sizes[column] = sqlite3_value_bytes(values[column]);
+            total += sizeof(qint32) + std::size_t(sizes[column]);
             break;
-        }
         default:
             break;
         }
     }
-
-private:
-    void add(const void* data, qsizetype size) {
-        const auto* bytes = static_cast<const char*>(data);
-        m_bytes.insert(m_bytes.end(), bytes, bytes + size);
+    const std::size_t offset = bytes.size();
+    bytes.resize(offset + total);
+    char* at = bytes.data() + offset;
+    const auto put = [&at](const void* from, std::size_t size) {
+        if (size > 0)
+            std::memcpy(at, from, size);
+        at += size;
+    };
+    for (int column = 0; column < columns; ++column) {
+        const int type = types[column];
+        *at++ = char(type);
+        switch (type) {
+        case SQLITE_INTEGER: {
+            const qint64 integer = sqlite3_value_int64(values[column]);
+            put(&integer, sizeof integer);
+            break;
+        }
+        case SQLITE_FLOAT: {
+            const double real = sqlite3_value_double(values[column]);
+            put(&real, sizeof real);
+            break;
+        }
+        case SQLITE_TEXT:
+        case SQLITE_BLOB:
+            put(&sizes[column], sizeof(qint32));
+            put(data[column], std::size_t(sizes[column]));
+            break;
+        default:
+            break;
+        }
     }
-    std::vector<char>& m_bytes;
-};
+}
 
 // Binds the values of a stored row from index on, in order; the bytes of texts and blobs are
 // bound where they are, so the row must stay until the statement is reset.
@@ -187,7 +206,7 @@ bool same(sqlite3_value* old, int type, sqlite3_value* value) {
 } // namespace
 
 void RowChanges::Target::prepare(const Database& handle, qsizetype count) {
-    const QString name = QString::fromUtf8(table);
+    const QString name = QString::fromUtf8(table.data(), qsizetype(table.size()));
     if (remove.isEmpty())
         remove = QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(handle.qualified(name));
     if (count < 0 || columns == count)
@@ -239,18 +258,19 @@ void RowChanges::rolledBack(void* self) {
     changes->m_open = false;
 }
 
-std::shared_ptr<RowChanges::Target> RowChanges::target(const char* schema, const char* table) {
+const std::shared_ptr<RowChanges::Target>& RowChanges::target(const char* schema,
+                                                              const char* table) {
     // Writes come in runs on one table.
     const auto matches = [&](const Target& known) {
-        return qstrcmp(known.table.constData(), table) == 0 &&
-               qstrcmp(known.schema.constData(), schema) == 0;
+        return qstrcmp(known.table.c_str(), table) == 0 &&
+               qstrcmp(known.schema.c_str(), schema) == 0;
     };
     if (m_last && matches(*m_last))
         return m_last;
     for (const std::shared_ptr<Target>& known : m_targets)
         if (matches(*known))
             return m_last = known;
-    auto made = std::make_shared<Target>();
+    auto made = std::allocate_shared<Target>(RecordAllocator<Target>());
     made->schema = schema;
     made->table = table;
     m_targets.push_back(made);
@@ -277,6 +297,16 @@ void RowChanges::record(int operation, const char* schema, const char* table, qi
     }
     entry.rowid = entry.kind == Entry::Kind::Inserted ? after : before;
     entry.after = after;
+    // Nothing may be thrown into the engine, which called this.
+    try {
+        entry.target = target(schema, table);
+    } catch (const std::bad_alloc&) {
+        m_complete = false;
+        return;
+    }
+    if (entry.kind == Entry::Kind::Updated && before == after &&
+        writtenInAction(*entry.target, before))
+        return;
     if (entry.kind != Entry::Kind::Inserted) {
         // Called within the engine: only sqlite3_preupdate_* may be asked of the connection.
         entry.columns = sqlite3_preupdate_count(m_connection);
@@ -303,11 +333,8 @@ void RowChanges::record(int operation, const char* schema, const char* table, qi
                 return;
         }
         entry.offset = m_values.size();
-        // Nothing may be thrown into the engine, which called this.
         try {
-            StoredRow row(m_values);
-            for (int column = 0; column < entry.columns; ++column)
-                row.append(values[column], types[column]);
+            appendStoredRow(m_values, values.data(), types.data(), entry.columns);
         } catch (const std::bad_alloc&) {
             m_values.resize(entry.offset);
             m_complete = false;
@@ -321,7 +348,6 @@ void RowChanges::record(int operation, const char* schema, const char* table, qi
         m_begin = mark();
     }
     try {
-        entry.target = target(schema, table);
         // An action writes a few rows or many: room for a few from the start.
         if (m_pending.capacity() == 0)
             m_pending.reserve(16);
@@ -330,6 +356,34 @@ void RowChanges::record(int operation, const char* schema, const char* table, qi
         m_values.resize(entry.offset);
         m_complete = false;
     }
+}
+
+bool RowChanges::writtenInAction(const Target& target, qint64 rowid) const {
+    // A handler writes one field of a row and then another: the entries just before.
+    constexpr std::size_t kLookBack = 16;
+    const std::size_t first = m_pending.size() > kLookBack ? m_pending.size() - kLookBack : 0;
+    for (std::size_t index = m_pending.size(); index-- > first;) {
+        const Entry& entry = m_pending[index];
+        if (entry.target.get() != &target)
+            continue;
+        switch (entry.kind) {
+        case Entry::Kind::Inserted:
+            if (entry.rowid == rowid)
+                return true;
+            break;
+        case Entry::Kind::Deleted:
+            if (entry.rowid == rowid)
+                return false;
+            break;
+        case Entry::Kind::Updated:
+            if (entry.after == rowid)
+                return true;
+            if (entry.rowid == rowid)
+                return false;
+            break;
+        }
+    }
+    return false;
 }
 
 void RowChanges::dropSince(qint64 position) {
@@ -377,7 +431,8 @@ Database& RowChanges::handleOf(const QString& schema) const {
 void RowChanges::replay(const Run& run) {
     for (auto entry = run.m_entries.rbegin(); entry != run.m_entries.rend(); ++entry) {
         Target& target = *entry->target;
-        Database& handle = handleOf(QString::fromUtf8(target.schema));
+        Database& handle =
+            handleOf(QString::fromUtf8(target.schema.data(), qsizetype(target.schema.size())));
         const bool inserted = entry->kind == Entry::Kind::Inserted;
         target.prepare(handle, inserted ? -1 : entry->columns);
         const bool inserting = entry->kind == Entry::Kind::Deleted;

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "RecordMemory.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <memory>
-#include <vector>
 
 struct sqlite3;
 
@@ -16,9 +17,10 @@ class Database;
 // the engine's own sqlite_ tables): an inserted row is deleted by its rowid, a deleted row is
 // inserted again with its rowid and its values, an updated row gets its rowid and values back.
 // An update that leaves every value as it was (compared as stored, texts byte for byte) is not
-// recorded. Values are kept as the engine stores them (kind and bytes) and bound as they are when
-// a record is replayed, so that kinds, real numbers and texts come back exactly. Nothing of it is
-// in any file or schema.
+// recorded, nor one of a row whose earlier write in the same action is recorded already (the
+// earlier entry takes the row back to where the action found it). Values are kept as the engine
+// stores them (kind and bytes) and bound as they are when a record is replayed, so that kinds, real
+// numbers and texts come back exactly. Nothing of it is in any file or schema.
 //
 // The record follows the connection's transactions: a rollback, also the engine's own after an
 // input/output error, drops what was recorded since the transaction began; a savepoint rolled
@@ -49,8 +51,8 @@ public:
 
     private:
         friend class RowChanges;
-        std::vector<Entry> m_entries;
-        std::vector<char> m_values; // the stored values of the entries, one after the other
+        RecordVector<Entry> m_entries;
+        RecordVector<char> m_values; // the stored values of the entries, one after the other
         bool m_complete = true;
     };
 
@@ -60,6 +62,11 @@ public:
     ~RowChanges();
     RowChanges(const RowChanges&) = delete;
     RowChanges& operator=(const RowChanges&) = delete;
+    // With the rest of the record, apart from the editor's heap.
+    static void* operator new(std::size_t bytes) { return RecordMemory::allocate(bytes); }
+    static void operator delete(void* self, std::size_t bytes) noexcept {
+        RecordMemory::release(self, bytes);
+    }
 
     // A position in the record: what is recorded later can be dropped with dropSince().
     qint64 mark() const;
@@ -81,21 +88,25 @@ private:
                           const char* table, qint64 before, qint64 after);
     static void rolledBack(void* self);
     void record(int operation, const char* schema, const char* table, qint64 before, qint64 after);
-    std::shared_ptr<Target> target(const char* schema, const char* table);
+    const std::shared_ptr<Target>& target(const char* schema, const char* table);
+    // Whether what takes back the row at rowid of target, as it is now, is recorded already
+    // since the record was last taken out (the running action): a later update of the row then
+    // needs no entry of its own. The engine backs out a later write with the earlier one or
+    // without it, never the earlier alone, so the entry stays right through every rollback.
+    bool writtenInAction(const Target& target, qint64 rowid) const;
     Database& handleOf(const QString& schema) const;
 
     Database& m_database;
     sqlite3* m_connection;
-    std::vector<Entry> m_pending;
-    // The stored values of the pending entries, in one block rather than one allocation per
-    // row: the record of an action stays apart from the small allocations of the editor.
-    std::vector<char> m_values;
+    RecordVector<Entry> m_pending;
+    // The stored values of the pending entries, in one block rather than one allocation per row.
+    RecordVector<char> m_values;
     qint64 m_first = 0; // the position of the first pending entry
     // Whether the pending entries from m_begin on belong to a transaction that has not ended.
     bool m_open = false;
     qint64 m_begin = 0;
     bool m_complete = true;
-    std::vector<std::shared_ptr<Target>> m_targets;
+    RecordVector<std::shared_ptr<Target>> m_targets;
     std::shared_ptr<Target> m_last;
 };
 

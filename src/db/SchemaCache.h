@@ -66,6 +66,8 @@ public:
     // which nothing but reads ran since the last check it asks the engine nothing: no other
     // connection can change the schema of a file this one reads in a transaction.
     void check();
+    // The engine's schema version as of the last check.
+    qint64 version() const { return m_schemaVersion; }
 
     const QStringList& tableNames(); // the installation's tables, in the order of creation
     // The table by name, compared as the engine compares names; null when there is none.

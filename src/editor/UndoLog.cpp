@@ -4,9 +4,14 @@
 
 #include <db/Database.h>
 #include <db/SchemaAccess.h>
-#include <db/Statement.h>
 
 namespace editor {
+
+UndoLog::UndoLog(Editor& editor) : m_editor(editor) {
+    // The record's memory is made ready here, before the first action, which would otherwise
+    // pay for it.
+    db::RecordMemory::reserve();
+}
 
 void UndoLog::reset() {
     const bool had = canUndo() || canRedo();
@@ -28,15 +33,9 @@ quint64 UndoLog::schemaStatements() const {
 }
 
 QString UndoLog::schemaVersions() const {
-    QString versions;
-    for (const QString& schema : {QStringLiteral("main"), QStringLiteral("conf")}) {
-        if (schema == u"conf" && !m_editor.isTemplateOpen())
-            continue;
-        db::ScopedStatement version(m_editor.work(),
-                                    QStringLiteral("PRAGMA %1.schema_version").arg(schema));
-        if (version.next())
-            versions += QString::number(version.statement().integer(0).value_or(0)) + u'/';
-    }
+    QString versions = QString::number(m_editor.work().schemaVersion()) + u'/';
+    if (m_editor.isTemplateOpen())
+        versions += QString::number(m_editor.templ().schemaVersion()) + u'/';
     return versions;
 }
 

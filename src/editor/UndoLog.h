@@ -22,7 +22,7 @@ class Editor;
 // were.
 class UndoLog {
 public:
-    explicit UndoLog(Editor& editor) : m_editor(editor) {}
+    explicit UndoLog(Editor& editor);
 
     // Around each user action (the action boundary): before its transaction begins, before and
     // once it committed, and when it was rolled back.
@@ -56,8 +56,8 @@ private:
 
     Editor& m_editor;
     int m_generation = -1; // the opening of the working copy that records
-    std::vector<Step> m_undo;
-    std::vector<Step> m_redo;
+    db::RecordVector<Step> m_undo;
+    db::RecordVector<Step> m_redo;
     // The running action.
     QString m_schema;               // the schema versions the history knows
     quint64 m_schemaStatements = 0; // the connection's count of them when m_schema was right

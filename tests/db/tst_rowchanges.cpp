@@ -4,6 +4,7 @@
 #include <QTest>
 #include <db/Database.h>
 #include <db/DbError.h>
+#include <db/RecordMemory.h>
 #include <db/RowChanges.h>
 #include <db/Savepoint.h>
 #include <db/Statement.h>
@@ -205,6 +206,60 @@ private slots:
                    QVERIFY(!files.work->inTransaction());
                })
             << 0;
+        // A row written again keeps the entry of its first write, whatever was rolled back in
+        // between; a rowid that went to another row is that row's.
+        const auto setValue = [](Files& files, const QString& name, double value) {
+            files.work->execute(u"UPDATE [Keyed] SET [Value] = ? WHERE [Name] = ?"_s,
+                                {value, name});
+        };
+        QTest::newRow("a row written field by field") << Writes([&setValue](Files& files) {
+            setValue(files, u"Argon"_s, 7);
+            files.work->execute(u"UPDATE [Keyed] SET [Name] = 'Ar' WHERE [Name] = 'Argon'"_s);
+            setValue(files, u"Ar"_s, 8);
+        }) << 1;
+        QTest::newRow("a row written again in a savepoint rolled back")
+            << Writes([&setValue](Files& files) {
+                   files.work->begin();
+                   setValue(files, u"Argon"_s, 7);
+                   {
+                       db::Savepoint savepoint(*files.work);
+                       setValue(files, u"Argon"_s, 8);
+                       QVERIFY(savepoint.rollback());
+                   }
+                   setValue(files, u"Argon"_s, 9);
+                   files.work->commit();
+               })
+            << 1;
+        QTest::newRow("a row's first write rolled back, then written again")
+            << Writes([&setValue](Files& files) {
+                   files.work->begin();
+                   {
+                       db::Savepoint savepoint(*files.work);
+                       setValue(files, u"Argon"_s, 7);
+                       QVERIFY(savepoint.rollback());
+                   }
+                   setValue(files, u"Argon"_s, 9);
+                   setValue(files, u"Argon"_s, 10);
+                   files.work->commit();
+               })
+            << 1;
+        QTest::newRow("a row inserted, then written") << Writes([&add, &setValue](Files& files) {
+            add(files, u"Krypton"_s);
+            setValue(files, u"Krypton"_s, 3);
+        }) << 1;
+        QTest::newRow("a rowid deleted and taken again") << Writes([](Files& files) {
+            files.work->execute(u"DELETE FROM [Keyed] WHERE [ID] = 1"_s);
+            files.work->execute(u"INSERT INTO [Keyed] ([ID], [Name]) VALUES (1, 'Neon')"_s);
+            files.work->execute(u"UPDATE [Keyed] SET [Value] = 3 WHERE [ID] = 1"_s);
+        }) << 2;
+        QTest::newRow("a row moved to another rowid, its own taken again")
+            << Writes([](Files& files) {
+                   files.work->execute(u"UPDATE [Any] SET rowid = 10 WHERE rowid = 1"_s);
+                   files.work->execute(u"UPDATE [Any] SET b = 'ten' WHERE rowid = 10"_s);
+                   files.work->execute(u"INSERT INTO [Any] (rowid, a) VALUES (1, 'new')"_s);
+                   files.work->execute(u"UPDATE [Any] SET b = 'newer' WHERE rowid = 1"_s);
+               })
+            << 2;
         QTest::newRow("a statement failed outside of a transaction") << Writes([](Files& files) {
             QVERIFY_THROWS_EXCEPTION(db::DbError,
                                      files.work->execute(u"UPDATE [Keyed] SET [Name] = 'x'"_s));
@@ -220,6 +275,32 @@ private slots:
         QCOMPARE(run.size(), records);
         files.replay(run);
         QCOMPARE(files.content(), before);
+    }
+
+    // The record's memory is used again once a record is gone, and a record larger than a
+    // region of it goes back to the system with the record.
+    void recordsUseTheirMemoryAgain() {
+        Files files;
+        const auto writeAndDrop = [&files] {
+            files.work->execute(u"UPDATE [Any] SET b = b || 'x'"_s);
+            files.replay(files.changes().take());
+        };
+        writeAndDrop();
+        const std::size_t held = db::RecordMemory::held();
+        for (int round = 0; round < 500; ++round)
+            writeAndDrop();
+        QCOMPARE(db::RecordMemory::held(), held);
+
+        files.work->execute(u"UPDATE [Any] SET b = ?"_s, {QString(200'000, u'L')});
+        files.changes().take();
+        const QString before = files.content();
+        files.work->execute(u"UPDATE [Any] SET b = 'short'"_s);
+        db::RowChanges::Run run = files.changes().take();
+        QVERIFY(db::RecordMemory::held() > held);
+        files.replay(run);
+        QCOMPARE(files.content(), before);
+        run = {};
+        QCOMPARE(db::RecordMemory::held(), held);
     }
 
     // Stopped, the connection records nothing; the connection's own statements and those
