@@ -6,6 +6,7 @@
 // builds the installations, collects the children's figures and prints the table and verdicts.
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -371,6 +372,11 @@ void prepareInstallation(const QString& folder, const Size& size) {
                        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quentara\\CP\\Database]\n\"Path\"=\"%1\"\n")
             .arg(paths.system)
             .toUtf8());
+    // Written long before the editor starts, as an installation's registry is: a file changed
+    // within the last seconds is read again at every value (it may still be changing).
+    registry.flush();
+    registry.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                         QFileDevice::FileModificationTime);
     registry.close();
     if (size.filters == 0 && size.objectives == 0 && size.history == 0)
         return;

@@ -11,6 +11,7 @@
 #include <QSet>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <db/Database.h>
 #include <db/Field.h>
 #include <db/Statement.h>
@@ -35,7 +36,9 @@ QString cleaned(const QString& path) {
 } // namespace
 
 std::optional<qint64> numberOf(QByteArrayView name) {
-    if (!name.startsWith("Temp") || !name.endsWith(".mdb"))
+    // Asked for every file of the folder and every row of the history: compared in place.
+    if (name.size() < 9 || std::memcmp(name.data(), "Temp", 4) != 0 ||
+        std::memcmp(name.data() + name.size() - 4, ".mdb", 4) != 0)
         return std::nullopt;
     const QByteArrayView digits = name.sliced(4, name.size() - 8);
     // Numbers below the history's limit have at most 16 digits, so the sum cannot overflow.

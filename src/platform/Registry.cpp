@@ -184,8 +184,11 @@ const Entry* findValue(const Document& doc, qsizetype section, const QString& na
     return entry < 0 ? nullptr : &doc.sections[section].entries[entry];
 }
 
+// Through the document's own copy of the entry: the document read last is shared with the one a
+// write changes, until the write is in the file.
 Entry* findValue(Document& doc, qsizetype section, const QString& name) {
-    return const_cast<Entry*>(findValue(std::as_const(doc), section, name));
+    const qsizetype entry = doc.values[section].value(folded(name), -1);
+    return entry < 0 ? nullptr : &doc.sections[section].entries[entry];
 }
 
 void addEntry(Document& doc, qsizetype section, Entry entry) {
@@ -318,6 +321,7 @@ QString save(const QString& filePath, const Document& doc) {
 // file that may hold a machine's whole registry.
 struct Registry::Parsed {
     QByteArray identity;
+    QByteArray bytes; // the file as read
     Document doc;
 };
 
@@ -325,21 +329,27 @@ const Registry::Parsed& Registry::load() const {
     const QByteArray identity = FileSafety::fileIdentity(m_filePath);
     if (m_parsed && !identity.isEmpty() && m_parsed->identity == identity)
         return *m_parsed;
-    auto parsed = std::make_shared<Parsed>();
     QFile file(m_filePath);
-    if (file.open(QIODevice::ReadOnly)) {
-        parsed->doc = parse(decode(file.readAll()));
-        // A file that changed while it was read is read again next time, and so is one changed
-        // a moment ago: a change within the same tick of the file system's clock would keep
-        // its time.
-        const QDateTime changed = QFileInfo(m_filePath).lastModified();
-        if (FileSafety::fileIdentity(m_filePath) == identity &&
-            changed.secsTo(QDateTime::currentDateTime()) >= kSettledSeconds)
-            parsed->identity = identity;
-    } else {
+    if (!file.open(QIODevice::ReadOnly)) {
+        auto parsed = std::make_shared<Parsed>();
         parsed->doc = parse(QString());
+        m_parsed = parsed;
+        return *m_parsed;
     }
-    m_parsed = parsed;
+    QByteArray bytes = file.readAll();
+    // A file that changed while it was read is read again next time, and so is one changed a
+    // moment ago: a change within the same tick of the file system's clock would keep its time.
+    // Until then the bytes tell whether the file is still the one parsed last.
+    const QDateTime changed = QFileInfo(m_filePath).lastModified();
+    const bool settled = FileSafety::fileIdentity(m_filePath) == identity &&
+                         changed.secsTo(QDateTime::currentDateTime()) >= kSettledSeconds;
+    if (!m_parsed || m_parsed->bytes != bytes) {
+        auto parsed = std::make_shared<Parsed>();
+        parsed->doc = parse(decode(bytes));
+        parsed->bytes = std::move(bytes);
+        m_parsed = parsed;
+    }
+    m_parsed->identity = settled ? identity : QByteArray();
     return *m_parsed;
 }
 

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <csignal>
 #include <ctime>
+#include <platform/FileSafety.h>
 #include <platform/Registry.h>
 #include <platform/RegistryHelpers.h>
 #include <sys/resource.h>
@@ -327,6 +328,26 @@ private slots:
         age();
         QCOMPARE(registry.value(hklm, databaseKey, u"Path"_s), u"/d"_s);
         QCOMPARE(Registry(m_path).value(hklm, databaseKey, u"Path"_s), u"/d"_s);
+    }
+
+    // A write that fails leaves what is read as it was, whether the file had settled or not.
+    void aFailedWriteChangesNothingRead() {
+        const QByteArray header = "Windows Registry Editor Version 5.00\n\n"
+                                  "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quentara\\CP\\Database]\n";
+        writeAll(m_path, header + "\"Path\"=\"/a\"\n");
+        for (const bool settled : {false, true}) {
+            if (settled) {
+                QFile file(m_path);
+                QVERIFY(file.open(QIODevice::ReadWrite));
+                QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                                         QFileDevice::FileModificationTime));
+            }
+            Registry registry(m_path);
+            QCOMPARE(registry.value(hklm, databaseKey, u"Path"_s), u"/a"_s);
+            platform::FileSafety::failCall(1);
+            QVERIFY(!registry.setValue(hklm, databaseKey, u"Path"_s, u"/b"_s));
+            QCOMPARE(registry.value(hklm, databaseKey, u"Path"_s), u"/a"_s);
+        }
     }
 
     void defaultPath() {
