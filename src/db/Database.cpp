@@ -505,7 +505,7 @@ void Database::ensureOpen() const {
         throw DbError(QStringLiteral("Database %1 is closed").arg(m_path));
 }
 
-void Database::execute(const QString& sql, const QVariantList& params) {
+void Database::execute(const QString& sql, const QVariantList& params, Writes writes) {
     ensureOpen();
     const QString text = dialect::toSqlite(sql);
     if (params.isEmpty() && !isSingleStatement(text)) {
@@ -549,6 +549,7 @@ void Database::execute(const QString& sql, const QVariantList& params) {
     }
     Statement& statement = transient(text);
     const ResetOnExit reset(statement);
+    statement.setChangesEveryRow(writes == Writes::ChangedRowsOnly);
     statement.bindAll(params);
     statement.run();
 }

@@ -105,8 +105,10 @@ public:
     QString qualified(const QString& name) const;
 
     // Runs SQL text (one or more statements, in the installation's dialect) with optional
-    // bound parameters for a single statement.
-    void execute(const QString& sql, const QVariantList& params = {});
+    // bound parameters for a single statement. Writes::ChangedRowsOnly is the caller's word that
+    // the single statement updates only rows it changes (see Statement::setChangesEveryRow).
+    enum class Writes { Any, ChangedRowsOnly };
+    void execute(const QString& sql, const QVariantList& params = {}, Writes writes = Writes::Any);
 
     // A result set over a table name, a stored query name or an SQL text. Tables and SELECTs
     // over one table can be edited; joins and stored queries are read-only.

@@ -203,7 +203,7 @@ void Recordset::update() {
                                     .arg(table, assignments.join(u", "))
                                     .arg(names.size() + 1)
                                     .arg(changes.join(u" OR ")),
-                                values);
+                                values, Database::Writes::ChangedRowsOnly);
         }
         for (int i = 0; i < m_columns.size(); ++i)
             row.values[i] = fromStored(m_columns[i].type, m_buffer[i]);

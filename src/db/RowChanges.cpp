@@ -260,10 +260,12 @@ void RowChanges::rolledBack(void* self) {
 
 const std::shared_ptr<RowChanges::Target>& RowChanges::target(const char* schema,
                                                               const char* table) {
-    // Writes come in runs on one table.
+    // Writes come in runs on one table; the others differ mostly in length.
+    const std::size_t length = std::strlen(table);
     const auto matches = [&](const Target& known) {
-        return qstrcmp(known.table.c_str(), table) == 0 &&
-               qstrcmp(known.schema.c_str(), schema) == 0;
+        return known.table.size() == length &&
+               std::memcmp(known.table.data(), table, length) == 0 &&
+               std::strcmp(known.schema.c_str(), schema) == 0;
     };
     if (m_last && matches(*m_last))
         return m_last;
@@ -279,7 +281,9 @@ const std::shared_ptr<RowChanges::Target>& RowChanges::target(const char* schema
 
 void RowChanges::record(int operation, const char* schema, const char* table, qint64 before,
                         qint64 after) {
-    if (qstrcmp(schema, "temp") == 0 || qstrnicmp(table, "sqlite_", 7) == 0)
+    // Called for every row written: the first letter decides most of it.
+    if ((schema[0] == 't' && std::strcmp(schema, "temp") == 0) ||
+        ((table[0] | 0x20) == 's' && qstrnicmp(table, "sqlite_", 7) == 0))
         return;
     Entry entry;
     switch (operation) {
@@ -322,7 +326,7 @@ void RowChanges::record(int operation, const char* schema, const char* table, qi
             }
             types[column] = sqlite3_value_type(values[column]);
         }
-        if (entry.kind == Entry::Kind::Updated && before == after) {
+        if (entry.kind == Entry::Kind::Updated && before == after && !m_everyRowChanges) {
             bool changed = false;
             for (int column = 0; column < entry.columns && !changed; ++column) {
                 sqlite3_value* now = nullptr;
@@ -334,6 +338,9 @@ void RowChanges::record(int operation, const char* schema, const char* table, qi
         }
         entry.offset = m_values.size();
         try {
+            // Room for the rows of a few writes at once, not grown from a few bytes up.
+            if (m_values.capacity() == 0)
+                m_values.reserve(1024);
             appendStoredRow(m_values, values.data(), types.data(), entry.columns);
         } catch (const std::bad_alloc&) {
             m_values.resize(entry.offset);
@@ -411,6 +418,7 @@ RowChanges::Run RowChanges::take() {
 }
 
 void RowChanges::statementEnded(qint64 position, bool failed) {
+    m_everyRowChanges = false;
     if (failed)
         dropSince(position);
     if (sqlite3_get_autocommit(m_connection))

@@ -79,6 +79,10 @@ public:
     // itself stays as it is, so that a replay that fails can be tried again.
     void replay(const Run& run);
 
+    // Told by the engine wrapper as a statement starts: whether every row it updates changes
+    // (see Statement::setChangesEveryRow), which spares comparing each row's values. A promise
+    // that does not hold only costs an entry that writes the row as it is.
+    void statementStarted(bool changesEveryRow) { m_everyRowChanges = changesEveryRow; }
     // Told by the engine wrapper after a statement ended: failed says it failed, mark is the
     // position the record had when it started.
     void statementEnded(qint64 mark, bool failed);
@@ -106,6 +110,7 @@ private:
     bool m_open = false;
     qint64 m_begin = 0;
     bool m_complete = true;
+    bool m_everyRowChanges = false; // of the running statement
     RecordVector<std::shared_ptr<Target>> m_targets;
     std::shared_ptr<Target> m_last;
 };

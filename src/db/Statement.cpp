@@ -198,6 +198,8 @@ bool Statement::step() {
     if (starting) {
         m_changes = m_database ? m_database->rowChanges() : nullptr;
         m_mark = m_changes ? m_changes->mark() : 0;
+        if (m_changes)
+            m_changes->statementStarted(m_changesEveryRow);
     }
     // The engine prepares the statement again after a schema change, under the same rules.
     const SchemaScope scope(m_access, m_schema);

@@ -50,6 +50,10 @@ public:
     void bindAll(const QVariantList& values);
     bool step(); // true while a row is current
     void reset();
+    // The caller's word that every row the statement updates takes a value it did not hold (its
+    // condition leaves the others out, see differs()): the record of row changes then need not
+    // compare the values of each row it updates. Kept until changed.
+    void setChangesEveryRow(bool changes) { m_changesEveryRow = changes; }
     void run(); // step to the end, then reset
 
     int columnCount() const;
@@ -80,6 +84,7 @@ private:
     mutable QHash<QString, int> m_columnHints;
     bool m_mayChange = true;       // not a plain read: a write, a schema change or a transaction's
     bool m_schemaStatement = true; // changes a schema or may take such a change back
+    bool m_changesEveryRow = false;
     const Database* m_database = nullptr; // its record of row changes hears where each run ends
     RowChanges* m_changes = nullptr;      // that record as the running run began
     qint64 m_mark = 0;                    // and its position then
@@ -90,7 +95,10 @@ private:
 class ScopedStatement {
 public:
     ScopedStatement(Database& database, const QString& sql, Reach reach = Reach::OwnFile);
-    ~ScopedStatement() { m_statement.reset(); }
+    ~ScopedStatement() {
+        m_statement.reset();
+        m_statement.setChangesEveryRow(false);
+    }
     ScopedStatement(const ScopedStatement&) = delete;
     ScopedStatement& operator=(const ScopedStatement&) = delete;
 
@@ -99,6 +107,10 @@ public:
         return *this;
     }
     bool next() { return m_statement.step(); }
+    ScopedStatement& changesEveryRow() {
+        m_statement.setChangesEveryRow(true);
+        return *this;
+    }
     const Statement& statement() const { return m_statement; }
 
     // The value of a field of the current row, typed as the table declares it; a field the row

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <db/RowChanges.h>
+#include <deque>
 #include <functional>
-#include <vector>
 
 namespace editor {
 
@@ -56,8 +56,9 @@ private:
 
     Editor& m_editor;
     int m_generation = -1; // the opening of the working copy that records
-    db::RecordVector<Step> m_undo;
-    db::RecordVector<Step> m_redo;
+    // Steps stay where they are as the history grows.
+    std::deque<Step, db::RecordAllocator<Step>> m_undo;
+    std::deque<Step, db::RecordAllocator<Step>> m_redo;
     // The running action.
     QString m_schema;               // the schema versions the history knows
     quint64 m_schemaStatements = 0; // the connection's count of them when m_schema was right

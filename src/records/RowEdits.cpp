@@ -63,7 +63,7 @@ void WriteEveryRow(Database& db, const QString& table, const QString& field,
     const FieldType type = requireField(db, table, field);
     db.execute(QStringLiteral("UPDATE %1 SET %2 = ?1 WHERE %3")
                    .arg(db.qualified(table), bracket(field), differs(bracket(field), 1)),
-               {toStored(type, value)});
+               {toStored(type, value)}, Database::Writes::ChangedRowsOnly);
 }
 
 } // namespace records

@@ -277,6 +277,25 @@ private slots:
         QCOMPARE(files.content(), before);
     }
 
+    // An update that leaves its rows as they were records nothing, unless its statement gave its
+    // word that every row it updates changes: then the rows are not compared, and a word that
+    // does not hold only costs entries that write the rows as they are. The word goes with the
+    // one run of the statement.
+    void updatesThatChangeNothing() {
+        Files files;
+        const QString before = files.content();
+        const QString same = u"UPDATE [Any] SET a = a"_s;
+        files.work->execute(same);
+        QCOMPARE(files.changes().take().size(), 0);
+        files.work->execute(same, {}, db::Database::Writes::ChangedRowsOnly);
+        const db::RowChanges::Run run = files.changes().take();
+        QCOMPARE(run.size(), 3);
+        files.replay(run);
+        QCOMPARE(files.content(), before);
+        files.work->execute(same);
+        QCOMPARE(files.changes().take().size(), 0);
+    }
+
     // The record's memory is used again once a record is gone, and a record larger than a
     // region of it goes back to the system with the record.
     void recordsUseTheirMemoryAgain() {
