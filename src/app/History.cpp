@@ -14,6 +14,7 @@
 #include <QTime>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <db/DatabaseFingerprint.h>
 #include <db/Savepoint.h>
 #include <db/Statement.h>
@@ -64,8 +65,9 @@ public:
     EntryTexts(db::FieldType noType, db::FieldType dateType)
         : m_noType(noType), m_dateType(dateType) {}
 
-    QString of(const db::Statement& row, int noColumn, int dateColumn) const {
-        const std::optional<qint64> no = row.integer(noColumn);
+    // no is the row's number as row.integer(noColumn) reads it.
+    QString of(const db::Statement& row, int noColumn, std::optional<qint64> no,
+               int dateColumn) const {
         const std::optional<QByteArrayView> date = row.utf8(dateColumn);
         if (no && plain(m_noType) && date && m_dateType == db::FieldType::Date) {
             if (const std::optional<QString> text = fast(*no, *date))
@@ -146,12 +148,12 @@ private:
     mutable QString m_dayText;
 };
 
-// The row's number as the engine layer hands on a whole number of a column that keeps it as it
-// is; nothing otherwise.
-std::optional<qint64> plainNumber(db::FieldType type, const db::Statement& row) {
+// The row's number (stored, a whole number as the engine holds it) as the engine layer hands on
+// a whole number of a column that keeps it as it is; nothing otherwise.
+std::optional<qint64> plainNumber(db::FieldType type, std::optional<qint64> stored) {
     if (type == db::FieldType::Boolean || type == db::FieldType::Date)
         return std::nullopt;
-    return row.integer(1);
+    return stored;
 }
 
 // A history number as a whole number; nothing for a value that is none. A whole number too
@@ -261,7 +263,8 @@ void History::FillHistoryList() {
     const auto isFile = [&](const db::Statement& row) {
         const std::optional<QByteArrayView> path =
             pathType == db::FieldType::Text ? row.utf8(3) : std::nullopt;
-        if (path && path->startsWith(backupFolder)) {
+        if (path && path->size() > backupFolder.size() &&
+            std::memcmp(path->data(), backupFolder.constData(), size_t(backupFolder.size())) == 0) {
             if (const std::optional<qint64> no =
                     BackupFolder::numberOf(path->sliced(backupFolder.size())))
                 return backups.contains(*no);
@@ -281,8 +284,10 @@ void History::FillHistoryList() {
                 missing.append(rows.integer(0).value_or(0));
                 continue;
             }
-            const std::optional<qint64> no = plainNumber(noType, rows);
-            entries.append({texts.of(rows, 1, 2),
+            // Each field is asked of the engine once.
+            const std::optional<qint64> stored = rows.integer(1);
+            const std::optional<qint64> no = plainNumber(noType, stored);
+            entries.append({texts.of(rows, 1, stored, 2),
                             no ? QVariant(qlonglong(*no)) : db::fromStored(noType, rows.value(1))});
         }
     }
