@@ -60,6 +60,8 @@ void Readout::readEveryPart() {
     {
         // A readout that fails leaves the flag as it found it.
         const editor::Quiet quiet(e);
+        // The pages read some rows more than once; between two writes, once is enough.
+        const db::ReadScope reads(e.work());
         m_pages.database.lVersion.setCaption(
             NullToText(ReadFirstRowField(e.work(), kSystemVersions, kVersionName)));
         const editor::BusyScope busy(e.host());

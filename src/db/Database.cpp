@@ -525,6 +525,7 @@ void Database::execute(const QString& sql, const QVariantList& params, Writes wr
                 ++m_access->possibleChanges;
                 if (isSchemaStatement(statement))
                     ++m_access->schemaStatements;
+                ++m_access->boundaries; // whatever it is
                 while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
                 }
                 ++m_access->possibleChanges;
@@ -602,8 +603,74 @@ Statement& Database::cached(const QString& sql, Reach reach) {
     return **it;
 }
 
+// What a read scope keeps: results of OpenRecordset, each with its handle, source and values,
+// all of them read while the connection stood at at.
+struct ReadMemo {
+    // Where the connection stands: rows it changed, schema and transaction statements it ran.
+    struct State {
+        qint64 changes = -1;
+        quint64 schemaStatements = 0;
+        quint64 boundaries = 0;
+        bool operator==(const State&) const = default;
+    };
+    struct Kept {
+        const Database* handle;
+        QString source;
+        QVariantList params;
+        Recordset result;
+    };
+    static constexpr qsizetype kResults = 64;
+    static constexpr qsizetype kRows = 256; // larger results are read again
+    State at;
+    std::vector<Kept> kept;
+
+    static bool sameValues(const QVariantList& a, const QVariantList& b) {
+        if (a.size() != b.size())
+            return false;
+        for (qsizetype i = 0; i < a.size(); ++i)
+            if (a[i].typeId() != b[i].typeId() || a[i] != b[i])
+                return false;
+        return true;
+    }
+    const Recordset* find(const Database* handle, const QString& source,
+                          const QVariantList& params) const {
+        for (const Kept& k : kept)
+            if (k.handle == handle && k.source == source && sameValues(k.params, params))
+                return &k.result;
+        return nullptr;
+    }
+};
+
+ReadScope::ReadScope(Database& database) : m_access(database.m_access) {
+    if (m_access->readScopes++ == 0)
+        m_access->memo = std::make_shared<ReadMemo>();
+}
+
+ReadScope::~ReadScope() {
+    if (--m_access->readScopes == 0)
+        m_access->memo.reset();
+}
+
+ReadMemo* Database::readMemo() const {
+    ReadMemo* memo = m_access->memo.get();
+    if (!memo || !m_connection || sqlite3_get_autocommit(m_connection))
+        return nullptr;
+    const ReadMemo::State now{sqlite3_total_changes64(m_connection), m_access->schemaStatements,
+                              m_access->boundaries};
+    if (memo->at != now) {
+        memo->kept.clear();
+        memo->at = now;
+    }
+    return memo;
+}
+
 Recordset Database::OpenRecordset(const QString& source, const QVariantList& params) {
     SchemaCache& known = schema();
+    ReadMemo* memo = readMemo();
+    if (memo) {
+        if (const Recordset* kept = memo->find(this, source, params))
+            return *kept;
+    }
     Recordset result;
     result.m_database = this;
     result.m_source = source;
@@ -662,6 +729,9 @@ Recordset Database::OpenRecordset(const QString& source, const QVariantList& par
             values.values.append(fromStored(result.m_columns[i - first].type, statement.value(i)));
         result.m_rows.append(std::move(values));
     }
+    // Kept as read: the connection still stands where the memo does (a read changes nothing).
+    if (memo && memo->kept.size() < ReadMemo::kResults && result.m_rows.size() <= ReadMemo::kRows)
+        memo->kept.push_back({this, source, params, result});
     return result;
 }
 

@@ -20,6 +20,7 @@ namespace db {
 class RowChanges;
 class SchemaCache;
 class Statement;
+struct ReadMemo;
 struct SchemaAccess;
 
 // Which files of a connection a statement may name: those of its own handle, or every file
@@ -179,6 +180,7 @@ public:
 private:
     // The engine's handle stays inside the wrapper: statements, result sets and the schema cache.
     friend class Recordset;
+    friend class ReadScope;
     friend class RowChanges;
     friend class SchemaCache;
     friend class Statement;
@@ -190,6 +192,9 @@ private:
     QString master() const;
     // Passes each statement of the text that writes to the write-fault switch.
     void countWrites(const QByteArray& text);
+    // The read scope's memo of the connection, brought up to where the connection stands; none
+    // outside of a scope or a transaction.
+    ReadMemo* readMemo() const;
     // The schema as kept, checked against the engine's schema version first.
     SchemaCache& schema() const;
     // A prepared statement that its caller uses up before it returns, so that it can be dropped
@@ -215,6 +220,22 @@ private:
     std::unique_ptr<RowChanges> m_changes;
     Database* m_owner = nullptr; // the handle whose connection an attached one shares
     QList<Database*> m_attached; // the handles attached to this one
+};
+
+// One read of many pages. While a scope of a connection is open and a transaction holds its
+// files, OpenRecordset hands out again what it read before for the same source and values
+// through the same handle, as long as no statement that may change anything (a write, a schema
+// or transaction statement) ran on the connection since: inside a transaction nothing else can
+// change what it reads. Scopes nest; the last to close forgets what was kept.
+class ReadScope {
+public:
+    explicit ReadScope(Database& database);
+    ~ReadScope();
+    ReadScope(const ReadScope&) = delete;
+    ReadScope& operator=(const ReadScope&) = delete;
+
+private:
+    std::shared_ptr<SchemaAccess> m_access;
 };
 
 // Begins a transaction; commit() ends it, and destruction without commit rolls it back. The

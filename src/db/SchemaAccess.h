@@ -2,10 +2,13 @@
 
 #include <QByteArray>
 #include <QString>
+#include <memory>
 
 struct sqlite3;
 
 namespace db {
+
+struct ReadMemo;
 
 // Which schema of a connection the statement being prepared or run may reach. A connection with
 // attached databases has one; each handle's statements set their own schema around each call
@@ -21,6 +24,13 @@ struct SchemaAccess {
     // Counts the statements run that change a schema (CREATE, ALTER, DROP, VACUUM, ...) or may take
     // such a change back (ROLLBACK): while it stands still, no schema of the connection changed.
     quint64 schemaStatements = 0;
+    // Counts the statements run that begin or end a transaction or a savepoint (and others that
+    // neither read nor write rows): with the connection's count of changed rows and the schema
+    // statements, while these stand still inside a transaction, what the connection reads stays.
+    quint64 boundaries = 0;
+    // The open read scopes of the connection (Database::ReadScope) and what they keep.
+    int readScopes = 0;
+    std::shared_ptr<ReadMemo> memo;
 
     // Installs the authorizer on the connection (once).
     void guard(sqlite3* connection);

@@ -39,6 +39,7 @@ void Statement::prepare() {
         throw DbError(QStringLiteral("Empty SQL statement \"%1\" on %2").arg(m_sql, m_fileName));
     m_mayChange = !sqlite3_stmt_readonly(m_statement) || sqlite3_column_count(m_statement) == 0;
     m_schemaStatement = isSchemaStatement(m_statement);
+    m_boundary = sqlite3_stmt_readonly(m_statement) && sqlite3_column_count(m_statement) == 0;
 }
 
 bool isSchemaStatement(sqlite3_stmt* statement) {
@@ -208,6 +209,8 @@ bool Statement::step() {
         ++m_access->possibleChanges;
     if (m_access && m_schemaStatement)
         ++m_access->schemaStatements;
+    if (m_access && m_boundary)
+        ++m_access->boundaries;
     const int rc = sqlite3_step(m_statement);
     if (m_access && m_mayChange)
         ++m_access->possibleChanges;

@@ -85,6 +85,7 @@ private:
     bool m_mayChange = true;       // not a plain read: a write, a schema change or a transaction's
     bool m_schemaStatement = true; // changes a schema or may take such a change back
     bool m_changesEveryRow = false;
+    bool m_boundary = false; // neither reads nor writes rows: BEGIN, COMMIT, SAVEPOINT, ...
     const Database* m_database = nullptr; // its record of row changes hears where each run ends
     RowChanges* m_changes = nullptr;      // that record as the running run began
     qint64 m_mark = 0;                    // and its position then

@@ -473,6 +473,53 @@ private Q_SLOTS:
         return m_db->attach(path, u"conf"_s);
     }
 
+    // In a read scope, a source read again in the same transaction costs no statement until the
+    // connection changes a row (through either handle) or its schema, or begins or ends a
+    // transaction or savepoint; what it hands out is what a fresh read gives.
+    void aReadScopeReadsAgainOnlyAfterAChange() {
+        auto templ = attachTemplate();
+        int reads = 0;
+        m_db->setStatementTrace([&reads](const QString& sql) {
+            if (sql.startsWith(u"SELECT _rowid_"))
+                ++reads;
+        });
+        const auto count = [](Database& handle) {
+            return handle.OpenRecordset(u"Available Lasers"_s).recordCount();
+        };
+        const ReadScope scope(*m_db);
+        m_db->begin();
+        QCOMPARE(count(*m_db), 3);
+        QCOMPARE(count(*m_db), 3);
+        QCOMPARE(count(*templ), 1);
+        QCOMPARE(reads, 2);
+        // An update that finds no row to change changes nothing.
+        m_db->execute(u"UPDATE [Available Lasers] SET [Lines] = 3 WHERE [Lines] IS NOT 3 AND 0"_s);
+        QCOMPARE(count(*m_db), 3);
+        QCOMPARE(reads, 2);
+        templ->execute(u"DELETE FROM [conf].[Available Lasers]"_s);
+        QCOMPARE(count(*templ), 0);
+        QCOMPARE(count(*m_db), 3);
+        QCOMPARE(reads, 4);
+        {
+            Savepoint part(*m_db);
+            m_db->execute(u"DELETE FROM [Available Lasers] WHERE [Lines] = 1"_s);
+            QCOMPARE(count(*m_db), 2);
+            QVERIFY(part.rollback());
+        }
+        QCOMPARE(count(*m_db), 3);
+        m_db->commit();
+        m_db->begin();
+        const int before = reads;
+        QCOMPARE(count(*m_db), 3);
+        QCOMPARE(reads, before + 1);
+        m_db->commit();
+        // Outside a transaction every read goes to the file.
+        QCOMPARE(count(*m_db), 3);
+        QCOMPARE(count(*m_db), 3);
+        QCOMPARE(reads, before + 3);
+        m_db->setStatementTrace({});
+    }
+
     void anAttachedFileIsReadAndWrittenThroughItsHandle() {
         auto templ = attachTemplate();
         QCOMPARE(templ->schemaName(), u"conf"_s);
