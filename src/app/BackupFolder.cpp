@@ -20,6 +20,7 @@
 #include <platform/FolderListing.h>
 #include <records/Names.h>
 #include <records/RecordHelpers.h>
+#include <system_error>
 
 namespace app::BackupFolder {
 
@@ -77,8 +78,10 @@ QList<qint64> numbers(const QString& folder, Entries entries) {
     return found;
 }
 
-NumberSet::NumberSet(const QString& folder, Entries entries) {
-    QList<qint64> found = unsortedNumbers(folder, entries);
+NumberSet::NumberSet(const QString& folder, Entries entries)
+    : NumberSet(unsortedNumbers(folder, entries)) {}
+
+NumberSet::NumberSet(QList<qint64> found) : m_size(found.size()) {
     const qint64 highest = found.isEmpty() ? 0 : *std::max_element(found.begin(), found.end());
     // A bit per number up to the highest, as long as that is not much more than a sorted list.
     if (highest / 64 < 4 * found.size() + 64) {
@@ -89,6 +92,38 @@ NumberSet::NumberSet(const QString& folder, Entries entries) {
     }
     std::sort(found.begin(), found.end());
     m_sorted = std::move(found);
+}
+
+namespace {
+
+// A folder this large holds a few thousand names (a file system stores a name in a few dozen
+// bytes): listing it takes longer than starting a thread.
+constexpr qint64 kLargeFolder = qint64(64) << 10;
+
+} // namespace
+
+NumberSetAhead::NumberSetAhead(const QString& folder, Entries entries) {
+    if (platform::folderBytes(folder) >= kLargeFolder) {
+        try {
+            m_pending = std::async(std::launch::async,
+                                   [folder, entries] { return NumberSet(folder, entries); });
+            return;
+        } catch (const std::system_error&) {
+            // No thread to be had: read it here.
+        }
+    }
+    m_set.emplace(folder, entries);
+}
+
+NumberSetAhead::~NumberSetAhead() {
+    if (m_pending.valid())
+        m_pending.wait();
+}
+
+const NumberSet& NumberSetAhead::get() {
+    if (!m_set)
+        m_set.emplace(m_pending.get());
+    return *m_set;
 }
 
 bool NumberSet::contains(qint64 no) const {

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QMap>
 #include <QString>
+#include <future>
 #include <optional>
 #include <vector>
 
@@ -35,10 +36,31 @@ class NumberSet {
 public:
     NumberSet(const QString& folder, Entries entries);
     bool contains(qint64 no) const;
+    qsizetype size() const { return m_size; }
 
 private:
+    explicit NumberSet(QList<qint64> found);
+
+    qsizetype m_size = 0;
     std::vector<quint64> m_bits;
     QList<qint64> m_sorted;
+};
+
+// A NumberSet of a folder, read on a thread of its own while the caller goes on: listing a
+// folder of thousands of backups costs the file system about as long as reading the history
+// rows that name them. A small folder is read at once. The read ends before the object goes.
+class NumberSetAhead {
+public:
+    NumberSetAhead(const QString& folder, Entries entries);
+    ~NumberSetAhead();
+    NumberSetAhead(const NumberSetAhead&) = delete;
+    NumberSetAhead& operator=(const NumberSetAhead&) = delete;
+
+    const NumberSet& get();
+
+private:
+    std::future<NumberSet> m_pending;
+    std::optional<NumberSet> m_set;
 };
 
 // The backups in folder by their number: every entry of such a name that is no folder.

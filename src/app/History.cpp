@@ -255,35 +255,42 @@ void History::FillHistoryList() {
     const db::FieldType noType = templ.columnType(kHistory, kNo);
     const db::FieldType pathType = templ.columnType(kHistory, kPath);
     // The backups are the program's own files in one folder: one read of the folder answers for
-    // all of them. A row naming a file elsewhere, or in another form, is asked about on its own.
+    // all of them, made while the rows are read. A row naming a file elsewhere, or in another
+    // form, is asked about on its own.
     const QByteArray backupFolder =
         QFile::encodeName(e.databaseFolder() + QStringLiteral("BackupDB/"));
-    const BackupFolder::NumberSet backups(QFile::decodeName(backupFolder),
-                                          BackupFolder::Entries::Files);
-    const auto isFile = [&](const db::Statement& row) {
+    BackupFolder::NumberSetAhead backups(QFile::decodeName(backupFolder),
+                                         BackupFolder::Entries::Files);
+    // The number of the row's backup in the folder (from 1); for another file, whether it is one.
+    constexpr qint64 kFilePresent = 0;
+    constexpr qint64 kFileMissing = -1;
+    const auto backupOf = [&](const db::Statement& row) {
         const std::optional<QByteArrayView> path =
             pathType == db::FieldType::Text ? row.utf8(3) : std::nullopt;
         if (path && path->size() > backupFolder.size() &&
             std::memcmp(path->data(), backupFolder.constData(), size_t(backupFolder.size())) == 0) {
             if (const std::optional<qint64> no =
                     BackupFolder::numberOf(path->sliced(backupFolder.size())))
-                return backups.contains(*no);
+                return *no;
         }
-        return QFileInfo(records::NullToText(db::fromStored(pathType, row.value(3)))).isFile();
+        return QFileInfo(records::NullToText(db::fromStored(pathType, row.value(3)))).isFile()
+                   ? kFilePresent
+                   : kFileMissing;
     };
     const EntryTexts texts(noType, templ.columnType(kHistory, kDate));
     // One change of the list for all rows: a window shows a history of thousands of rows once.
     QList<form::ListBox::Entry> entries;
-    QList<qint64> missing;
+    struct Row {
+        qint64 rowid;
+        qint64 backup;
+    };
+    QList<Row> rowsRead;
     {
         db::Statement rows(templ, QStringLiteral("SELECT _rowid_, [No], [Date], [Path] FROM %1 "
                                                  "ORDER BY _rowid_")
                                       .arg(templ.qualified(kHistory)));
         while (rows.step()) {
-            if (!isFile(rows)) {
-                missing.append(rows.integer(0).value_or(0));
-                continue;
-            }
+            rowsRead.append({rows.integer(0).value_or(0), backupOf(rows)});
             // Each field is asked of the engine once.
             const std::optional<qint64> stored = rows.integer(1);
             const std::optional<qint64> no = plainNumber(noType, stored);
@@ -291,11 +298,23 @@ void History::FillHistoryList() {
                             no ? QVariant(qlonglong(*no)) : db::fromStored(noType, rows.value(1))});
         }
     }
-    // The backup was deleted outside the program.
-    for (const qint64 rowid : missing)
-        templ.execute(
-            QStringLiteral("DELETE FROM %1 WHERE _rowid_ = ?").arg(templ.qualified(kHistory)),
-            {rowid});
+    // The rows whose backup was deleted outside the program go.
+    const BackupFolder::NumberSet& files = backups.get();
+    qsizetype kept = 0;
+    for (qsizetype i = 0; i < rowsRead.size(); ++i) {
+        const qint64 backup = rowsRead[i].backup;
+        if (backup == kFileMissing || (backup > 0 && !files.contains(backup))) {
+            templ.execute(
+                QStringLiteral("DELETE FROM %1 WHERE _rowid_ = ?").arg(templ.qualified(kHistory)),
+                {rowsRead[i].rowid});
+            continue;
+        }
+        if (kept != i)
+            entries[kept] = std::move(entries[i]);
+        ++kept;
+    }
+    entries.resize(kept);
+    rowsRead = {};
     list.addItems(entries);
     selectLastEntry();
 }

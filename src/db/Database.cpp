@@ -108,11 +108,16 @@ int openError(const QString& path, int flags) {
                   DbError::Kind::Io);
 }
 
-// The engine keeps no count of its memory: nothing here asks for it, and keeping it took a
-// process-wide lock around every allocation of the engine (this build of SQLite has no lookaside
-// memory, so every value and record it unpacks is one). The setting must come before the engine
-// starts, that is before any connection of the process opens: made as the program loads.
-const bool kEngineConfigured = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0) == SQLITE_OK;
+// The engine's settings, which must come before it starts, that is before any connection of the
+// process opens: made as the program loads.
+// - One thread uses a connection at a time, so the engine need not lock a connection around
+//   every call into it (each connection opens with SQLITE_OPEN_NOMUTEX too). In this mode a
+//   column's value may be read directly (see Statement::value).
+// - It keeps no count of its memory: nothing here asks for it, and keeping it took a process-wide
+//   lock around every allocation of the engine (this build of SQLite has no lookaside memory, so
+//   every value and record it unpacks is one).
+const bool kEngineConfigured = sqlite3_config(SQLITE_CONFIG_MULTITHREAD) == SQLITE_OK &&
+                               sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0) == SQLITE_OK;
 
 // Opens a connection; what names the failure ("Cannot write" for a file that is being made).
 sqlite3* openConnection(const QString& path, int flags, const QString& what = kCannotOpen) {
@@ -408,6 +413,7 @@ std::unique_ptr<Database> Database::attach(const QString& path, const QString& s
     execute(QStringLiteral("ATTACH DATABASE ? AS %1").arg(bracket(schema)), {path});
     std::unique_ptr<Database> attached(new Database(m_connection, path));
     attached->m_schema = schema;
+    attached->m_schemaUtf8 = schema.toUtf8();
     attached->m_access = m_access;
     attached->m_owner = this;
     attached->m_qualified.clear();
@@ -512,7 +518,7 @@ void Database::execute(const QString& sql, const QVariantList& params, Writes wr
         const QByteArray utf8 = text.toUtf8();
         if (faults::armed())
             countWrites(utf8);
-        const SchemaScope scope(m_access.get(), m_schema.toUtf8());
+        const SchemaScope scope(m_access.get(), m_schemaUtf8);
         // Statement by statement, as the engine's own exec runs a text, so that the record of
         // row changes learns where each one ends.
         const char* tail = utf8.constData();
@@ -578,7 +584,7 @@ Statement& Database::transient(const QString& sql) {
 }
 
 void Database::countWrites(const QByteArray& text) {
-    const SchemaScope scope(m_access.get(), m_schema.toUtf8());
+    const SchemaScope scope(m_access.get(), m_schemaUtf8);
     const char* tail = text.constData();
     while (tail && *tail) {
         sqlite3_stmt* statement = nullptr;

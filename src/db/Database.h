@@ -208,6 +208,7 @@ private:
     sqlite3* m_connection;
     QString m_path;
     QString m_schema = QStringLiteral("main");
+    QByteArray m_schemaUtf8 = QByteArrayLiteral("main"); // the name as the engine reads it
     // Names as qualified() writes them, asked for on every lookup of a record helper.
     mutable KeptTexts<QString> m_qualified;
     QHash<QString, std::shared_ptr<Statement>> m_cache;

@@ -9,8 +9,8 @@ namespace {
 int authorize(void* data, int action, const char* first, const char*, const char* schema,
               const char*) {
     auto* access = static_cast<SchemaAccess*>(data);
-    if (access->current.isEmpty() || !schema || qstrcmp(schema, "temp") == 0 ||
-        access->current == schema)
+    if (!access->current || !*access->current || !schema || qstrcmp(schema, "temp") == 0 ||
+        qstrcmp(access->current, schema) == 0)
         return SQLITE_OK;
     switch (action) {
     case SQLITE_READ:

@@ -15,9 +15,9 @@ struct ReadMemo;
 // into the engine, so that an unqualified name that resolves to another file's table (the
 // engine searches every attached file) fails instead of reading or writing the wrong database.
 struct SchemaAccess {
-    bool guarded = false; // the connection's authorizer is installed
-    QByteArray current;   // empty: any schema
-    QString denied;       // the last access refused, for the error message
+    bool guarded = false;          // the connection's authorizer is installed
+    const char* current = nullptr; // nothing or empty: any schema
+    QString denied;                // the last access refused, for the error message
     // Counts the statements run that may change a schema or begin or end a transaction:
     // inside a transaction, while it stands still, no schema of the connection can have changed.
     quint64 possibleChanges = 0;
@@ -36,7 +36,8 @@ struct SchemaAccess {
     void guard(sqlite3* connection);
 };
 
-// Sets the reachable schema for the length of a call.
+// Sets the reachable schema for the length of a call. Set around every step of every statement:
+// it only points at the name, which the caller keeps for longer than the scope.
 class SchemaScope {
 public:
     SchemaScope(SchemaAccess* access, const QByteArray& schema)
@@ -44,8 +45,9 @@ public:
         if (!m_access)
             return;
         m_previous = m_access->current;
-        m_access->current = schema;
-        m_access->denied.clear();
+        m_access->current = schema.constData();
+        if (!m_access->denied.isNull())
+            m_access->denied.clear();
     }
     ~SchemaScope() {
         if (m_access)
@@ -56,7 +58,7 @@ public:
 
 private:
     SchemaAccess* m_access;
-    QByteArray m_previous;
+    const char* m_previous = nullptr;
 };
 
 } // namespace db

@@ -257,36 +257,43 @@ QString Statement::originColumn(int column) const {
     return QString::fromUtf8(sqlite3_column_origin_name(m_statement, column));
 }
 
+// Each read of a column takes the column's value from the statement in one call and then reads
+// the value itself: a call on the statement costs the engine its error bookkeeping each time,
+// and a history or a page reads thousands of fields. The engine runs without its connection
+// locks (see Database.cpp), so a column's value may be read directly.
 QVariant Statement::value(int column) const {
-    switch (sqlite3_column_type(m_statement, column)) {
+    sqlite3_value* stored = sqlite3_column_value(m_statement, column);
+    switch (sqlite3_value_type(stored)) {
     case SQLITE_INTEGER:
-        return QVariant(qlonglong(sqlite3_column_int64(m_statement, column)));
+        return QVariant(qlonglong(sqlite3_value_int64(stored)));
     case SQLITE_FLOAT:
-        return QVariant(sqlite3_column_double(m_statement, column));
-    case SQLITE_TEXT:
-        return QVariant(QString::fromUtf8(
-            reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column)),
-            sqlite3_column_bytes(m_statement, column)));
-    case SQLITE_BLOB:
-        return QVariant(
-            QByteArray(static_cast<const char*>(sqlite3_column_blob(m_statement, column)),
-                       sqlite3_column_bytes(m_statement, column)));
+        return QVariant(sqlite3_value_double(stored));
+    case SQLITE_TEXT: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(stored));
+        return QVariant(QString::fromUtf8(text, sqlite3_value_bytes(stored)));
+    }
+    case SQLITE_BLOB: {
+        const auto* blob = static_cast<const char*>(sqlite3_value_blob(stored));
+        return QVariant(QByteArray(blob, sqlite3_value_bytes(stored)));
+    }
     default:
         return QVariant();
     }
 }
 
 std::optional<qint64> Statement::integer(int column) const {
-    if (sqlite3_column_type(m_statement, column) != SQLITE_INTEGER)
+    sqlite3_value* stored = sqlite3_column_value(m_statement, column);
+    if (sqlite3_value_type(stored) != SQLITE_INTEGER)
         return std::nullopt;
-    return sqlite3_column_int64(m_statement, column);
+    return sqlite3_value_int64(stored);
 }
 
 std::optional<QByteArrayView> Statement::utf8(int column) const {
-    if (sqlite3_column_type(m_statement, column) != SQLITE_TEXT)
+    sqlite3_value* stored = sqlite3_column_value(m_statement, column);
+    if (sqlite3_value_type(stored) != SQLITE_TEXT)
         return std::nullopt;
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
-    return QByteArrayView(text, sqlite3_column_bytes(m_statement, column));
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(stored));
+    return QByteArrayView(text, sqlite3_value_bytes(stored));
 }
 
 namespace {

@@ -36,9 +36,10 @@ void forEachEntry(const QString& folder,
         for (long at = 0; at < n;) {
             const auto* entry = reinterpret_cast<const struct dirent64*>(buffer.get() + at);
             at += entry->d_reclen;
-            const QByteArrayView name(entry->d_name, qsizetype(std::strlen(entry->d_name)));
-            if (name == "." || name == "..")
+            const char* raw = entry->d_name;
+            if (raw[0] == '.' && (raw[1] == 0 || (raw[1] == '.' && raw[2] == 0)))
                 continue;
+            const QByteArrayView name(raw, qsizetype(std::strlen(raw)));
             EntryKind kind = entry->d_type == DT_REG   ? EntryKind::File
                              : entry->d_type == DT_DIR ? EntryKind::Folder
                                                        : EntryKind::Other;
@@ -53,6 +54,13 @@ void forEachEntry(const QString& folder,
         }
     }
     ::close(fd);
+}
+
+qint64 folderBytes(const QString& folder) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(folder).constData(), &info) != 0 || !S_ISDIR(info.st_mode))
+        return -1;
+    return qint64(info.st_size);
 }
 
 } // namespace platform

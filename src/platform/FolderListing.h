@@ -15,4 +15,8 @@ enum class EntryKind { File, Folder, Other };
 void forEachEntry(const QString& folder,
                   const std::function<void(QByteArrayView name, EntryKind kind)>& each);
 
+// The bytes the file system keeps for the names in folder, which grow with their number; -1 when
+// the folder cannot be read.
+qint64 folderBytes(const QString& folder);
+
 } // namespace platform

@@ -8,6 +8,7 @@
 #include <ctime>
 #include <db/Field.h>
 #include <platform/FileSafety.h>
+#include <platform/FolderListing.h>
 #include <records/RecordHelpers.h>
 
 namespace {
@@ -92,14 +93,18 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("zone");
         // Backups numbered far apart are looked up otherwise than the usual run of numbers.
         QTest::addColumn<bool>("farApart");
-        QTest::newRow("Berlin") << QByteArray("Europe/Berlin") << false;
-        QTest::newRow("New York") << QByteArray("America/New_York") << true;
-        QTest::newRow("Kolkata") << QByteArray("Asia/Kolkata") << false;
-        QTest::newRow("UTC") << QByteArray("UTC") << true;
+        // A folder of thousands of names is read while the rows are.
+        QTest::addColumn<bool>("largeFolder");
+        QTest::newRow("Berlin") << QByteArray("Europe/Berlin") << false << false;
+        QTest::newRow("New York") << QByteArray("America/New_York") << true << false;
+        QTest::newRow("Kolkata") << QByteArray("Asia/Kolkata") << false << false;
+        QTest::newRow("UTC") << QByteArray("UTC") << true << false;
+        QTest::newRow("large folder") << QByteArray("UTC") << true << true;
     }
     void listShowsTheRowsWithABackup() {
         QFETCH(QByteArray, zone);
         QFETCH(bool, farApart);
+        QFETCH(bool, largeFolder);
         const TimeZone timeZone(zone);
         Installation in;
         const auto backup = [&](const QString& name) {
@@ -138,6 +143,12 @@ private Q_SLOTS:
         }
         insertRows(in, rows);
         QVERIFY(QDir().mkpath(backup(QStringLiteral("Temp14.mdb"))));
+        if (largeFolder) {
+            for (int i = 0; i < 5000; ++i)
+                QVERIFY(
+                    QFile(backup(QStringLiteral("Other%1.mdb").arg(i))).open(QIODevice::WriteOnly));
+            QVERIFY(platform::folderBytes(in.dir.filePath(QStringLiteral("BackupDB"))) >= 64 << 10);
+        }
         in.start();
         QStringList expected;
         QList<qint64> kept;
