@@ -22,6 +22,7 @@
 #include <app/Readout.h>
 #include <app/Session.h>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <db/Database.h>
 #include <db/DbError.h>
@@ -64,9 +65,11 @@ const char* const kUsage =
     "                 action lines are timed one by one, each without the actions a person\n"
     "                 takes in a dialog it opens; answers and expectations take no time of\n"
     "                 their own. The tour runs 8N times more with and 8N times without\n"
-    "                 recording for undo (what recording adds: the fastest run of each action\n"
-    "                 each way, actions under 0.05 ms left out), then undo and redo of a stand\n"
-    "                 selection are timed. An empty SCRIPT skips all of this\n"
+    "                 recording for undo (what recording adds: the median run of each action\n"
+    "                 each way, actions under 0.05 ms left out; the runs without recording,\n"
+    "                 halved and set against each other, tell the figure's own noise), then\n"
+    "                 undo and redo of a stand selection are timed. An empty SCRIPT skips all\n"
+    "                 of this\n"
     "  --help         print this text\n"
     "\n"
     "orbis-bench --monkey ACTIONS [--seed SEED] runs random actions on the demo installation\n"
@@ -116,8 +119,11 @@ constexpr double kObjectiveCatalogueGoalMs = 100;
 constexpr double kRecordingGoal = 0.10;    // share of an action's time
 constexpr double kRecordingFloorMs = 0.05; // actions shorter than this are left out
 // Tour runs each way per --runs: most actions take a tenth of a millisecond, and from run to run
-// such an action's time varies by more than the tenth that is looked for. With the fastest of 20
-// runs, the same program timed against itself still gave actions 5 % apart; with 40, under 4 %.
+// such an action's time varies by more than the tenth that is looked for. Each action's median
+// over the runs is compared: the same program timed against itself 40 times each way gave a
+// worst action 16 % apart by the fastest runs (the fastest of 40 is itself a matter of luck:
+// where the process happened to place its memory, what the machine's other work left in the
+// caches) and under 5 % by the medians.
 constexpr int kRecordingRunsPerRun = 8;
 constexpr double kUndoStandGoalMs = 16;
 constexpr double kDiffGoalMs = 1000;
@@ -1165,9 +1171,9 @@ int benchmark(const Options& options) {
             out << s << "\n";
     }
 
-    // What recording for undo costs: the tour with and without it, in turns, each action's
-    // fastest of the runs (the other processes of the machine only add to a time); and undo
-    // and redo of a stand selection.
+    // What recording for undo costs: the tour with and without it, in turns (a slow minute of
+    // the machine falls on both), each action's median of the runs; and undo and redo of a stand
+    // selection.
     std::optional<double> recordingShare;
     QString recordingFigure;
     const bool tourUndoes =
@@ -1188,17 +1194,24 @@ int benchmark(const Options& options) {
                     (recording ? with : without)[a].append(times[a]);
             }
         }
-        double withSum = 0, withoutSum = 0, worstShare = 0;
+        double withSum = 0, withoutSum = 0, worstShare = 0, worstNoise = 0;
         int over = 0;
         QString worst;
         for (qsizetype a = 0; a < tourLines.size(); ++a) {
-            const double on = statsOf(with[a]).min;
-            const double off = statsOf(without[a]).min;
+            const double on = statsOf(with[a]).median;
+            const double off = statsOf(without[a]).median;
             withSum += on;
             withoutSum += off;
             // Below the timer's grain a share says nothing: an action of a few microseconds.
             if (off < kRecordingFloorMs)
                 continue;
+            // The noise of the figure: the runs without recording, alternate ones against each
+            // other (half as many runs each, so somewhat more than the figure's own).
+            QList<double> odd, even;
+            for (qsizetype r = 0; r < without[a].size(); ++r)
+                (r % 2 ? odd : even).append(without[a][r]);
+            const double half = statsOf(even).median;
+            worstNoise = std::max(worstNoise, std::abs(statsOf(odd).median - half) / half);
             const double share = (on - off) / off;
             if (share > kRecordingGoal)
                 ++over;
@@ -1215,8 +1228,10 @@ int benchmark(const Options& options) {
                               .arg(worst)
                               .arg(over)
                               .arg(tourLines.size());
+        recordingFigure += QStringLiteral(" (noise: halves of the runs without it %1 % apart)")
+                               .arg(worstNoise * 100, 0, 'f', 1);
         out << "Recording for undo, the tour " << options.runs * kRecordingRunsPerRun
-            << " times with and without it (fastest of each action): all actions " << fmt(withSum)
+            << " times with and without it (median of each action): all actions " << fmt(withSum)
             << " vs " << fmt(withoutSum) << " ms ("
             << QStringLiteral("%1%2 %")
                    .arg(withSum >= withoutSum ? QStringLiteral("+") : QString())
