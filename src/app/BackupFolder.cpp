@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QSet>
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <db/Database.h>
@@ -78,20 +79,40 @@ QList<qint64> numbers(const QString& folder, Entries entries) {
     return found;
 }
 
-NumberSet::NumberSet(const QString& folder, Entries entries)
-    : NumberSet(unsortedNumbers(folder, entries)) {}
+NumberSet::NumberSet(const QString& folder, Entries entries) {
+    read(QFile::encodeName(folder), entries);
+}
 
-NumberSet::NumberSet(QList<qint64> found) : m_size(found.size()) {
-    const qint64 highest = found.isEmpty() ? 0 : *std::max_element(found.begin(), found.end());
-    // A bit per number up to the highest, as long as that is not much more than a sorted list.
-    if (highest / 64 < 4 * found.size() + 64) {
-        m_bits.assign(size_t(highest / 64 + 1), 0);
-        for (const qint64 no : found)
-            m_bits[size_t(no / 64)] |= quint64(1) << (no % 64);
-        return;
+void NumberSet::read(const QByteArray& nativeFolder, Entries entries) {
+    // Kept as the folder is read: no list of thousands of numbers on the way.
+    platform::forEachEntry(nativeFolder, [&](QByteArrayView name, platform::EntryKind kind) {
+        if (kind == platform::EntryKind::Folder ||
+            (entries == Entries::Files && kind != platform::EntryKind::File))
+            return;
+        if (const std::optional<qint64> no = numberOf(name))
+            add(*no);
+    });
+    std::sort(m_sorted.begin(), m_sorted.end());
+}
+
+void NumberSet::add(qint64 no) {
+    ++m_size;
+    if (!m_sparse) {
+        // A bit per number up to the highest, as long as that is not much more than a list.
+        const auto word = size_t(no / 64);
+        if (word < m_bits.size() || word < size_t(4 * m_size + 64)) {
+            if (word >= m_bits.size())
+                m_bits.resize(word + 1, 0);
+            m_bits[word] |= quint64(1) << (no % 64);
+            return;
+        }
+        m_sparse = true;
+        for (size_t at = 0; at < m_bits.size(); ++at)
+            for (quint64 bits = m_bits[at]; bits != 0; bits &= bits - 1)
+                m_sorted.append(qint64(at * 64) + std::countr_zero(bits));
+        m_bits = {};
     }
-    std::sort(found.begin(), found.end());
-    m_sorted = std::move(found);
+    m_sorted.append(no);
 }
 
 namespace {
@@ -99,14 +120,25 @@ namespace {
 // A folder this large holds a few thousand names (a file system stores a name in a few dozen
 // bytes): listing it takes longer than starting a thread.
 constexpr qint64 kLargeFolder = qint64(64) << 10;
+// The fewest bytes a file system keeps for a backup's name "Temp<N>.mdb".
+constexpr qint64 kSmallestName = 8;
 
 } // namespace
 
 NumberSetAhead::NumberSetAhead(const QString& folder, Entries entries) {
-    if (platform::folderBytes(folder) >= kLargeFolder) {
+    const qint64 bytes = platform::folderBytes(folder);
+    if (bytes >= kLargeFolder) {
+        // The thread takes nothing from the heap (see forEachEntry): heap memory it took would
+        // stay with it. Room for the bits of as many numbers as the folder can hold names.
+        NumberSet set;
+        set.m_bits.reserve(size_t(bytes / kSmallestName / 64 + 1));
         try {
-            m_pending = std::async(std::launch::async,
-                                   [folder, entries] { return NumberSet(folder, entries); });
+            m_pending = std::async(
+                std::launch::async,
+                [set = std::move(set), native = QFile::encodeName(folder), entries]() mutable {
+                    set.read(native, entries);
+                    return std::move(set);
+                });
             return;
         } catch (const std::system_error&) {
             // No thread to be had: read it here.
@@ -127,7 +159,7 @@ const NumberSet& NumberSetAhead::get() {
 }
 
 bool NumberSet::contains(qint64 no) const {
-    if (!m_bits.empty())
+    if (!m_sparse)
         return no >= 0 && size_t(no / 64) < m_bits.size() &&
                (m_bits[size_t(no / 64)] >> (no % 64) & 1) != 0;
     return std::binary_search(m_sorted.begin(), m_sorted.end(), no);

@@ -39,9 +39,13 @@ public:
     qsizetype size() const { return m_size; }
 
 private:
-    explicit NumberSet(QList<qint64> found);
+    friend class NumberSetAhead;
+    NumberSet() = default;
+    void read(const QByteArray& nativeFolder, Entries entries);
+    void add(qint64 no);
 
     qsizetype m_size = 0;
+    bool m_sparse = false; // the numbers are in m_sorted, not in m_bits
     std::vector<quint64> m_bits;
     QList<qint64> m_sorted;
 };

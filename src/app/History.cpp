@@ -26,6 +26,7 @@
 #include <platform/FileSafety.h>
 #include <platform/Platform.h>
 #include <records/RecordHelpers.h>
+#include <utility>
 
 namespace app {
 
@@ -278,19 +279,26 @@ void History::FillHistoryList() {
                    : kFileMissing;
     };
     const EntryTexts texts(noType, templ.columnType(kHistory, kDate));
+    const QString history = templ.qualified(kHistory);
     // One change of the list for all rows: a window shows a history of thousands of rows once.
+    // Room for the rows and for the entries the stores of a session add: a list grown row by row
+    // would hold up to twice their memory, and a store would move the whole list for one entry.
+    constexpr qsizetype kRoomForStores = 64;
     QList<form::ListBox::Entry> entries;
-    struct Row {
-        qint64 rowid;
-        qint64 backup;
-    };
-    QList<Row> rowsRead;
+    QList<qint64> backupOfRow;
     {
-        db::Statement rows(templ, QStringLiteral("SELECT _rowid_, [No], [Date], [Path] FROM %1 "
-                                                 "ORDER BY _rowid_")
-                                      .arg(templ.qualified(kHistory)));
+        db::Statement count(templ, QStringLiteral("SELECT count(*) FROM %1").arg(history));
+        const qsizetype rows = count.step() ? count.integer(0).value_or(0) : 0;
+        entries.reserve(rows + kRoomForStores);
+        backupOfRow.reserve(rows);
+    }
+    const QString rowsInOrder =
+        QStringLiteral("SELECT _rowid_, [No], [Date], [Path] FROM %1 ORDER BY _rowid_")
+            .arg(history);
+    {
+        db::Statement rows(templ, rowsInOrder);
         while (rows.step()) {
-            rowsRead.append({rows.integer(0).value_or(0), backupOf(rows)});
+            backupOfRow.append(backupOf(rows));
             // Each field is asked of the engine once.
             const std::optional<qint64> stored = rows.integer(1);
             const std::optional<qint64> no = plainNumber(noType, stored);
@@ -298,23 +306,34 @@ void History::FillHistoryList() {
                             no ? QVariant(qlonglong(*no)) : db::fromStored(noType, rows.value(1))});
         }
     }
-    // The rows whose backup was deleted outside the program go.
+    // The rows whose backup was deleted outside the program go: rarely any, so their rowids are
+    // read again only then (the rows in the same order, within the same action).
     const BackupFolder::NumberSet& files = backups.get();
+    const auto missing = [&](qsizetype row) {
+        const qint64 backup = backupOfRow[row];
+        return backup == kFileMissing || (backup > 0 && !files.contains(backup));
+    };
     qsizetype kept = 0;
-    for (qsizetype i = 0; i < rowsRead.size(); ++i) {
-        const qint64 backup = rowsRead[i].backup;
-        if (backup == kFileMissing || (backup > 0 && !files.contains(backup))) {
-            templ.execute(
-                QStringLiteral("DELETE FROM %1 WHERE _rowid_ = ?").arg(templ.qualified(kHistory)),
-                {rowsRead[i].rowid});
+    QList<qint64> missingRowids;
+    bool reread = false;
+    for (qsizetype row = 0; row < backupOfRow.size(); ++row) {
+        if (!missing(row)) {
+            if (kept != row)
+                entries[kept] = std::move(entries[row]);
+            ++kept;
             continue;
         }
-        if (kept != i)
-            entries[kept] = std::move(entries[i]);
-        ++kept;
+        if (!std::exchange(reread, true)) {
+            db::Statement rows(templ, rowsInOrder);
+            for (qsizetype at = 0; rows.step() && at < backupOfRow.size(); ++at)
+                if (missing(at))
+                    missingRowids.append(rows.integer(0).value_or(0));
+        }
     }
     entries.resize(kept);
-    rowsRead = {};
+    backupOfRow = {};
+    for (const qint64 rowid : missingRowids)
+        templ.execute(QStringLiteral("DELETE FROM %1 WHERE _rowid_ = ?").arg(history), {rowid});
     list.addItems(entries);
     selectLastEntry();
 }

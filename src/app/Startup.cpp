@@ -16,6 +16,7 @@
 #include <form/ScriptError.h>
 #include <platform/FileNames.h>
 #include <platform/FileSafety.h>
+#include <platform/Memory.h>
 #include <platform/Platform.h>
 #include <records/RecordHelpers.h>
 
@@ -355,8 +356,10 @@ Startup::Result Startup::steps(Handover* handover) {
         m_history.FillHistoryList();
     m_pages.laser.LoadStartupChannels();
     transaction.commit();
-    // What start-up read (the history's pages above all) need not stay in the page cache.
+    // What start-up read (the history's pages above all) need not stay in the page cache, nor
+    // in the process: the list made anew and the history's pages leave freed memory behind.
     e.work().execute(QStringLiteral("PRAGMA shrink_memory"));
+    platform::returnFreeMemory();
     host.showSplash(false);
     return {};
 }

@@ -94,7 +94,9 @@ void Editor::closeTemplate() {
 }
 
 void Editor::closeDatabases() {
-    // Closing never throws: a commit that fails here leaves SQLite to roll back on close.
+    // Closing never throws: a commit that fails here leaves SQLite to roll back on close. The
+    // template attached to the working copy is not opened again on its own only to be closed.
+    m_templateWanted = false;
     try {
         closeWork();
     } catch (const db::DbError&) {

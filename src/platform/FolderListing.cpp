@@ -4,7 +4,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
-#include <memory>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -21,20 +21,39 @@ EntryKind kindOf(mode_t mode) {
 
 void forEachEntry(const QString& folder,
                   const std::function<void(QByteArrayView name, EntryKind kind)>& each) {
-    const int fd =
-        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    forEachEntry(QFile::encodeName(folder), each);
+}
+
+void forEachEntry(const QByteArray& nativeFolder,
+                  const std::function<void(QByteArrayView name, EntryKind kind)>& each) {
+    const int fd = ::open(nativeFolder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return;
     // A folder of thousands of backups is read in a few calls: each call costs the file system
-    // a walk back to where the last one ended.
+    // a walk back to where the last one ended. The buffer is mapped for the read and goes back
+    // to the system after it.
     constexpr size_t kBuffer = size_t(256) << 10;
-    std::unique_ptr<char[]> buffer(new char[kBuffer]);
+    void* const mapped =
+        ::mmap(nullptr, kBuffer, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    // Closed and unmapped however the reading ends.
+    struct Held {
+        int fd;
+        void* mapped;
+        ~Held() {
+            ::close(fd);
+            if (mapped != MAP_FAILED)
+                ::munmap(mapped, kBuffer);
+        }
+    } held{fd, mapped};
+    if (mapped == MAP_FAILED)
+        return;
+    char* const buffer = static_cast<char*>(mapped);
     for (;;) {
-        const long n = ::syscall(SYS_getdents64, fd, buffer.get(), kBuffer);
+        const long n = ::syscall(SYS_getdents64, fd, buffer, kBuffer);
         if (n <= 0)
             break;
         for (long at = 0; at < n;) {
-            const auto* entry = reinterpret_cast<const struct dirent64*>(buffer.get() + at);
+            const auto* entry = reinterpret_cast<const struct dirent64*>(buffer + at);
             at += entry->d_reclen;
             const char* raw = entry->d_name;
             if (raw[0] == '.' && (raw[1] == 0 || (raw[1] == '.' && raw[2] == 0)))
@@ -53,7 +72,6 @@ void forEachEntry(const QString& folder,
             each(name, kind);
         }
     }
-    ::close(fd);
 }
 
 qint64 folderBytes(const QString& folder) {

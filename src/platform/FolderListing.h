@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <functional>
@@ -13,6 +14,11 @@ enum class EntryKind { File, Folder, Other };
 // asking about each name in turn. A link counts as what it leads to; one that leads nowhere, a
 // device or a pipe is of the other kind. Nothing when the folder cannot be read.
 void forEachEntry(const QString& folder,
+                  const std::function<void(QByteArrayView name, EntryKind kind)>& each);
+// The same for a folder named as the file system holds it (QFile::encodeName): this one takes
+// nothing from the heap of the thread that calls it, so a thread of its own can run it without
+// keeping heap memory of its own.
+void forEachEntry(const QByteArray& nativeFolder,
                   const std::function<void(QByteArrayView name, EntryKind kind)>& each);
 
 // The bytes the file system keeps for the names in folder, which grow with their number; -1 when
