@@ -64,7 +64,7 @@ const char* const kUsage =
     "  --tour SCRIPT  the tour to time (default: the project's tools/bench-tour.txt); its\n"
     "                 action lines are timed one by one, each without the actions a person\n"
     "                 takes in a dialog it opens; answers and expectations take no time of\n"
-    "                 their own. The tour runs 8N times more with and 8N times without\n"
+    "                 their own. The tour runs 16N times more with and 16N times without\n"
     "                 recording for undo (what recording adds: the median run of each action\n"
     "                 each way, actions under 0.05 ms left out; the runs without recording,\n"
     "                 halved and set against each other, tell the figure's own noise), then\n"
@@ -120,11 +120,11 @@ constexpr double kRecordingGoal = 0.10;    // share of an action's time
 constexpr double kRecordingFloorMs = 0.05; // actions shorter than this are left out
 // Tour runs each way per --runs: most actions take a tenth of a millisecond, and from run to run
 // such an action's time varies by more than the tenth that is looked for. Each action's median
-// over the runs is compared: the same program timed against itself 40 times each way gave a
-// worst action 16 % apart by the fastest runs (the fastest of 40 is itself a matter of luck:
-// where the process happened to place its memory, what the machine's other work left in the
-// caches) and under 5 % by the medians.
-constexpr int kRecordingRunsPerRun = 8;
+// over the runs is compared. The same program timed against itself gave a worst action apart by
+// 16 % (40 runs each way) and 12 % (80) by the fastest runs, which are themselves a matter of
+// luck (where the process happened to place its memory, what the machine's other work left in
+// the caches), and by 4.7 % (40) and 2.7 % (80) by the medians.
+constexpr int kRecordingRunsPerRun = 16;
 constexpr double kUndoStandGoalMs = 16;
 constexpr double kDiffGoalMs = 1000;
 
