@@ -768,6 +768,16 @@ FieldType Database::columnType(const QString& table, const QString& column) cons
     return field ? field->type : FieldType::Other;
 }
 
+std::pair<int, int> Database::columnPosition(const QString& table, const QString& column) const {
+    if (!m_connection)
+        return {-1, 0};
+    const SchemaCache::Table* found = schema().table(table);
+    const SchemaCache::Column* field = found ? found->column(column) : nullptr;
+    if (!field)
+        return {-1, 0};
+    return {int(field - found->columns.constData()), int(found->columns.size())};
+}
+
 QString Database::columnCollation(const QString& table, const QString& column) const {
     const SchemaCache::Table* found = schema().table(table);
     const SchemaCache::Column* field = found ? found->column(column) : nullptr;

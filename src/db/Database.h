@@ -146,6 +146,9 @@ public:
 
     // The type of a table's column, from the schema; Other when the table lacks it.
     FieldType columnType(const QString& table, const QString& column) const;
+    // The position of the column among the table's fields and the number of its fields; -1 and
+    // 0 when the table lacks the column.
+    std::pair<int, int> columnPosition(const QString& table, const QString& column) const;
     // The collation the column compares text with (BINARY, NOCASE, RTRIM), as the schema
     // declares it; empty when the table lacks the column.
     QString columnCollation(const QString& table, const QString& column) const;

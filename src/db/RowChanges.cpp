@@ -4,6 +4,7 @@
 #include "DbError.h"
 #include "Statement.h"
 
+#include <QHash>
 #include <QVarLengthArray>
 #include <cstring>
 #include <new>
@@ -18,11 +19,14 @@ struct RowChanges::Target {
     QString remove; // the texts, made at the first replay that needs them
     QString insert;
     QString update;
-    qsizetype columns = -1; // the fields that insert and update name
+    qsizetype columns = -1;           // the fields that insert and update name
+    QHash<int, QString> fieldUpdates; // the text that sets one field, by its position
 
     // Makes the texts through the handle of the table's file, for rows of count values (none
     // for a row to remove), from the fields of the table as the handle knows them now.
     void prepare(const Database& handle, qsizetype count);
+    // The text that sets the field at column of a row, made through the handle likewise.
+    const QString& fieldUpdate(const Database& handle, int column);
 };
 
 struct RowChanges::Entry {
@@ -36,6 +40,7 @@ struct RowChanges::Entry {
     // offset in the values of the record or of the run that holds the entry.
     std::size_t offset = 0;
     int columns = 0;
+    int column = -1; // an updated row's one field that the entry keeps; -1: every field
 };
 
 namespace {
@@ -229,6 +234,20 @@ void RowChanges::Target::prepare(const Database& handle, qsizetype count) {
     columns = count;
 }
 
+const QString& RowChanges::Target::fieldUpdate(const Database& handle, int column) {
+    const auto known = fieldUpdates.constFind(column);
+    if (known != fieldUpdates.constEnd())
+        return *known;
+    const QString name = QString::fromUtf8(table.data(), qsizetype(table.size()));
+    const QList<Field> fields = handle.tableFields(name);
+    if (column >= fields.size())
+        throw DbError(QStringLiteral("The undo record of the table %1 in %2 does not fit its "
+                                     "fields any more")
+                          .arg(name, handle.path()));
+    return fieldUpdates[column] = QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?")
+                                      .arg(handle.qualified(name), bracket(fields[column].name));
+}
+
 RowChanges::RowChanges(Database& database)
     : m_database(database), m_connection(database.connection()) {
     if (!m_connection)
@@ -308,10 +327,40 @@ void RowChanges::record(int operation, const char* schema, const char* table, qi
         m_complete = false;
         return;
     }
+    // The running statement's own update of the one field it named: only that field is kept.
+    const int field =
+        entry.kind == Entry::Kind::Updated && before == after && ofUpdatedField(schema, table)
+            ? m_updatesField->column
+            : -1;
     if (entry.kind == Entry::Kind::Updated && before == after &&
-        writtenInAction(*entry.target, before))
+        writtenInAction(*entry.target, before, field))
         return;
-    if (entry.kind != Entry::Kind::Inserted) {
+    if (field >= 0) {
+        sqlite3_value* value = nullptr;
+        if (sqlite3_preupdate_old(m_connection, field, &value) != SQLITE_OK || !value) {
+            m_complete = false;
+            return;
+        }
+        const int type = sqlite3_value_type(value);
+        if (!m_everyRowChanges) {
+            sqlite3_value* now = nullptr;
+            if (sqlite3_preupdate_new(m_connection, field, &now) == SQLITE_OK && now &&
+                same(value, type, now))
+                return;
+        }
+        entry.columns = 1;
+        entry.column = field;
+        entry.offset = m_values.size();
+        try {
+            if (m_values.capacity() == 0)
+                m_values.reserve(1024);
+            appendStoredRow(m_values, &value, &type, 1);
+        } catch (const std::bad_alloc&) {
+            m_values.resize(entry.offset);
+            m_complete = false;
+            return;
+        }
+    } else if (entry.kind != Entry::Kind::Inserted) {
         // Called within the engine: only sqlite3_preupdate_* may be asked of the connection.
         entry.columns = sqlite3_preupdate_count(m_connection);
         // The kinds are taken before the bytes: the engine may change its note of a value's
@@ -365,7 +414,20 @@ void RowChanges::record(int operation, const char* schema, const char* table, qi
     }
 }
 
-bool RowChanges::writtenInAction(const Target& target, qint64 rowid) const {
+bool RowChanges::ofUpdatedField(const char* schema, const char* table) const {
+    // Not a write of a trigger the statement fired, and a table whose fields the engine counts
+    // as the schema does (no hidden ones), so that the positions are the same.
+    // Names are compared as the engine compares them; mostly they are spelled alike.
+    const auto same = [](const char* name, const QByteArray& named) {
+        return std::strcmp(name, named.constData()) == 0 ||
+               sqlite3_stricmp(name, named.constData()) == 0;
+    };
+    return m_updatesField && sqlite3_preupdate_depth(m_connection) == 0 &&
+           sqlite3_preupdate_count(m_connection) == m_updatesField->columns &&
+           same(table, m_updatesField->table) && same(schema, m_updatesField->schema);
+}
+
+bool RowChanges::writtenInAction(const Target& target, qint64 rowid, int column) const {
     // A handler writes one field of a row and then another: the entries just before.
     constexpr std::size_t kLookBack = 16;
     const std::size_t first = m_pending.size() > kLookBack ? m_pending.size() - kLookBack : 0;
@@ -383,8 +445,12 @@ bool RowChanges::writtenInAction(const Target& target, qint64 rowid) const {
                 return false;
             break;
         case Entry::Kind::Updated:
-            if (entry.after == rowid)
-                return true;
+            if (entry.after == rowid) {
+                // An entry that keeps another field leaves this one to an earlier entry.
+                if (entry.column < 0 || entry.column == column)
+                    return true;
+                break;
+            }
             if (entry.rowid == rowid)
                 return false;
             break;
@@ -419,6 +485,7 @@ RowChanges::Run RowChanges::take() {
 
 void RowChanges::statementEnded(qint64 position, bool failed) {
     m_everyRowChanges = false;
+    m_updatesField = nullptr;
     if (failed)
         dropSince(position);
     if (sqlite3_get_autocommit(m_connection))
@@ -441,6 +508,19 @@ void RowChanges::replay(const Run& run) {
         Target& target = *entry->target;
         Database& handle =
             handleOf(QString::fromUtf8(target.schema.data(), qsizetype(target.schema.size())));
+        if (entry->column >= 0) {
+            // One field of the row, as it was.
+            Statement& statement = handle.cached(target.fieldUpdate(handle, entry->column));
+            const ResetGuard reset(statement);
+            sqlite3_stmt* prepared = statement.m_statement;
+            int rc = bindRow(prepared, 1, run.m_values.data() + entry->offset, 1);
+            if (rc == SQLITE_OK)
+                rc = sqlite3_bind_int64(prepared, 2, entry->rowid);
+            if (rc != SQLITE_OK)
+                statement.fail(rc);
+            statement.step();
+            continue;
+        }
         const bool inserted = entry->kind == Entry::Kind::Inserted;
         target.prepare(handle, inserted ? -1 : entry->columns);
         const bool inserting = entry->kind == Entry::Kind::Deleted;

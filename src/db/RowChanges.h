@@ -11,6 +11,7 @@ struct sqlite3;
 namespace db {
 
 class Database;
+struct UpdatedField;
 
 // What takes back each row written through a connection, recorded as the engine writes it (its
 // pre-update hook), for the files of the connection (main and every attached one; not temp, not
@@ -81,8 +82,13 @@ public:
 
     // Told by the engine wrapper as a statement starts: whether every row it updates changes
     // (see Statement::setChangesEveryRow), which spares comparing each row's values. A promise
-    // that does not hold only costs an entry that writes the row as it is.
-    void statementStarted(bool changesEveryRow) { m_everyRowChanges = changesEveryRow; }
+    // that does not hold only costs an entry that writes the row as it is. field, when given,
+    // is the one field the statement's own updates change (Statement::setUpdatesField): their
+    // entries keep that field alone. It must stay until the statement ends.
+    void statementStarted(bool changesEveryRow, const UpdatedField* field) {
+        m_everyRowChanges = changesEveryRow;
+        m_updatesField = field;
+    }
     // Told by the engine wrapper after a statement ended: failed says it failed, mark is the
     // position the record had when it started.
     void statementEnded(qint64 mark, bool failed);
@@ -97,7 +103,12 @@ private:
     // since the record was last taken out (the running action): a later update of the row then
     // needs no entry of its own. The engine backs out a later write with the earlier one or
     // without it, never the earlier alone, so the entry stays right through every rollback.
-    bool writtenInAction(const Target& target, qint64 rowid) const;
+    // column is the one field the new update changes, -1 for any: an entry that keeps only
+    // another field does not take the row back.
+    bool writtenInAction(const Target& target, qint64 rowid, int column) const;
+    // Whether the update the engine is about to make is the running statement's own update of
+    // the one field it gave its word for.
+    bool ofUpdatedField(const char* schema, const char* table) const;
     Database& handleOf(const QString& schema) const;
 
     Database& m_database;
@@ -110,7 +121,8 @@ private:
     bool m_open = false;
     qint64 m_begin = 0;
     bool m_complete = true;
-    bool m_everyRowChanges = false; // of the running statement
+    bool m_everyRowChanges = false;               // of the running statement
+    const UpdatedField* m_updatesField = nullptr; // of the running statement
     RecordVector<std::shared_ptr<Target>> m_targets;
     std::shared_ptr<Target> m_last;
 };

@@ -200,7 +200,7 @@ bool Statement::step() {
         m_changes = m_database ? m_database->rowChanges() : nullptr;
         m_mark = m_changes ? m_changes->mark() : 0;
         if (m_changes)
-            m_changes->statementStarted(m_changesEveryRow);
+            m_changes->statementStarted(m_changesEveryRow, updatedField());
     }
     // The engine prepares the statement again after a schema change, under the same rules.
     const SchemaScope scope(m_access, m_schema);
@@ -224,6 +224,30 @@ bool Statement::step() {
         return false;
     sqlite3_reset(m_statement);
     fail(rc);
+}
+
+void Statement::setUpdatesField(const QString& table, const QString& field) {
+    // A cached statement gets the same word at every use: found once.
+    m_fieldWord = !field.isEmpty();
+    if (!m_fieldWord || (table == m_fieldTable && field == m_fieldName))
+        return;
+    m_fieldTable = table;
+    m_fieldName = field;
+    m_fieldFound = false;
+}
+
+const UpdatedField* Statement::updatedField() {
+    if (!m_fieldWord || !m_database)
+        return nullptr;
+    const quint64 schemaStatements = m_access ? m_access->schemaStatements : 0;
+    if (!m_fieldFound || m_fieldFoundAt != schemaStatements) {
+        const auto [column, columns] = m_database->columnPosition(m_fieldTable, m_fieldName);
+        m_updatesField = {m_database->schemaName().toUtf8(), m_fieldTable.toUtf8(), column,
+                          columns};
+        m_fieldFound = true;
+        m_fieldFoundAt = schemaStatements;
+    }
+    return m_updatesField.column >= 0 ? &m_updatesField : nullptr;
 }
 
 void Statement::reset() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <QVariant>
@@ -34,6 +35,14 @@ DbError engineError(const QString& what, const QString& file, DbError::Engine en
 
 // One prepared SQL statement. It is reset after each use, so a cached statement can be run
 // again at once; errors name the database file and carry the statement text.
+// The one field of one table that a statement's own updates change (Statement::setUpdatesField).
+struct UpdatedField {
+    QByteArray schema; // as the engine names them, in UTF-8
+    QByteArray table;
+    int column = -1; // its position among the table's fields; -1: no word given
+    int columns = 0; // the table's fields
+};
+
 class Statement {
 public:
     Statement(sqlite3* connection, const QString& sql, const QString& fileName);
@@ -54,6 +63,10 @@ public:
     // condition leaves the others out, see differs()): the record of row changes then need not
     // compare the values of each row it updates. Kept until changed.
     void setChangesEveryRow(bool changes) { m_changesEveryRow = changes; }
+    // Says that the statement updates this one field of the rows of this table of its own file:
+    // the undo record then keeps only that field of each row the statement itself updates. No
+    // word (an empty field) keeps whole rows.
+    void setUpdatesField(const QString& table, const QString& field);
     void run(); // step to the end, then reset
 
     int columnCount() const;
@@ -85,6 +98,15 @@ private:
     bool m_mayChange = true;       // not a plain read: a write, a schema change or a transaction's
     bool m_schemaStatement = true; // changes a schema or may take such a change back
     bool m_changesEveryRow = false;
+    // The word of setUpdatesField, and what it names, found when a record first needs it and
+    // again after a schema statement of the connection.
+    bool m_fieldWord = false;
+    QString m_fieldTable;
+    QString m_fieldName;
+    bool m_fieldFound = false;
+    quint64 m_fieldFoundAt = 0; // the connection's count of schema statements then
+    UpdatedField m_updatesField;
+    const UpdatedField* updatedField();
     bool m_boundary = false; // neither reads nor writes rows: BEGIN, COMMIT, SAVEPOINT, ...
     const Database* m_database = nullptr; // its record of row changes hears where each run ends
     RowChanges* m_changes = nullptr;      // that record as the running run began
@@ -99,6 +121,7 @@ public:
     ~ScopedStatement() {
         m_statement.reset();
         m_statement.setChangesEveryRow(false);
+        m_statement.setUpdatesField({}, {});
     }
     ScopedStatement(const ScopedStatement&) = delete;
     ScopedStatement& operator=(const ScopedStatement&) = delete;
@@ -110,6 +133,10 @@ public:
     bool next() { return m_statement.step(); }
     ScopedStatement& changesEveryRow() {
         m_statement.setChangesEveryRow(true);
+        return *this;
+    }
+    ScopedStatement& updatesField(const QString& table, const QString& field) {
+        m_statement.setUpdatesField(table, field);
         return *this;
     }
     const Statement& statement() const { return m_statement; }

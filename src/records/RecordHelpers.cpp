@@ -57,7 +57,10 @@ void writeRow(Database& db, const QString& table, qint64 rowid, const QString& f
             QStringLiteral("Field %1 is not in the table %2 of %3").arg(field, table, db.path()));
     Query update(db, QStringLiteral("UPDATE %1 SET %2 = ?1 WHERE _rowid_ = ?2 AND %3")
                          .arg(db.qualified(table), bracket(field), differs(bracket(field), 1)));
-    update.changesEveryRow().bind(1, toStored(type, value)).bind(2, rowid);
+    update.changesEveryRow()
+        .updatesField(table, field)
+        .bind(1, toStored(type, value))
+        .bind(2, rowid);
     update.next();
 }
 
@@ -148,7 +151,7 @@ void WriteFieldAll(Database& db, const QString& table, const QString& keyField, 
     Query update(db, QStringLiteral("UPDATE %1 SET %2 = ?1 WHERE %3 = ?2 AND %4")
                          .arg(db.qualified(table), bracket(field), bracket(keyField),
                               differs(bracket(field), 1)));
-    update.changesEveryRow().bind(1, toStored(type, value)).bind(2, key);
+    update.changesEveryRow().updatesField(table, field).bind(1, toStored(type, value)).bind(2, key);
     update.next();
 }
 
