@@ -68,6 +68,20 @@ struct Files {
     }
 };
 
+// Takes the record of what was written since the files were before, checks its size, and
+// replays it back and forth twice: each replay must give the other state exactly.
+void replaysExactly(Files& files, const QString& before, int records) {
+    const QString after = files.content();
+    db::RowChanges::Run run = files.changes().take();
+    QCOMPARE(run.size(), records);
+    for (int round = 0; round < 2; ++round) {
+        const db::RowChanges::Run redo = files.replay(run);
+        QCOMPARE(files.content(), before);
+        run = files.replay(redo);
+        QCOMPARE(files.content(), after);
+    }
+}
+
 using Writes = std::function<void(Files&)>;
 
 } // namespace
@@ -116,16 +130,8 @@ private slots:
         files.work->begin();
         (sql.contains(u"[conf]"_s) ? files.conf : files.work)->execute(sql);
         files.work->commit();
-        const QString after = files.content();
-        db::RowChanges::Run run = files.changes().take();
-        QCOMPARE(run.size(), records);
-        QCOMPARE(after == before, records == 0);
-        for (int round = 0; round < 2; ++round) {
-            const db::RowChanges::Run redo = files.replay(run);
-            QCOMPARE(files.content(), before);
-            run = files.replay(redo);
-            QCOMPARE(files.content(), after);
-        }
+        QCOMPARE(files.content() == before, records == 0);
+        replaysExactly(files, before, records);
     }
 
     // Whatever the engine backed out leaves no record; what stayed written does. Replaying the
@@ -350,15 +356,7 @@ private slots:
         files.work->begin();
         writes(files);
         files.work->commit();
-        const QString after = files.content();
-        db::RowChanges::Run run = files.changes().take();
-        QCOMPARE(run.size(), records);
-        for (int round = 0; round < 2; ++round) {
-            const db::RowChanges::Run redo = files.replay(run);
-            QCOMPARE(files.content(), before);
-            run = files.replay(redo);
-            QCOMPARE(files.content(), after);
-        }
+        replaysExactly(files, before, records);
     }
 
     // The record's memory is used again once a record is gone, and a record larger than a
