@@ -26,7 +26,6 @@
 #include <platform/FileSafety.h>
 #include <platform/Platform.h>
 #include <records/RecordHelpers.h>
-#include <utility>
 
 namespace app {
 
@@ -285,23 +284,29 @@ void History::FillHistoryList() {
     // would hold up to twice their memory, and a store would move the whole list for one entry.
     constexpr qsizetype kRoomForStores = 64;
     QList<form::ListBox::Entry> entries;
-    QList<qint64> backupOfRow;
     {
         db::Statement count(templ, QStringLiteral("SELECT count(*) FROM %1").arg(history));
-        const qsizetype rows = count.step() ? count.integer(0).value_or(0) : 0;
-        entries.reserve(rows + kRoomForStores);
-        backupOfRow.reserve(rows);
+        entries.reserve((count.step() ? count.integer(0).value_or(0) : 0) + kRoomForStores);
     }
+    // A row's backup is nearly always the one of its own number, which its entry holds; the
+    // other rows are noted on the side, by their place in the list.
+    struct OtherBackup {
+        qsizetype row;
+        qint64 backup;
+    };
+    QList<OtherBackup> otherBackups;
     const QString rowsInOrder =
         QStringLiteral("SELECT _rowid_, [No], [Date], [Path] FROM %1 ORDER BY _rowid_")
             .arg(history);
     {
         db::Statement rows(templ, rowsInOrder);
         while (rows.step()) {
-            backupOfRow.append(backupOf(rows));
+            const qint64 backup = backupOf(rows);
             // Each field is asked of the engine once.
             const std::optional<qint64> stored = rows.integer(1);
             const std::optional<qint64> no = plainNumber(noType, stored);
+            if (!no || *no != backup)
+                otherBackups.append({entries.size(), backup});
             entries.append({texts.of(rows, 1, stored, 2),
                             no ? QVariant(qlonglong(*no)) : db::fromStored(noType, rows.value(1))});
         }
@@ -309,31 +314,39 @@ void History::FillHistoryList() {
     // The rows whose backup was deleted outside the program go: rarely any, so their rowids are
     // read again only then (the rows in the same order, within the same action).
     const BackupFolder::NumberSet& files = backups.get();
-    const auto missing = [&](qsizetype row) {
-        const qint64 backup = backupOfRow[row];
-        return backup == kFileMissing || (backup > 0 && !files.contains(backup));
-    };
-    qsizetype kept = 0;
-    QList<qint64> missingRowids;
-    bool reread = false;
-    for (qsizetype row = 0; row < backupOfRow.size(); ++row) {
-        if (!missing(row)) {
+    QList<qsizetype> missingRows;
+    for (qsizetype row = 0, other = 0; row < entries.size(); ++row) {
+        qint64 backup = 0;
+        if (other < otherBackups.size() && otherBackups[other].row == row)
+            backup = otherBackups[other++].backup;
+        else
+            backup = *static_cast<const qlonglong*>(entries[row].data.constData());
+        if (backup == kFileMissing || (backup > 0 && !files.contains(backup)))
+            missingRows.append(row);
+    }
+    otherBackups = {};
+    if (!missingRows.isEmpty()) {
+        QList<qint64> rowids;
+        db::Statement rows(templ, rowsInOrder);
+        for (qsizetype row = 0, next = 0; next < missingRows.size() && rows.step(); ++row)
+            if (row == missingRows[next]) {
+                rowids.append(rows.integer(0).value_or(0));
+                ++next;
+            }
+        qsizetype kept = 0;
+        for (qsizetype row = 0, next = 0; row < entries.size(); ++row) {
+            if (next < missingRows.size() && missingRows[next] == row) {
+                ++next;
+                continue;
+            }
             if (kept != row)
                 entries[kept] = std::move(entries[row]);
             ++kept;
-            continue;
         }
-        if (!std::exchange(reread, true)) {
-            db::Statement rows(templ, rowsInOrder);
-            for (qsizetype at = 0; rows.step() && at < backupOfRow.size(); ++at)
-                if (missing(at))
-                    missingRowids.append(rows.integer(0).value_or(0));
-        }
+        entries.resize(kept);
+        for (const qint64 rowid : rowids)
+            templ.execute(QStringLiteral("DELETE FROM %1 WHERE _rowid_ = ?").arg(history), {rowid});
     }
-    entries.resize(kept);
-    backupOfRow = {};
-    for (const qint64 rowid : missingRowids)
-        templ.execute(QStringLiteral("DELETE FROM %1 WHERE _rowid_ = ?").arg(history), {rowid});
     list.addItems(entries);
     selectLastEntry();
 }
