@@ -59,15 +59,22 @@ std::optional<qint64> numberOf(QByteArrayView name) {
 
 namespace {
 
-QList<qint64> unsortedNumbers(const QString& folder, Entries entries) {
-    QList<qint64> found;
-    platform::forEachEntry(folder, [&](QByteArrayView name, platform::EntryKind kind) {
+// Hands on the number of each backup in the folder (named as the file system holds it) that is
+// an entry of the kind asked for.
+template <typename Each>
+void forEachBackup(const QByteArray& nativeFolder, Entries entries, Each each) {
+    platform::forEachEntry(nativeFolder, [&](QByteArrayView name, platform::EntryKind kind) {
         if (kind == platform::EntryKind::Folder ||
             (entries == Entries::Files && kind != platform::EntryKind::File))
             return;
         if (const std::optional<qint64> no = numberOf(name))
-            found.append(*no);
+            each(*no);
     });
+}
+
+QList<qint64> unsortedNumbers(const QString& folder, Entries entries) {
+    QList<qint64> found;
+    forEachBackup(QFile::encodeName(folder), entries, [&found](qint64 no) { found.append(no); });
     return found;
 }
 
@@ -85,13 +92,7 @@ NumberSet::NumberSet(const QString& folder, Entries entries) {
 
 void NumberSet::read(const QByteArray& nativeFolder, Entries entries) {
     // Kept as the folder is read: no list of thousands of numbers on the way.
-    platform::forEachEntry(nativeFolder, [&](QByteArrayView name, platform::EntryKind kind) {
-        if (kind == platform::EntryKind::Folder ||
-            (entries == Entries::Files && kind != platform::EntryKind::File))
-            return;
-        if (const std::optional<qint64> no = numberOf(name))
-            add(*no);
-    });
+    forEachBackup(nativeFolder, entries, [this](qint64 no) { add(no); });
     std::sort(m_sorted.begin(), m_sorted.end());
 }
 

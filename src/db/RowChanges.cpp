@@ -416,8 +416,8 @@ void RowChanges::record(int operation, const char* schema, const char* table, qi
 
 bool RowChanges::ofUpdatedField(const char* schema, const char* table) const {
     // Not a write of a trigger the statement fired, and a table whose fields the engine counts
-    // as the schema does (no hidden ones), so that the positions are the same.
-    // Names are compared as the engine compares them; mostly they are spelled alike.
+    // as the schema does (no hidden ones), so that the positions are the same. Names are
+    // compared as the engine compares them; mostly they are spelled alike.
     const auto same = [](const char* name, const QByteArray& named) {
         return std::strcmp(name, named.constData()) == 0 ||
                sqlite3_stricmp(name, named.constData()) == 0;
