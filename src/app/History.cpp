@@ -283,11 +283,12 @@ void History::FillHistoryList() {
     // Room for the rows and for the entries the stores of a session add: a list grown row by row
     // would hold up to twice their memory, and a store would move the whole list for one entry.
     constexpr qsizetype kRoomForStores = 64;
-    QList<form::ListBox::Entry> entries;
+    qsizetype rowCount = 0;
     {
         db::Statement count(templ, QStringLiteral("SELECT count(*) FROM %1").arg(history));
-        entries.reserve((count.step() ? count.integer(0).value_or(0) : 0) + kRoomForStores);
+        rowCount = count.step() ? count.integer(0).value_or(0) : 0;
     }
+    form::ListBox::Appending entries(list, rowCount + kRoomForStores);
     // A row's backup is nearly always the one of its own number, which its entry holds; the
     // other rows are noted on the side, by their place in the list.
     struct OtherBackup {
@@ -306,21 +307,21 @@ void History::FillHistoryList() {
             const std::optional<qint64> stored = rows.integer(1);
             const std::optional<qint64> no = plainNumber(noType, stored);
             if (!no || *no != backup)
-                otherBackups.append({entries.size(), backup});
-            entries.append({texts.of(rows, 1, stored, 2),
-                            no ? QVariant(qlonglong(*no)) : db::fromStored(noType, rows.value(1))});
+                otherBackups.append({entries.count(), backup});
+            entries.add(texts.of(rows, 1, stored, 2),
+                        no ? QVariant(qlonglong(*no)) : db::fromStored(noType, rows.value(1)));
         }
     }
     // The rows whose backup was deleted outside the program go: rarely any, so their rowids are
     // read again only then (the rows in the same order, within the same action).
     const BackupFolder::NumberSet& files = backups.get();
     QList<qsizetype> missingRows;
-    for (qsizetype row = 0, other = 0; row < entries.size(); ++row) {
+    for (qsizetype row = 0, other = 0; row < entries.count(); ++row) {
         qint64 backup = 0;
         if (other < otherBackups.size() && otherBackups[other].row == row)
             backup = otherBackups[other++].backup;
         else
-            backup = *static_cast<const qlonglong*>(entries[row].data.constData());
+            backup = entries.data(row).toLongLong();
         if (backup == kFileMissing || (backup > 0 && !files.contains(backup)))
             missingRows.append(row);
     }
@@ -333,21 +334,11 @@ void History::FillHistoryList() {
                 rowids.append(rows.integer(0).value_or(0));
                 ++next;
             }
-        qsizetype kept = 0;
-        for (qsizetype row = 0, next = 0; row < entries.size(); ++row) {
-            if (next < missingRows.size() && missingRows[next] == row) {
-                ++next;
-                continue;
-            }
-            if (kept != row)
-                entries[kept] = std::move(entries[row]);
-            ++kept;
-        }
-        entries.resize(kept);
+        entries.remove(missingRows);
         for (const qint64 rowid : rowids)
             templ.execute(QStringLiteral("DELETE FROM %1 WHERE _rowid_ = ?").arg(history), {rowid});
     }
-    list.addItems(entries);
+    entries.keep();
     selectLastEntry();
 }
 

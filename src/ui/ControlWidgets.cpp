@@ -67,59 +67,57 @@ QWidget* optionButton(form::OptionButton& c, QWidget* parent) {
     return w;
 }
 
-// The entries of a list as the combo box's model. It shares the texts of the form model's
-// entries, so that a long list (the history) is not held a second time item by item, and takes
-// up a changed list in one step: appended entries as one insertion, anything else as a reset.
+// The entries of a list as the combo box's model. It reads the texts from the form model's list
+// as they are shown, so that a long list (the history) is not held a second time, and takes up
+// a changed list in one step: appended entries as one insertion, anything else as a reset.
 class ListBoxModel : public QAbstractListModel {
 public:
-    using QAbstractListModel::QAbstractListModel;
+    ListBoxModel(const form::ListBox& list, QObject* parent)
+        : QAbstractListModel(parent), m_list(list) {}
 
     int rowCount(const QModelIndex& parent) const override {
-        return parent.isValid() ? 0 : int(m_texts.size());
+        return parent.isValid() ? 0 : m_count;
     }
     QVariant data(const QModelIndex& index, int role) const override {
-        if (!index.isValid() || index.row() >= m_texts.size() ||
+        if (!index.isValid() || index.row() >= m_count || index.row() >= m_list.count() ||
             (role != Qt::DisplayRole && role != Qt::EditRole))
             return {};
-        return m_texts.at(index.row());
+        return m_list.itemText(index.row());
     }
 
-    void follow(const form::ListBox& list) {
-        qsizetype same = 0;
-        if (m_texts.size() <= list.count())
-            while (same < m_texts.size() && m_texts.at(same) == list.itemText(int(same)))
-                ++same;
-        if (same == m_texts.size() && same == list.count())
+    void follow() {
+        if (m_revision == m_list.revision() && m_count == m_list.count())
             return;
-        if (same < m_texts.size()) {
+        if (m_revision != m_list.revision() || m_count > m_list.count()) {
             beginResetModel();
-            m_texts.clear();
-            for (const form::ListBox::Entry& entry : list.entries())
-                m_texts.append(entry.text);
+            m_revision = m_list.revision();
+            m_count = m_list.count();
             endResetModel();
             return;
         }
-        beginInsertRows({}, int(same), list.count() - 1);
-        for (int i = int(same); i < list.count(); ++i)
-            m_texts.append(list.itemText(i));
+        beginInsertRows({}, m_count, m_list.count() - 1);
+        m_count = m_list.count();
         endInsertRows();
     }
 
 private:
-    QStringList m_texts;
+    const form::ListBox& m_list;
+    // What the view was last told of.
+    int m_count = 0;
+    quint64 m_revision = 0;
 };
 
 QWidget* listBox(form::ListBox& c, QWidget* parent) {
     auto* w = new QComboBox(parent);
     w->setEditable(false);
-    auto* entries = new ListBoxModel(w);
+    auto* entries = new ListBoxModel(c, w);
     w->setModel(entries);
     w->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     w->setMinimumContentsLength(12);
     w->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     auto show = [&c, w, entries] {
         const QSignalBlocker blocker(w);
-        entries->follow(c);
+        entries->follow();
         w->setCurrentIndex(c.currentIndex());
         w->setToolTip(c.text());
         showCommon(c, w);

@@ -131,6 +131,71 @@ private slots:
         QCOMPARE(runs, before);
     }
 
+    // The entries are kept packed (texts in one string, whole numbers in place): every value
+    // comes back with its type, and a removal or an unkept filling leaves the rest as it was.
+    void listEntriesKeepTextsAndValuesThroughChanges() {
+        Form f(u"main"_s);
+        auto& list = f.addListBox(u"ComboHistory"_s);
+        const QList<ListBox::Entry> filled = {{u"1. -  1/2/25 10:00:00"_s, 1},
+                                              {u"Dye \u00b5m"_s, QVariant(qlonglong(1) << 40)},
+                                              {QString(), u"text"_s},
+                                              {u"none"_s, QVariant()},
+                                              {u"half"_s, 0.5},
+                                              {u"last"_s, u"again"_s}};
+        const auto same = [&](const QList<ListBox::Entry>& expected) {
+            QCOMPARE(list.count(), expected.size());
+            const QList<ListBox::Entry> entries = list.entries();
+            for (qsizetype i = 0; i < expected.size(); ++i) {
+                QCOMPARE(entries[i].text, expected[i].text);
+                QCOMPARE(entries[i].data, expected[i].data);
+                QCOMPARE(entries[i].data.typeId(), expected[i].data.typeId());
+            }
+        };
+        list.addItems(filled);
+        same(filled);
+        QCOMPARE(list.findText(u"half"_s), 4);
+        QCOMPARE(list.findText(u"hal"_s), -1);
+
+        // A removal before a variant keeps each later entry with its own value.
+        const quint64 revision = list.revision();
+        list.removeItem(2);
+        QList<ListBox::Entry> expected = filled;
+        expected.removeAt(2);
+        same(expected);
+        QVERIFY(list.revision() != revision);
+
+        // A filling that is not kept (an action that failed halfway) changes nothing.
+        QSignalSpy changes(&list, &Control::changed);
+        {
+            ListBox::Appending appending(list, 2);
+            appending.add(u"gone"_s, u"gone"_s);
+            appending.add(u"gone too"_s, 7);
+        }
+        QCOMPARE(changes.count(), 0);
+        same(expected);
+        list.addItem(u"after"_s, u"after"_s);
+        expected.append({u"after"_s, u"after"_s});
+        same(expected);
+
+        // Entries removed while they are appended were never shown: one change, no revision.
+        {
+            ListBox::Appending appending(list, 4);
+            appending.add(u"a"_s, u"a"_s);
+            appending.add(u"b"_s, 2);
+            appending.add(u"c"_s, u"c"_s);
+            appending.add(u"d"_s, u"d"_s);
+            QCOMPARE(appending.data(2), QVariant(u"c"_s));
+            const quint64 before = list.revision();
+            appending.remove({0, 2});
+            QCOMPARE(list.revision(), before);
+            appending.keep();
+        }
+        QCOMPARE(changes.count(), 2);
+        expected.append({{u"b"_s, 2}, {u"d"_s, u"d"_s}});
+        same(expected);
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, list.itemText(int(expected.size())));
+    }
+
     void textAndTabsRunHandlerOnChange() {
         Form f(u"main"_s);
         auto& text = f.addTextBox(u"EFocusStep"_s, u"0.1"_s);

@@ -128,6 +128,12 @@ private slots:
         QCOMPARE(w->itemText(2), u"e"_s);
         QCOMPARE(w->currentIndex(), 2);
         QCOMPARE(w->currentText(), u"e"_s);
+        // A removal in the middle shows the list anew.
+        c.removeItem(0);
+        QCOMPARE(w->count(), 2);
+        QCOMPARE(w->itemText(0), u"d"_s);
+        QCOMPARE(w->itemText(1), u"e"_s);
+        QCOMPARE(w->currentIndex(), 1);
 
         c.setVisible(false);
         QVERIFY(w->isHidden());
