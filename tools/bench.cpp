@@ -34,6 +34,7 @@
 #include <form/ScriptError.h>
 #include <form/ScriptRunner.h>
 #include <functional>
+#include <numeric>
 #include <optional>
 #include <platform/LinuxPlatform.h>
 #include <sqlite3.h>
@@ -64,10 +65,11 @@ const char* const kUsage =
     "  --tour SCRIPT  the tour to time (default: the project's tools/bench-tour.txt); its\n"
     "                 action lines are timed one by one, each without the actions a person\n"
     "                 takes in a dialog it opens; answers and expectations take no time of\n"
-    "                 their own. The tour runs 16N times more with and 16N times without\n"
-    "                 recording for undo (what recording adds: the median run of each action\n"
-    "                 each way, actions under 0.05 ms left out; the runs without recording,\n"
-    "                 halved and set against each other, tell the figure's own noise), then\n"
+    "                 their own. The tour runs 32N times more with and 32N times without\n"
+    "                 recording for undo (what recording adds: the mean of the faster half of\n"
+    "                 each action's runs each way, actions under 0.05 ms left out; the runs\n"
+    "                 without recording, halved and set against each other, tell the\n"
+    "                 figure's own noise), then\n"
     "                 undo and redo of a stand selection are timed. An empty SCRIPT skips all\n"
     "                 of this\n"
     "  --help         print this text\n"
@@ -119,12 +121,13 @@ constexpr double kObjectiveCatalogueGoalMs = 100;
 constexpr double kRecordingGoal = 0.10;    // share of an action's time
 constexpr double kRecordingFloorMs = 0.05; // actions shorter than this are left out
 // Tour runs each way per --runs: most actions take a tenth of a millisecond, and from run to run
-// such an action's time varies by more than the tenth that is looked for. Each action's median
-// over the runs is compared. The same program timed against itself gave a worst action apart by
-// 16 % (40 runs each way) and 12 % (80) by the fastest runs, which are themselves a matter of
-// luck (where the process happened to place its memory, what the machine's other work left in
-// the caches), and by 4.7 % (40) and 2.7 % (80) by the medians.
-constexpr int kRecordingRunsPerRun = 16;
+// such an action's time varies by more than the tenth that is looked for. Each action's mean of
+// its faster half of the runs is compared: slow runs are the machine's other work, not the
+// program's. The same program timed against itself (320 runs each way, taken in parts of 80 and
+// 160) gave a worst action apart by 3.8-6.1 % (80 runs) and 4.0 % (160) this way, by 4.3-16.7 %
+// and 4.3-11.0 % by the medians, and by up to 16 % by the fastest runs, which are themselves a
+// matter of luck (where the process placed its memory, what other work left in the caches).
+constexpr int kRecordingRunsPerRun = 32;
 constexpr double kUndoStandGoalMs = 16;
 constexpr double kDiffGoalMs = 1000;
 
@@ -162,6 +165,15 @@ Stats statsOf(QList<double> values) {
     s.median = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
     s.valid = true;
     return s;
+}
+
+// The mean of the faster half of the values.
+double fasterHalfMean(QList<double> values) {
+    if (values.isEmpty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const qsizetype half = std::max<qsizetype>(1, values.size() / 2);
+    return std::accumulate(values.begin(), values.begin() + half, 0.0) / double(half);
 }
 
 // The baselines: what the engine itself needs for the same work, through its C interface.
@@ -1172,8 +1184,8 @@ int benchmark(const Options& options) {
     }
 
     // What recording for undo costs: the tour with and without it, in turns (a slow minute of
-    // the machine falls on both), each action's median of the runs; and undo and redo of a stand
-    // selection.
+    // the machine falls on both), each action's mean of its faster half of the runs; and undo and
+    // redo of a stand selection.
     std::optional<double> recordingShare;
     QString recordingFigure;
     const bool tourUndoes =
@@ -1195,11 +1207,12 @@ int benchmark(const Options& options) {
             }
         }
         double withSum = 0, withoutSum = 0, worstShare = 0, worstNoise = 0;
+        QString noisiest;
         int over = 0;
         QString worst;
         for (qsizetype a = 0; a < tourLines.size(); ++a) {
-            const double on = statsOf(with[a]).median;
-            const double off = statsOf(without[a]).median;
+            const double on = fasterHalfMean(with[a]);
+            const double off = fasterHalfMean(without[a]);
             withSum += on;
             withoutSum += off;
             // Below the timer's grain a share says nothing: an action of a few microseconds.
@@ -1210,8 +1223,12 @@ int benchmark(const Options& options) {
             QList<double> odd, even;
             for (qsizetype r = 0; r < without[a].size(); ++r)
                 (r % 2 ? odd : even).append(without[a][r]);
-            const double half = statsOf(even).median;
-            worstNoise = std::max(worstNoise, std::abs(statsOf(odd).median - half) / half);
+            const double half = fasterHalfMean(even);
+            const double noise = std::abs(fasterHalfMean(odd) - half) / half;
+            if (noise > worstNoise) {
+                worstNoise = noise;
+                noisiest = QStringLiteral("line %1").arg(tourLines[a].number);
+            }
             const double share = (on - off) / off;
             if (share > kRecordingGoal)
                 ++over;
@@ -1228,11 +1245,13 @@ int benchmark(const Options& options) {
                               .arg(worst)
                               .arg(over)
                               .arg(tourLines.size());
-        recordingFigure += QStringLiteral(" (noise: halves of the runs without it %1 % apart)")
-                               .arg(worstNoise * 100, 0, 'f', 1);
+        recordingFigure += QStringLiteral(" (noise: halves of the runs without it %1 % apart, %2)")
+                               .arg(worstNoise * 100, 0, 'f', 1)
+                               .arg(noisiest);
         out << "Recording for undo, the tour " << options.runs * kRecordingRunsPerRun
-            << " times with and without it (median of each action): all actions " << fmt(withSum)
-            << " vs " << fmt(withoutSum) << " ms ("
+            << " times with and without it (mean of the faster half of each action's runs): all "
+               "actions "
+            << fmt(withSum) << " vs " << fmt(withoutSum) << " ms ("
             << QStringLiteral("%1%2 %")
                    .arg(withSum >= withoutSum ? QStringLiteral("+") : QString())
                    .arg((withSum - withoutSum) / withoutSum * 100, 0, 'f', 1)

@@ -197,7 +197,8 @@ bool Statement::step() {
     if (faults::armed() && starting && !sqlite3_stmt_readonly(m_statement))
         faults::write(m_sql, m_fileName);
     if (starting) {
-        m_changes = m_database ? m_database->rowChanges() : nullptr;
+        // A plain read leaves the record as it is: it need not be told of one.
+        m_changes = m_mayChange && m_database ? m_database->rowChanges() : nullptr;
         m_mark = m_changes ? m_changes->mark() : 0;
         if (m_changes)
             m_changes->statementStarted(m_changesEveryRow, updatedField());
