@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <fcntl.h>
 #include <platform/FileNames.h>
@@ -157,7 +158,10 @@ int traceStatement(unsigned, void* context, void* statement, void* text) {
 } // namespace
 
 Database::Database(sqlite3* connection, const QString& path)
-    : m_connection(connection), m_path(path), m_access(std::make_shared<SchemaAccess>()) {}
+    : m_connection(connection), m_path(path), m_access(std::make_shared<SchemaAccess>()) {
+    static std::atomic<quint64> connections{0};
+    m_access->serial = ++connections;
+}
 
 Database::~Database() {
     close();
@@ -418,6 +422,7 @@ std::unique_ptr<Database> Database::attach(const QString& path, const QString& s
     attached->m_owner = this;
     attached->m_qualified.clear();
     m_attached.append(attached.get());
+    ++m_access->attachments;
     m_access->guard(m_connection);
     try {
         attached->execute(QStringLiteral("PRAGMA %1.journal_mode=DELETE").arg(bracket(schema)));
@@ -490,6 +495,7 @@ void Database::close() {
         } catch (const DbError&) {
         }
         m_owner->m_attached.removeOne(this);
+        ++m_access->attachments;
         m_owner = nullptr;
         m_qualified.clear();
         m_connection = nullptr;
@@ -535,6 +541,8 @@ void Database::execute(const QString& sql, const QVariantList& params, Writes wr
                 while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
                 }
                 ++m_access->possibleChanges;
+                if (rc != SQLITE_DONE)
+                    ++m_access->failures;
                 if (changes)
                     changes->statementEnded(mark, rc != SQLITE_DONE);
                 if (rc == SQLITE_DONE)
@@ -655,6 +663,31 @@ ReadScope::ReadScope(Database& database) : m_access(database.m_access) {
 ReadScope::~ReadScope() {
     if (--m_access->readScopes == 0)
         m_access->memo.reset();
+}
+
+std::optional<Database::ContentStamp> Database::contentStamp() {
+    if (!m_connection || m_owner || sqlite3_get_autocommit(m_connection))
+        return std::nullopt;
+    ContentStamp stamp;
+    stamp.connection = m_access->serial;
+    stamp.changes = sqlite3_total_changes64(m_connection);
+    stamp.schemaStatements = m_access->schemaStatements;
+    stamp.failures = m_access->failures;
+    stamp.attachments = m_access->attachments;
+    // The data version moves with other connections' commits only; it reads the file within
+    // the transaction, which then holds it still.
+    const auto version = [&stamp](Database& handle) {
+        if (handle.m_dataVersion.isEmpty())
+            handle.m_dataVersion =
+                QStringLiteral("PRAGMA %1.data_version").arg(bracket(handle.m_schema));
+        Statement& statement = handle.cached(handle.m_dataVersion, Reach::OwnFile);
+        const ResetOnExit reset(statement);
+        stamp.versions.append(statement.step() ? statement.integer(0).value_or(-1) : -1);
+    };
+    version(*this);
+    for (Database* attached : m_attached)
+        version(*attached);
+    return stamp;
 }
 
 ReadMemo* Database::readMemo() const {

@@ -11,6 +11,7 @@
 #include <QVariant>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <platform/FileSafety.h>
 
 struct sqlite3;
@@ -100,6 +101,22 @@ public:
     bool sharesConnectionWith(const Database& other) const {
         return m_connection && m_connection == other.m_connection;
     }
+    // While it stays the same, no file of the connection (this handle's and those attached to
+    // it) has changed: the rows the connection changed, its statements that change a schema or
+    // take changes back, its statements that failed, the files it attached and detached, and
+    // the data version of each file, which moves with another connection's commit. Only inside a
+    // transaction that has read every file, and only of a handle that opened its file; nothing
+    // otherwise.
+    struct ContentStamp {
+        quint64 connection = 0; // no two connections of the process share it
+        qint64 changes = -1;
+        quint64 schemaStatements = 0;
+        quint64 failures = 0;
+        quint64 attachments = 0;
+        QList<qint64> versions;
+        bool operator==(const ContentStamp&) const = default;
+    };
+    std::optional<ContentStamp> contentStamp();
     // A table or view name as this handle's SQL texts write it: [name] on the main schema,
     // [schema].[name] on an attached one. SQL texts run through an attached handle name its
     // tables this way.
@@ -212,6 +229,7 @@ private:
     QString m_path;
     QString m_schema = QStringLiteral("main");
     QByteArray m_schemaUtf8 = QByteArrayLiteral("main"); // the name as the engine reads it
+    QString m_dataVersion;                               // the statement that reads it, once made
     // Names as qualified() writes them, asked for on every lookup of a record helper.
     mutable KeptTexts<QString> m_qualified;
     QHash<QString, std::shared_ptr<Statement>> m_cache;

@@ -28,6 +28,12 @@ struct SchemaAccess {
     // neither read nor write rows): with the connection's count of changed rows and the schema
     // statements, while these stand still inside a transaction, what the connection reads stays.
     quint64 boundaries = 0;
+    // Counts the statements that failed: the engine may have taken back the whole transaction.
+    quint64 failures = 0;
+    // Counts the files attached and detached.
+    quint64 attachments = 0;
+    // A number no other connection of the process has had.
+    quint64 serial = 0;
     // The open read scopes of the connection (Database::ReadScope) and what they keep.
     int readScopes = 0;
     std::shared_ptr<ReadMemo> memo;

@@ -223,6 +223,8 @@ bool Statement::step() {
     m_changes = nullptr;
     if (rc == SQLITE_DONE)
         return false;
+    if (m_access)
+        ++m_access->failures;
     sqlite3_reset(m_statement);
     fail(rc);
 }

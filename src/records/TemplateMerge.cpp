@@ -153,8 +153,8 @@ private:
 // conversion leaves as they are: text into a text field, whole numbers (exact in a double)
 // into a number field, fractions into a double field. Any other key makes it say no, and the
 // rows are then looked up one by one.
-bool allKeysPresent(Database& templ, Database& work, const QString& source,
-                    const QString& destination, const QStringList& keyFields) {
+bool keysPresent(Database& templ, Database& work, const QString& source, const QString& destination,
+                 const QStringList& keyFields) {
     // A key without an index would be looked for in the whole destination for every row; a
     // key field either table lacks is reported by the row by row merge.
     if (std::none_of(keyFields.begin(), keyFields.end(),
@@ -199,6 +199,35 @@ bool allKeysPresent(Database& templ, Database& work, const QString& source,
                  bracket(work.schemaName()), bracket(destination), same.join(u" AND ")),
         Reach::AllFiles);
     return !missing.next();
+}
+
+// The merges whose keys were all present, each with the stamp of the connection's files then:
+// a readout merges the same tables at every refresh, and while nothing changed the answer stays.
+struct KnownPresent {
+    QString merge;
+    Database::ContentStamp stamp;
+};
+constexpr qsizetype kKnownMerges = 64;
+thread_local QList<KnownPresent> knownPresent;
+
+bool allKeysPresent(Database& templ, Database& work, const QString& source,
+                    const QString& destination, const QStringList& keyFields) {
+    const std::optional<Database::ContentStamp> stamp = work.contentStamp();
+    const QString merge = templ.schemaName() + u'\x1f' + source + u'\x1f' + destination + u'\x1f' +
+                          keyFields.join(u'\x1f');
+    const auto known = std::find_if(knownPresent.begin(), knownPresent.end(),
+                                    [&](const KnownPresent& k) { return k.merge == merge; });
+    if (stamp && known != knownPresent.end() && known->stamp == *stamp)
+        return true;
+    const bool present = keysPresent(templ, work, source, destination, keyFields);
+    if (known != knownPresent.end())
+        knownPresent.erase(known);
+    if (present && stamp) {
+        if (knownPresent.size() >= kKnownMerges)
+            knownPresent.removeFirst();
+        knownPresent.append({merge, *stamp});
+    }
+    return present;
 }
 
 // One row of a template table, as read, with the types its table declares.

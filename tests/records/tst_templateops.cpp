@@ -1,7 +1,9 @@
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <db/Database.h>
 #include <db/DbError.h>
+#include <db/Savepoint.h>
 #include <records/RecordCopy.h>
 #include <records/RecordHelpers.h>
 #include <records/TemplateMerge.h>
@@ -263,6 +265,69 @@ private Q_SLOTS:
         QCOMPARE(scanned.filter(u"Calibration Wavelength | 633"_s).size(), 1);
         QCOMPARE(scanned.filter(u"Available FilterPlacement | <Null> | 3"_s).size(), 1);
         QCOMPARE(scanned.filter(u"Available FilterPlacement | FW2 | 1"_s).size(), 1);
+    }
+
+    // A readout merges the same tables at every refresh, and the answer that every key is
+    // present is kept while nothing changed. Every way a key can go missing again must be
+    // seen: a row deleted, a merge taken back by a savepoint, a row another connection added
+    // to the template, and a template attached anew.
+    void mergeSeesEveryChangeAfterAllKeysWerePresent() {
+        const QString lasers = u"Available Lasers"_s;
+        std::unique_ptr<Database> work = Database::create(m_dir.filePath(u"Attached.mdb"_s));
+        createWork(*work);
+        run(*work, u"CREATE INDEX [idx Lasers] ON [Available Lasers] ([ID Available]);"_s);
+        std::unique_ptr<Database> templ = work->attach(m_templ->path(), u"conf"_s);
+        const auto merged = [&] {
+            db::Transaction transaction(*work);
+            MergeMissingRows(*templ, *work, lasers, lasers, kId);
+            MergeMissingRows(*templ, *work, lasers, lasers, kId); // kept as present
+            transaction.commit();
+        };
+        const auto has = [&](const QString& id) { return RecordExists(*work, lasers, kId, id); };
+        merged();
+        QVERIFY(has(u"Ti:Sa"_s));
+
+        run(*work, u"DELETE FROM [Available Lasers] WHERE [ID Available] = 'Ti:Sa';"_s);
+        merged();
+        QVERIFY(has(u"Ti:Sa"_s));
+
+        {
+            db::Transaction transaction(*work);
+            MergeMissingRows(*templ, *work, lasers, lasers, kId);
+            work->execute(u"DELETE FROM [Available Lasers] WHERE [ID Available] = 'Ti:Sa'"_s);
+            {
+                db::Savepoint savepoint(*work);
+                MergeMissingRows(*templ, *work, lasers, lasers, kId);
+                MergeMissingRows(*templ, *work, lasers, lasers, kId);
+                QVERIFY(has(u"Ti:Sa"_s));
+                QVERIFY(savepoint.rollback());
+            }
+            QVERIFY(!has(u"Ti:Sa"_s));
+            MergeMissingRows(*templ, *work, lasers, lasers, kId);
+            QVERIFY(has(u"Ti:Sa"_s));
+            transaction.commit();
+        }
+
+        // The template's own connection adds a row between two actions.
+        merged();
+        run(*m_templ, u"INSERT INTO [Available Lasers] VALUES ('Krypton', ' ', 1, 0, 'k');"_s);
+        merged();
+        QVERIFY(has(u"Krypton"_s));
+
+        // The template attached anew, to a file that has another row: the counts of the
+        // connection may stand where they stood.
+        merged();
+        templ.reset();
+        const QString other = m_dir.filePath(u"Other.mdb"_s);
+        QFile::remove(other);
+        QVERIFY(QFile::copy(m_templ->path(), other));
+        {
+            std::unique_ptr<Database> copy = Database::open(other);
+            run(*copy, u"INSERT INTO [Available Lasers] VALUES ('Xenon', ' ', 1, 0, 'x');"_s);
+        }
+        templ = work->attach(other, u"conf"_s);
+        merged();
+        QVERIFY(has(u"Xenon"_s));
     }
 
     // The merges keep their statements prepared: a field that the template and the working
