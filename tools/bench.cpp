@@ -89,7 +89,8 @@ const char* const kUsage =
     "backup) + VACUUM INTO + fsync. Memory is the peak resident set size of a process of its own\n"
     "that runs only the editor: headless = start-up, a refresh, the history list and a store;\n"
     "window = start-up, the window painted, a store and the window painted again. 1 MB =\n"
-    "1,000,000 bytes.\n";
+    "1,000,000 bytes. Last, orbis-config --import of the Jet sample database nwind.mdb (when\n"
+    "the editor and the sample are there), N runs.\n";
 
 struct Size {
     QString name;
@@ -130,6 +131,7 @@ constexpr double kRecordingFloorMs = 0.05; // actions shorter than this are left
 constexpr int kRecordingRunsPerRun = 32;
 constexpr double kUndoStandGoalMs = 16;
 constexpr double kDiffGoalMs = 1000;
+constexpr double kImportGoalMs = 2000;
 
 [[noreturn]] void die(const QString& message) {
     QTextStream(stderr) << "orbis-bench: " << message << "\n";
@@ -952,6 +954,33 @@ QList<double> timeDiff(const QString& folder, int runs) {
     return times;
 }
 
+// orbis-config --import of the Jet sample database, as the command line runs it; nothing when
+// the editor or the sample is not there.
+QList<double> timeImport(int runs) {
+    const QString program =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/orbis-config");
+    const QString jet = QStringLiteral(ORBIS_JET_NWIND);
+    if (!QFileInfo(program).isExecutable() || !QFileInfo(jet).isFile())
+        return {};
+    QTemporaryDir dir;
+    const QString imported = dir.filePath(QStringLiteral("imported.mdb"));
+    QList<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QFile::remove(imported);
+        QProcess import;
+        import.setStandardOutputFile(QProcess::nullDevice());
+        import.setStandardErrorFile(QProcess::nullDevice());
+        times.append(timeMs([&] {
+            import.start(program, {QStringLiteral("--import"), jet, imported});
+            import.waitForFinished(-1);
+        }));
+        if (import.exitStatus() != QProcess::NormalExit || import.exitCode() != 0 ||
+            !QFileInfo(imported).isFile())
+            die(QStringLiteral("orbis-config --import of %1 failed").arg(jet));
+    }
+    return times;
+}
+
 struct SizeResult {
     Size size;
     QMap<QString, QList<double>> figures;
@@ -1272,6 +1301,11 @@ int benchmark(const Options& options) {
             << "\n";
     }
 
+    const QList<double> importTimes = timeImport(options.runs);
+    if (!importTimes.isEmpty())
+        out << "orbis-config --import of the Jet sample database (nwind.mdb), " << options.runs
+            << " runs: " << statsText(statsOf(importTimes)) << "\n";
+
     // Verdicts.
     out << "\n";
     auto verdict = [&](const QString& goal, std::optional<bool> met, const QString& figure) {
@@ -1396,6 +1430,12 @@ int benchmark(const Options& options) {
     else
         verdict(QStringLiteral("demo undo or redo of a stand selection"), std::nullopt,
                 QStringLiteral("no tour run"));
+    verdict(QStringLiteral("--import of nwind.mdb <= 2000 ms"),
+            importTimes.isEmpty()
+                ? std::nullopt
+                : std::optional<bool>(statsOf(importTimes).median <= kImportGoalMs),
+            importTimes.isEmpty() ? QStringLiteral("no orbis-config or no nwind.mdb beside it")
+                                  : fmt(statsOf(importTimes).median) + QStringLiteral(" ms"));
     return 0;
 }
 
