@@ -206,9 +206,8 @@ QVariant ListBox::currentData() const {
 }
 
 void ListBox::setCurrentIndex(int index) {
-    if (index < -1 || index >= count())
-        throw std::out_of_range(
-            QStringLiteral("%1 has no entry %2").arg(name()).arg(index).toStdString());
+    if (index != -1)
+        checkIndex(index);
     if (index == m_index)
         return;
     m_index = index;
